@@ -1,0 +1,51 @@
+#include "app/Fenetres.h"
+
+#include "app/TAboutBox.h"
+#include "app/TOptionCalc.h"
+#include "calc/TCalculatrice.h"
+#include "funclang/TFonctions.h"
+#include "funclang/TSolutions.h"
+#include "graph/Dialogues.h"
+#include "graph/TGraph.h"
+#include "matrix/TMatrice.h"
+#include "solver/TSolveur.h"
+
+namespace {
+Fenetres fenetres;
+}
+
+const Fenetres& LesFenetres() { return fenetres; }
+
+void CreeFenetres()
+{
+    fenetres.Calculatrice = new TCalculatrice;
+    fenetres.Graph = new TGraph;
+    fenetres.AboutBox = new TAboutBox;
+    fenetres.Donnees = new TDonnees;
+    fenetres.Intervalle = new TIntervalle;
+    fenetres.ScaleEcran = new TScaleEcran;
+    fenetres.Fonctions = new TFonctions;
+    fenetres.ZoomChoose = new TZoomChoose;
+    fenetres.Solutions = new TSolutions;
+    fenetres.Solveur = new TSolveur;
+    fenetres.OptionCalc = new TOptionCalc;
+    fenetres.Matrice = new TMatrice;
+}
+
+void DetruitFenetres()
+{
+    // In the reverse order of creation: the calculator, the main window, last.
+    delete fenetres.Matrice;
+    delete fenetres.OptionCalc;
+    delete fenetres.Solveur;
+    delete fenetres.Solutions;
+    delete fenetres.ZoomChoose;
+    delete fenetres.Fonctions;
+    delete fenetres.ScaleEcran;
+    delete fenetres.Intervalle;
+    delete fenetres.Donnees;
+    delete fenetres.AboutBox;
+    delete fenetres.Graph;
+    delete fenetres.Calculatrice;
+    fenetres = Fenetres{};
+}

@@ -1,0 +1,36 @@
+#pragma once
+// The settings file "Tv32.ini": its in-memory copies, the loader that creates
+// or upgrades it, the writer, and the reads that windows make on activation.
+#include <array>
+#include <string>
+
+struct TOptions {
+    std::string TypeMachine = "complexe"; // "classique" is real mode, anything else complex
+    int NbBoutons = 2;                    // mouse buttons used by the plotter: 2 or 3
+    bool SonsOptions = true;              // the plotter and the matrix window play sounds
+    int TailleMatrices = 5;               // 5: complex up to 5 x 5; 10: real up to 10 x 10
+    std::array<std::string, 4> Fichiers;  // recent graph files, written as File_0 .. File_3
+};
+
+inline constexpr const char* VersionOptions = "1.1";
+inline constexpr const char* AuteurOptions = "QUENTARO";
+
+// Where the file lives: set once by main() (the user's configuration folder),
+// pointed at a temporary folder by the tests.
+const std::string& CheminReglages();
+void DefinitCheminReglages(const std::string& chemin);
+
+// Reads the file into the copies; creates it with the defaults on a first
+// start, and upgrades a file of another version.
+void ChargeOptions(TOptions& options);
+// Writes every key in the program's order, keeping any other key of the file.
+void EnregistreOptions(const TOptions& options);
+
+// Single reads, each opening and closing the file.
+std::string LitTexteOption(const std::string& section, const std::string& cle,
+                           const std::string& defaut);
+long LitEntierOption(const std::string& section, const std::string& cle, long defaut);
+bool LitBooleenOption(const std::string& section, const std::string& cle, bool defaut);
+
+// "12", " -3", "0x1F": the integer; anything else gives the default.
+long EntierOuDefaut(const std::string& texte, long defaut);

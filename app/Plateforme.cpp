@@ -1,0 +1,61 @@
+#include "app/Plateforme.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+// Until main() or a test installs a real platform, nothing is shown: a model
+// used on its own must never block on a box.
+class PlateformeMuette final : public Plateforme {
+public:
+    void Message(Icone, const std::string&) override {}
+    void Bip() override {}
+    void JoueFichierSon(const std::string&) override {}
+    void Aide(const std::string&) override {}
+    void DebutSablier() override {}
+    void FinSablier() override {}
+    std::optional<std::string> DialogueOuvrir(const std::string&, const std::string&) override
+    {
+        return std::nullopt;
+    }
+    std::optional<std::string> DialogueEnregistrer(const std::string&, const std::string&) override
+    {
+        return std::nullopt;
+    }
+};
+
+PlateformeMuette muette;
+Plateforme* installee = &muette;
+std::string chemin;
+std::string dossier;
+
+} // namespace
+
+Plateforme& LaPlateforme() { return *installee; }
+
+void InstallePlateforme(Plateforme* plateforme) { installee = plateforme ? plateforme : &muette; }
+
+const std::string& CheminProgramme() { return chemin; }
+
+const std::string& DossierProgramme() { return dossier; }
+
+void DefinitCheminProgramme(const std::string& c)
+{
+    chemin = c;
+    const auto separateur = chemin.find_last_of('/');
+    dossier = separateur == std::string::npos ? std::string() : chemin.substr(0, separateur + 1);
+}
+
+void JoueSon(const std::string& fichier)
+{
+    std::error_code ec;
+    if (std::filesystem::is_regular_file(fichier, ec))
+        LaPlateforme().JoueFichierSon(fichier);
+}
+
+void SignaleErreur(const std::string& texte)
+{
+    JoueSon(DossierProgramme() + "Son1.wav");
+    LaPlateforme().Message(Plateforme::Icone::Erreur, texte);
+}

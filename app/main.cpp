@@ -1,0 +1,47 @@
+// Start-up: splash while the windows are created, then the event loop until
+// the calculator, the main window, is closed.
+#include "app/Activation.h"
+#include "app/Fenetres.h"
+#include "app/Options.h"
+#include "app/PlateformeQt.h"
+#include "app/TSplash.h"
+#include "calc/TCalculatrice.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QIcon>
+#include <QStandardPaths>
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    PlateformeQt plateforme;
+    InstallePlateforme(&plateforme);
+    SuiviActivation::Installe(application);
+    DefinitCheminProgramme(QCoreApplication::applicationFilePath().toStdString());
+    DefinitCheminReglages(
+        (QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/Tv32.ini")
+            .toStdString());
+
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    auto* splash = new TSplash;
+    splash->show();
+    splash->repaint();
+    QApplication::processEvents();
+
+    QApplication::setApplicationName("Tarvelle");
+    QApplication::setApplicationDisplayName("Tarvelle");
+    QApplication::setWindowIcon(QIcon(":/tarvelle.png"));
+
+    CreeFenetres();
+
+    splash->hide();
+    delete splash;
+    QApplication::restoreOverrideCursor();
+
+    LesFenetres().Calculatrice->show();
+    const int code = application.exec();
+    DetruitFenetres();
+    InstallePlateforme(nullptr);
+    return code;
+}

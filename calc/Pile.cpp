@@ -1,0 +1,170 @@
+#include "calc/Pile.h"
+
+#include "funclang/Nombres.h"
+#include "numerics/Racines.h"
+
+#include <cmath>
+
+void Pile::Monte(TComplexe z)
+{
+    for (int n = 4; n >= 1; --n)
+        lignes_[n] = lignes_[n - 1];
+    lignes_[0] = z;
+}
+
+void Pile::Descend()
+{
+    lignes_[1] = lignes_[2];
+    lignes_[2] = lignes_[3];
+    lignes_[3] = lignes_[4];
+    lignes_[4] = CZero;
+}
+
+void Pile::EffaceLigne()
+{
+    for (int n = 0; n < 4; ++n)
+        lignes_[n] = lignes_[n + 1];
+    lignes_[4] = CZero;
+}
+
+void Pile::EffaceTout() { lignes_.fill(CZero); }
+
+void Pile::Echange() { std::swap(lignes_[0], lignes_[1]); }
+
+namespace {
+
+using Fonction = void (*)(TComplexe, TComplexe&);
+
+void Applique(Fonction f, Pile& p) { f(p[1], p[1]); }
+
+// The roots replace the coefficients, which sit in the lowest lines with the
+// highest degree first; all coefficients are read before any root is written.
+void Equation1(Pile& p)
+{
+    TComplexe moinsB;
+    COppose(p[1], moinsB);
+    CQuotient(moinsB, p[2], p[1]);
+    p.Descend();
+}
+
+void Equation2(Pile& p)
+{
+    TComplexe x1, x2;
+    Racines2(p[3], p[2], p[1], x1, x2);
+    p[2] = x1;
+    p[1] = x2;
+    p[3] = p[4];
+    p[4] = p[5];
+    p[5] = CZero;
+}
+
+void Equation3(Pile& p)
+{
+    TComplexe x1, x2, x3;
+    Racines3(p[4], p[3], p[2], p[1], x1, x2, x3);
+    p[3] = x1;
+    p[2] = x2;
+    p[1] = x3;
+    p[4] = p[5];
+    p[5] = CZero;
+}
+
+void Equation4(Pile& p)
+{
+    TComplexe x1, x2, x3, x4;
+    Racines4(p[5], p[4], p[3], p[2], p[1], x1, x2, x3, x4);
+    p[4] = x1;
+    p[3] = x2;
+    p[2] = x3;
+    p[1] = x4;
+    p[5] = CZero;
+}
+
+} // namespace
+
+void ActionPile(int tag, Pile& p)
+{
+    switch (tag) {
+    case 1: p.Echange(); break;
+    case 2: p.EffaceLigne(); break;
+    case 3: p.EffaceTout(); break;
+    case 4: CQuotient(p[2], p[1], p[1]); p.Descend(); break;
+    case 5: Applique(CInverse, p); break;
+    case 6: CProduit(p[1], p[2], p[1]); p.Descend(); break;
+    case 7: p.Monte(CI); break;
+    case 8: CDifference(p[2], p[1], p[1]); p.Descend(); break;
+    case 9: p.Monte(Complexe(PiEtendu, 0.0L)); break;
+    case 10: CSomme(p[1], p[2], p[1]); p.Descend(); break;
+    case 11: Applique(CArgSh, p); break;
+    case 12: Applique(CCos, p); break;
+    case 13: Applique(CCh, p); break;
+    case 14:
+        CInverse(p[1], p[1]);
+        CPuissance(p[2], p[1], p[1]);
+        p.Descend();
+        break;
+    case 15: Equation3(p); break;
+    case 16: Applique(CSin, p); break;
+    case 17: Applique(CSh, p); break;
+    case 18: CPuissance(p[2], p[1], p[1]); p.Descend(); break;
+    case 19: Applique(CExp, p); break;
+    case 20: Applique(CTan, p); break;
+    case 21: Applique(CTh, p); break;
+    case 22: Equation4(p); break;
+    case 23: Equation2(p); break;
+    case 24: Applique(CLn, p); break;
+    case 25: Equation1(p); break;
+    case 26: Applique(CArcCos, p); break;
+    case 27: Applique(CArcSin, p); break;
+    case 28: Applique(CArcTan, p); break;
+    case 29: Applique(CArgCh, p); break;
+    case 30: Applique(CArgTh, p); break;
+    case 31: CProduit(p[1], p[1], p[1]); break;
+    case 32: Applique(CRacine, p); break;
+    case 33: Applique(COppose, p); break;
+    case 34: Applique(CConjugue, p); break;
+    default: break;
+    }
+}
+
+const char* TexteTouche(int tag)
+{
+    switch (tag) {
+    case 4: return "/";
+    case 5: return "1/";
+    case 6: return "*";
+    case 8: return "-";
+    case 9: return "3.14159265358979";
+    case 10: return "+";
+    case 11: return "ArgSh(";
+    case 12: return "Cos(";
+    case 13: return "Ch(";
+    case 14: return "^(1/";
+    case 16: return "Sin(";
+    case 17: return "Sh(";
+    case 18: return "^";
+    case 19: return "Exp(";
+    case 20: return "Tan(";
+    case 21: return "Th(";
+    case 24: return "Ln(";
+    case 26: return "ArcCos(";
+    case 27: return "ArcSin(";
+    case 28: return "ArcTan(";
+    case 29: return "ArgCh(";
+    case 30: return "ArgTh(";
+    case 31: return "Carre(";
+    case 32: return "Racine(";
+    case 33: return "-";
+    default: return nullptr; // 3 clears the screen; the others are disabled
+    }
+}
+
+LigneAffichee AfficheLigne(TComplexe z, bool polaire, bool degres)
+{
+    if (!polaire)
+        return {TexteNombre(z.Re), z.Im >= 0.0L ? "+" : "--", TexteNombre(std::fabs(z.Im))};
+    const Etendu a = CArgument(z);
+    // 0.31830988618379067 is 1/pi as the extended constant the display uses.
+    const Etendu second = degres ? std::fabs(a * 0.31830988618379067L * 180.0L) : std::fabs(a);
+    return {TexteNombre(CModule(z)), a >= 0.0L ? "+" : "--", TexteNombre(second)};
+}

@@ -1,0 +1,147 @@
+#include "funclang/Nombres.h"
+
+#include <array>
+#include <cerrno>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <locale.h>
+
+Etendu FabriqueValeurErreur()
+{
+    const std::uint64_t mantisse = 0xE9CFB518D4642A42ULL;
+    const std::uint16_t exposant = 0x4CF5;
+    Etendu x = 0.0L;
+    unsigned char octets[sizeof(Etendu)] = {};
+    std::memcpy(octets, &mantisse, 8);
+    std::memcpy(octets + 8, &exposant, 2);
+    std::memcpy(&x, octets, sizeof(Etendu));
+    return x;
+}
+
+namespace {
+
+// Digits of |x| as printed by the C library, which converts exactly:
+// "d.ddd…e±x". The window gives 21 significant digits, enough to decide the
+// 16th digit except in the rare case where it reads "5" followed by zeros,
+// which may be an exact tie or a value just below or above it.
+int Chiffres(Etendu x, int decimales, char* tampon, std::size_t taille)
+{
+    return std::snprintf(tampon, taille, "%.*Le", decimales, x);
+}
+
+// The 16 leading digits of |x| (positive, finite, not zero) and its decimal
+// exponent, exact enough to round half up at 15 digits.
+void SeizeChiffres(Etendu x, char chiffres[16], int& exposant)
+{
+    char court[64];
+    Chiffres(x, 20, court, sizeof court);
+    const char* seizieme = court + 16; // "d." then 14 digits, then the 16th
+    bool douteux = *seizieme == '5' && std::strncmp(seizieme + 1, "00000", 5) == 0;
+    const char* source = court;
+    static thread_local std::array<char, 5200> long_;
+    if (douteux) {
+        // The exact expansion of an extended value has fewer than 5000 digits.
+        Chiffres(x, 5000, long_.data(), long_.size());
+        source = long_.data();
+    }
+    chiffres[0] = source[0];
+    std::memcpy(chiffres + 1, source + 2, 15);
+    exposant = std::atoi(std::strchr(source, 'e') + 1);
+}
+
+} // namespace
+
+std::string TexteNombre(Etendu x)
+{
+    if (std::isnan(x))
+        return std::string(20, ' ') + "Nan";
+    if (std::isinf(x))
+        return std::string(19, ' ') + (x > 0 ? "+Inf" : "-Inf");
+
+    char chiffres[16];
+    int exposant = 0;
+    const bool negatif = x < 0.0L;
+    if (x == 0.0L) {
+        std::memset(chiffres, '0', sizeof chiffres);
+    } else {
+        SeizeChiffres(std::fabs(x), chiffres, exposant);
+        if (chiffres[15] >= '5') {
+            int i = 14;
+            while (i >= 0 && chiffres[i] == '9')
+                chiffres[i--] = '0';
+            if (i >= 0) {
+                ++chiffres[i];
+            } else {
+                chiffres[0] = '1';
+                ++exposant;
+            }
+        }
+    }
+
+    std::string texte;
+    texte.reserve(23);
+    texte += negatif ? '-' : ' ';
+    texte += chiffres[0];
+    texte += '.';
+    texte.append(chiffres + 1, 14);
+    texte += 'E';
+    texte += exposant < 0 ? '-' : '+';
+    char exp[12];
+    std::snprintf(exp, sizeof exp, "%04d", std::abs(exposant));
+    texte += exp;
+    return texte;
+}
+
+LectureNombre LitDebutNombre(std::string_view texte)
+{
+    LectureNombre l;
+    std::size_t i = 0;
+    const std::size_t n = texte.size();
+    auto chiffre = [&](std::size_t k) { return k < n && texte[k] >= '0' && texte[k] <= '9'; };
+
+    while (i < n && texte[i] == ' ')
+        ++i;
+    l.fin = i;
+    const std::size_t debut = i;
+    if (i < n && (texte[i] == '+' || texte[i] == '-'))
+        ++i;
+    std::size_t fin = i;
+    while (chiffre(i))
+        fin = ++i, l.chiffres = true;
+    if (i < n && texte[i] == '.') {
+        ++i;
+        if (l.chiffres)
+            fin = i;
+        while (chiffre(i))
+            fin = ++i, l.chiffres = true;
+    }
+    if (!l.chiffres)
+        return l;
+    if (i < n && (texte[i] == 'E' || texte[i] == 'e')) {
+        std::size_t j = i + 1;
+        if (j < n && (texte[j] == '+' || texte[j] == '-'))
+            ++j;
+        if (chiffre(j)) {
+            while (chiffre(j))
+                ++j;
+            fin = j;
+        }
+    }
+    l.fin = fin;
+
+    // The C locale's reader, whatever the user's regional settings say: "." is
+    // the only decimal separator of the program.
+    static const locale_t c = newlocale(LC_NUMERIC_MASK, "C", nullptr);
+    const std::string nombre(texte.substr(debut, fin - debut));
+    errno = 0;
+    const Etendu v = strtold_l(nombre.c_str(), nullptr, c);
+    if (std::isinf(v)) {
+        l.depassement = true;
+        return l;
+    }
+    l.valeur = v; // an underflow gives 0 or a denormal, which is fine
+    return l;
+}

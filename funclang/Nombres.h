@@ -1,0 +1,31 @@
+#pragma once
+// Numbers as text: the one place for the forms the program writes and the
+// reader that every number field and operand goes through.
+#include "numerics/Etendu.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// The error value 1.2E999 that a failed evaluation returns and that callers
+// compare exactly. It is built from its bits: exponent 0x4CF5, mantissa
+// 0xE9CFB518D4642A42 (one unit below the nearest value to the literal).
+Etendu FabriqueValeurErreur();
+inline const Etendu ValeurErreur = FabriqueValeurErreur();
+
+// The 23-character scientific form: a blank or "-", one digit, ".", 14 digits,
+// "E", the exponent sign and 4 digits; rounded half up at 15 significant
+// digits. Infinities and NaN are "+Inf", "-Inf" and "Nan", right-aligned.
+std::string TexteNombre(Etendu x);
+
+// The decimal number at the start of a text: leading blanks, an optional sign,
+// digits, an optional "." and digits, an optional exponent "E" or "e" with an
+// optional sign and digits. The longest well-formed prefix is taken, like
+// strtold: "12abc" reads 12 and a text without digits reads 0.
+struct LectureNombre {
+    Etendu valeur = 0.0L;
+    std::size_t fin = 0;       // index just after the number (or after the blanks)
+    bool chiffres = false;     // at least one digit was read
+    bool depassement = false;  // the value is beyond extended precision (valeur is 0)
+};
+LectureNombre LitDebutNombre(std::string_view texte);

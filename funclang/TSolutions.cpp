@@ -1,0 +1,39 @@
+#include "funclang/TSolutions.h"
+
+#include "app/Disposition.h"
+
+#include <QShowEvent>
+
+TSolutions::TSolutions(QWidget* parent) : QDialog(parent, Qt::Tool)
+{
+    setObjectName("Solutions");
+    setWindowTitle("Résultat du calcul");
+    setFixedSize(190, 67);
+    setModal(true);
+    methode_ = Etiquette(this, "Methode", "( Type de calcul fait )", 8, 6, 176, 18);
+    QFont souligne = methode_->font();
+    souligne.setUnderline(true);
+    methode_->setFont(souligne);
+    resultat1_ = Etiquette(this, "Resultat1", "X =", 8, 32, 40, 18);
+    resVal1_ = Etiquette(this, "ResVal1", "0.00000000000000E+0000", 40, 32, 148, 18);
+    // Emptied on creation: the texts come from the caller at every showing.
+    methode_->clear();
+    resultat1_->clear();
+    resVal1_->clear();
+    CentreSurEcran(this);
+}
+
+void TSolutions::FormActivate()
+{
+    methode_->setText(ResultatTitre);
+    resultat1_->setText(ResultatNom);
+    resVal1_->setText(ResultatValeur);
+}
+
+void TSolutions::showEvent(QShowEvent* evenement)
+{
+    // Also on showing: two results in a row, with no other window active in
+    // between, must show the second texts.
+    FormActivate();
+    QDialog::showEvent(evenement);
+}

@@ -1,0 +1,237 @@
+#include "numerics/Complexe.h"
+
+#include "app/Plateforme.h"
+
+#include <cmath>
+
+namespace {
+
+// Each composite below follows a fixed order of steps: the order decides how
+// many times a failing composite shows the division error and what its
+// result holds afterwards, so keep it step for step.
+
+constexpr TComplexe Un{1.0L, 0.0L};
+constexpr TComplexe MoinsUn{-1.0L, 0.0L};
+constexpr TComplexe Demi{0.5L, 0.0L};
+constexpr TComplexe IDemi{0.0L, 0.5L};
+constexpr Etendu UnTiers = 1.0L / 3.0L;
+
+void ErreurDivision() { SignaleErreur("Division par zéro."); }
+
+} // namespace
+
+void CSomme(TComplexe a, TComplexe b, TComplexe& r) { r = {a.Re + b.Re, a.Im + b.Im}; }
+
+void CDifference(TComplexe a, TComplexe b, TComplexe& r) { r = {a.Re - b.Re, a.Im - b.Im}; }
+
+void CProduit(TComplexe a, TComplexe b, TComplexe& r)
+{
+    r = {a.Re * b.Re - a.Im * b.Im, a.Re * b.Im + a.Im * b.Re};
+}
+
+void CInverse(TComplexe z, TComplexe& r)
+{
+    const Etendu m = z.Re * z.Re + z.Im * z.Im;
+    if (m == 0.0L) {
+        ErreurDivision();
+        return;
+    }
+    r = {z.Re / m, -z.Im / m};
+}
+
+void CQuotient(TComplexe a, TComplexe b, TComplexe& r)
+{
+    TComplexe t = b;
+    CInverse(t, t);
+    CProduit(a, t, r);
+}
+
+void CConjugue(TComplexe z, TComplexe& r) { r = {z.Re, -z.Im}; }
+
+void COppose(TComplexe z, TComplexe& r) { r = {-z.Re, -z.Im}; }
+
+Etendu CModule(TComplexe z) { return std::sqrt(z.Re * z.Re + z.Im * z.Im); }
+
+Etendu CArgument(TComplexe z)
+{
+    if (z.Re == 0.0L) {
+        if (z.Im == 0.0L)
+            return 0.0L;
+        return z.Im > 0.0L ? PiEtendu / 2.0L : -PiEtendu / 2.0L;
+    }
+    const Etendu t = std::atan(z.Im / z.Re);
+    if (z.Re > 0.0L)
+        return t;
+    return z.Im >= 0.0L ? t + PiEtendu : t - PiEtendu;
+}
+
+void CExp(TComplexe z, TComplexe& r)
+{
+    const Etendu e = std::exp(z.Re);
+    r = {e * std::cos(z.Im), e * std::sin(z.Im)};
+}
+
+void CLn(TComplexe z, TComplexe& r)
+{
+    const Etendu m = CModule(z);
+    if (m == 0.0L) {
+        ErreurDivision();
+        return;
+    }
+    r = {std::log(m), CArgument(z)};
+}
+
+void CPuissance(TComplexe a, TComplexe b, TComplexe& r)
+{
+    const bool aNul = CModule(a) == 0.0L;
+    if (aNul && CModule(b) == 0.0L) {
+        ErreurDivision();
+        return;
+    }
+    if (aNul) {
+        r = CZero;
+        return;
+    }
+    TComplexe l = CZero;
+    CLn(a, l);
+    CProduit(b, l, l);
+    CExp(l, r);
+}
+
+void CRacine(TComplexe z, TComplexe& r)
+{
+    const Etendu rho = std::sqrt(CModule(z));
+    const Etendu theta = CArgument(z) * 0.5L;
+    r = {rho * std::cos(theta), rho * std::sin(theta)};
+}
+
+void CRacineCubique(TComplexe z, TComplexe& r)
+{
+    const Etendu m = CModule(z);
+    if (m == 0.0L) {
+        r = z;
+        return;
+    }
+    const Etendu rho = std::exp(std::log(m) * UnTiers);
+    const Etendu theta = CArgument(z) * UnTiers;
+    r = {rho * std::cos(theta), rho * std::sin(theta)};
+}
+
+void CCos(TComplexe z, TComplexe& r)
+{
+    r = {std::cos(z.Re) * std::cosh(z.Im), -(std::sin(z.Re) * std::sinh(z.Im))};
+}
+
+void CSin(TComplexe z, TComplexe& r)
+{
+    r = {std::sin(z.Re) * std::cosh(z.Im), std::cos(z.Re) * std::sinh(z.Im)};
+}
+
+void CTan(TComplexe z, TComplexe& r)
+{
+    TComplexe s, c;
+    CSin(z, s);
+    CCos(z, c);
+    CQuotient(s, c, r);
+}
+
+void CCh(TComplexe z, TComplexe& r)
+{
+    TComplexe e1, m, e2, s;
+    CExp(z, e1);
+    CProduit(z, MoinsUn, m);
+    CExp(m, e2);
+    CSomme(e2, e1, s);
+    CProduit(Demi, s, r);
+}
+
+void CSh(TComplexe z, TComplexe& r)
+{
+    TComplexe e1, m, e2, s;
+    CExp(z, e1);
+    CProduit(z, MoinsUn, m);
+    CExp(m, e2);
+    CProduit(e2, MoinsUn, e2);
+    CSomme(e2, e1, s);
+    CProduit(Demi, s, r);
+}
+
+void CTh(TComplexe z, TComplexe& r)
+{
+    TComplexe s, c;
+    CSh(z, s);
+    CCh(z, c);
+    CQuotient(s, c, r);
+}
+
+void CArcCos(TComplexe z, TComplexe& r)
+{
+    TComplexe w = CZero;
+    CProduit(z, z, w);
+    COppose(w, w);
+    CSomme(Un, w, w);
+    CRacine(w, w);
+    CProduit(w, CI, w);
+    CSomme(w, z, w);
+    CLn(w, w);
+    CProduit(CI, w, w);
+    COppose(w, r);
+}
+
+void CArcSin(TComplexe z, TComplexe& r)
+{
+    TComplexe w = CZero, t = CZero;
+    CProduit(z, z, w);
+    COppose(w, w);
+    CSomme(Un, w, w);
+    CRacine(w, w);
+    CProduit(z, CI, t);
+    CSomme(w, t, w);
+    CLn(w, w);
+    CProduit(CI, w, w);
+    COppose(w, r);
+}
+
+void CArcTan(TComplexe z, TComplexe& r)
+{
+    TComplexe w = CZero, t = CZero;
+    CSomme(CI, z, w);
+    COppose(z, t);
+    CSomme(CI, t, t);
+    CQuotient(w, t, w);
+    CLn(w, w);
+    CProduit(w, IDemi, r);
+}
+
+void CArgCh(TComplexe z, TComplexe& r)
+{
+    TComplexe w = CZero;
+    CProduit(z, z, w);
+    CSomme(w, MoinsUn, w);
+    CRacine(w, w);
+    CSomme(z, w, w);
+    CLn(w, r);
+}
+
+void CArgSh(TComplexe z, TComplexe& r)
+{
+    TComplexe w = CZero;
+    CProduit(z, z, w);
+    CSomme(w, Un, w);
+    CRacine(w, w);
+    CSomme(z, w, w);
+    CLn(w, r);
+}
+
+void CArgTh(TComplexe z, TComplexe& r)
+{
+    // The result itself holds -z while the logarithm is taken: when the
+    // logarithm fails, -z/2 is what the caller gets.
+    TComplexe t = Un, w = CZero;
+    CSomme(t, z, w);
+    COppose(z, r);
+    CSomme(r, t, t);
+    CQuotient(w, t, w);
+    CLn(w, r);
+    CProduit(r, Demi, r);
+}

@@ -1,0 +1,8 @@
+#include "solver/TSolveur.h"
+
+TSolveur::TSolveur(QWidget* parent) : QMainWindow(parent)
+{
+    setObjectName("Solveur");
+    setWindowTitle("Module solveur");
+    resize(440, 300);
+}

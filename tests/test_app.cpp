@@ -1,0 +1,413 @@
+// The application shell: settings file, options dialog, platform layer,
+// activation rule, start-up windows, splash and about box.
+#include "app/Activation.h"
+#include "app/Fenetres.h"
+#include "app/Images.h"
+#include "app/Options.h"
+#include "app/TAboutBox.h"
+#include "app/TAide.h"
+#include "app/TOptionCalc.h"
+#include "app/TSplash.h"
+#include "calc/TCalculatrice.h"
+#include "commun/Bac.h"
+#include "commun/PlateformeEnregistreuse.h"
+#include "funclang/TFonctions.h"
+#include "funclang/TSolutions.h"
+#include "graph/Dialogues.h"
+#include "graph/TGraph.h"
+#include "matrix/TMatrice.h"
+#include "solver/TSolveur.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+std::string Defauts(const Bac& bac)
+{
+    return "[Tarvelle]\nVersion=1.1\nAuteur=QUENTARO\nChemin=" + bac.Dossier() +
+           "tarvelle\n\n[Options]\nType de machine=complexe\nBoutons=2\nSons=1\n"
+           "Taille des matrices=5\n\n[Fichiers]\nFile_0=\nFile_1=\nFile_2=\nFile_3=\n";
+}
+
+class Fenetre : public QWidget, public FenetreActivable {
+public:
+    int activations = 0;
+    void FormActivate() override { ++activations; }
+};
+
+} // namespace
+
+class TestApp : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { SuiviActivation::Oublie(); }
+
+    void premierDemarrageEcritLesOnzeClesDansLOrdre()
+    {
+        Bac bac;
+        TOptions o;
+        o.TypeMachine = "classique";
+        ChargeOptions(o);
+        QCOMPARE(bac.TexteReglages(), Defauts(bac));
+        QCOMPARE(o.TypeMachine, std::string("complexe"));
+        QCOMPARE(o.NbBoutons, 2);
+        QVERIFY(o.SonsOptions);
+        QCOMPARE(o.TailleMatrices, 5);
+    }
+
+    void autreVersionMiseANiveau()
+    {
+        Bac bac;
+        bac.EcritReglages("[Tarvelle]\nVersion=1.0\nAuteur=X\n[Options]\nType de machine=classique\n"
+                          "Boutons=3\nSons=0\nTaille des matrices=10\nPerso=garde\n"
+                          "[Fichiers]\nFile_0=/a.mgr\nFile_2=/c.mgr\n[Autre]\ncle=valeur\n");
+        TOptions o;
+        ChargeOptions(o);
+        const std::string texte = bac.TexteReglages();
+        QCOMPARE(texte, std::string("[Tarvelle]\nVersion=1.1\nAuteur=X\n\n[Options]\n"
+                                    "Type de machine=classique\nBoutons=3\nSons=0\n"
+                                    "Taille des matrices=5\nPerso=garde\n\n[Fichiers]\nFile_0=\n"
+                                    "File_2=\nFile_1=\nFile_3=\n\n[Autre]\ncle=valeur\n"));
+        QCOMPARE(o.TypeMachine, std::string("classique"));
+        QCOMPARE(o.NbBoutons, 3);
+        QVERIFY(!o.SonsOptions);
+        QCOMPARE(o.TailleMatrices, 5);
+    }
+
+    void versionSansTypeDeMachineLitLaVersion()
+    {
+        Bac bac;
+        bac.EcritReglages("[Tarvelle]\nVersion=1.0\n");
+        TOptions o;
+        ChargeOptions(o);
+        // A missing key reads as the version text: not "classique", so complex.
+        QCOMPARE(o.TypeMachine, std::string("1.0"));
+    }
+
+    void entiers_data()
+    {
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<int>("attendu");
+        QTest::newRow("décimal") << "12" << 12;
+        QTest::newRow("hexadécimal") << "0x10" << 16;
+        QTest::newRow("hexadécimal majuscule") << "0X1f" << 31;
+        QTest::newRow("blancs devant") << "  7" << 7;
+        QTest::newRow("négatif") << "-3" << -3;
+        QTest::newRow("hexadécimal négatif") << "-0x10" << -16;
+        QTest::newRow("texte") << "deux" << -99;
+        QTest::newRow("vide") << "" << -99;
+        QTest::newRow("0x seul") << "0x" << -99;
+        QTest::newRow("suite de lettres") << "12abc" << -99;
+        QTest::newRow("trop grand") << "99999999999999999999" << -99;
+    }
+
+    void entiers()
+    {
+        QFETCH(QString, texte);
+        QFETCH(int, attendu);
+        QCOMPARE(EntierOuDefaut(texte.toStdString(), -99), attendu);
+    }
+
+    void valeursLuesEtDefauts_data()
+    {
+        QTest::addColumn<QString>("options");
+        QTest::addColumn<int>("boutons");
+        QTest::addColumn<bool>("sons");
+        QTest::addColumn<int>("taille");
+        QTest::newRow("hexadécimal") << "Boutons=0x3\nSons=0x0\nTaille des matrices=0xA\n" << 3 << false << 10;
+        QTest::newRow("pas des nombres") << "Boutons=deux\nSons=oui\nTaille des matrices=?\n" << 2 << true << 5;
+        QTest::newRow("clés absentes") << "" << 2 << true << 5;
+        QTest::newRow("hors des choix") << "Boutons=7\nSons=2\nTaille des matrices=6\n" << 2 << true << 5;
+        QTest::newRow("clés dupliquées") << "Boutons=2\nBoutons=3\n" << 3 << true << 5;
+    }
+
+    void valeursLuesEtDefauts()
+    {
+        QFETCH(QString, options);
+        QFETCH(int, boutons);
+        QFETCH(bool, sons);
+        QFETCH(int, taille);
+        Bac bac;
+        const std::string fichier = "[Tarvelle]\nVersion=1.1\n[Options]\n" + options.toStdString();
+        bac.EcritReglages(fichier);
+        TOptions o;
+        ChargeOptions(o);
+        QCOMPARE(o.NbBoutons, boutons);
+        QCOMPARE(o.SonsOptions, sons);
+        QCOMPARE(o.TailleMatrices, taille);
+        QCOMPARE(bac.TexteReglages(), fichier); // a current file is only read
+    }
+
+    void fichiersAbimesDonnentLesDefauts_data()
+    {
+        QTest::addColumn<QByteArray>("octets");
+        QTest::newRow("vide") << QByteArray();
+        QTest::newRow("tronqué") << QByteArray("[Tarv");
+        QTest::newRow("binaire") << QByteArray("\x00\xff\xfe\x01[\x02=\x03\n\x80\x81", 12);
+        QTest::newRow("crochet sans fin") << QByteArray("[Tarvelle\nVersion=1.1\n");
+        QTest::newRow("lignes sans =") << QByteArray("[Tarvelle]\nVersion\n1.1\n");
+        QTest::newRow("fins de ligne CR") << QByteArray("[Options]\rSons=0\r");
+        QTest::newRow("BOM") << QByteArray("\xEF\xBB\xBF[Options]\nSons=0\n");
+    }
+
+    void fichiersAbimesDonnentLesDefauts()
+    {
+        QFETCH(QByteArray, octets);
+        Bac bac;
+        bac.EcritReglages(octets.toStdString());
+        PlateformeEnregistreuse p;
+        TOptions o;
+        o.NbBoutons = 3;
+        ChargeOptions(o);
+        QCOMPARE(o.TypeMachine, std::string("complexe"));
+        QCOMPARE(o.NbBoutons, 2);
+        QVERIFY(o.SonsOptions);
+        QCOMPARE(o.TailleMatrices, 5);
+        QVERIFY(p.journal.empty());
+    }
+
+    void doublesSectionsEtValeursLongues()
+    {
+        Bac bac;
+        const std::string longue(1 << 20, 'z');
+        bac.EcritReglages("[Tarvelle]\nVersion=1.1\n[Options]\nSons=0\nLong=" + longue +
+                          "\n[Options]\nBoutons=3\n");
+        TOptions o;
+        ChargeOptions(o);
+        QCOMPARE(o.NbBoutons, 3);
+        QVERIFY(!o.SonsOptions);
+        EnregistreOptions(o);
+        QCOMPARE(LitTexteOption("Options", "Long", ""), longue);
+    }
+
+    void ecritureImpossibleEstSilencieuse()
+    {
+        Bac bac;
+        QTemporaryDir d;
+        // The settings path sits under a regular file: nothing can be written.
+        QFile bloque(d.path() + "/fichier");
+        QVERIFY(bloque.open(QIODevice::WriteOnly));
+        bloque.close();
+        DefinitCheminReglages((d.path() + "/fichier/Tv32.ini").toStdString());
+        PlateformeEnregistreuse p;
+        TOptions o;
+        ChargeOptions(o);
+        EnregistreOptions(o);
+        QCOMPARE(o.TypeMachine, std::string("complexe"));
+        QVERIFY(p.journal.empty());
+    }
+
+    void dialogueOptionsPremierDemarrage()
+    {
+        Bac bac;
+        TOptionCalc dialogue;
+        QCOMPARE(dialogue.windowTitle(), QString("Options"));
+        QCOMPARE(dialogue.size(), QSize(501, 228));
+        auto coche = [&](const char* nom) { return dialogue.findChild<QAbstractButton*>(nom)->isChecked(); };
+        QVERIFY(coche("CalcType1"));
+        QCOMPARE(dialogue.findChild<QRadioButton*>("CalcType1")->text(), QString("Affichage et calculs en complexes"));
+        QVERIFY(coche("OptionMouse0"));
+        QCOMPARE(dialogue.findChild<QRadioButton*>("OptionMouse0")->text(), QString("Souris 2 boutons (classique)"));
+        QVERIFY(coche("SonsGraf"));
+        QVERIFY(coche("ScaleMat0"));
+        QCOMPARE(dialogue.findChild<QRadioButton*>("ScaleMat0")->text(), QString("Matrices à coef. complexes (dim. <= 5)"));
+        dialogue.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialogue));
+        QCOMPARE(QApplication::focusWidget(), dialogue.findChild<QPushButton*>("SaveBtn"));
+    }
+
+    void okEcritAnnulerNonEtLeChoixAnnuleSuit()
+    {
+        Bac bac;
+        TOptionCalc dialogue;
+        const std::string avant = bac.TexteReglages();
+
+        dialogue.show();
+        QTest::mouseClick(dialogue.findChild<QRadioButton*>("CalcType0"), Qt::LeftButton);
+        QTest::mouseClick(dialogue.findChild<QPushButton*>("CancelBtn"), Qt::LeftButton);
+        QVERIFY(!dialogue.isVisible());
+        QCOMPARE(bac.TexteReglages(), avant);
+        QCOMPARE(dialogue.Options().TypeMachine, std::string("classique"));
+
+        dialogue.show();
+        QTest::mouseClick(dialogue.findChild<QRadioButton*>("OptionMouse1"), Qt::LeftButton);
+        QTest::mouseClick(dialogue.findChild<QCheckBox*>("SonsGraf"), Qt::LeftButton);
+        QTest::mouseClick(dialogue.findChild<QRadioButton*>("ScaleMat1"), Qt::LeftButton);
+        QTest::mouseClick(dialogue.findChild<QPushButton*>("SaveBtn"), Qt::LeftButton);
+        QVERIFY(!dialogue.isVisible());
+        QCOMPARE(LitTexteOption("Options", "Type de machine", ""), std::string("classique"));
+        QCOMPARE(LitEntierOption("Options", "Boutons", 0), 3L);
+        QCOMPARE(LitTexteOption("Options", "Sons", ""), std::string("0"));
+        QCOMPARE(LitEntierOption("Options", "Taille des matrices", 0), 10L);
+    }
+
+    void signalDErreurSonPuisBoite()
+    {
+        Bac bac;
+        PlateformeEnregistreuse p;
+        SignaleErreur("Division par zéro.");
+        QCOMPARE(p.journal, (std::vector<std::string>{"son: Son1.wav", "erreur: Division par zéro."}));
+    }
+
+    void sonsManquantsSilencieux()
+    {
+        Bac bac(false);
+        PlateformeEnregistreuse p;
+        JoueSon(DossierProgramme() + "Son2.wav");
+        SignaleErreur("Expression incorrecte .");
+        QCOMPARE(p.journal, (std::vector<std::string>{"erreur: Expression incorrecte ."}));
+    }
+
+    void sablierRendLaFleche()
+    {
+        PlateformeEnregistreuse p;
+        try {
+            Sablier s;
+            QCOMPARE(p.sabliers, 1);
+            throw 1;
+        } catch (int) {
+        }
+        QCOMPARE(p.sabliers, 0);
+    }
+
+    void activationVenantDUneAutreFenetre()
+    {
+        Fenetre a, b;
+        QMessageBox boite;
+        SuiviActivation::Activee(&a);
+        QCOMPARE(a.activations, 1);
+        SuiviActivation::Activee(&boite); // a message box is not one of ours
+        SuiviActivation::Activee(&a);
+        QCOMPARE(a.activations, 1);
+        SuiviActivation::Activee(&b);
+        SuiviActivation::Activee(&a);
+        QCOMPARE(a.activations, 2);
+        QCOMPARE(b.activations, 1);
+    }
+
+    void fenetresCreeesAvecLeursTitres()
+    {
+        Bac bac;
+        PlateformeEnregistreuse p;
+        CreeFenetres();
+        const Fenetres& f = LesFenetres();
+        const QList<QPair<QWidget*, QString>> titres = {
+            {f.Calculatrice, "Calculette"},
+            {f.Graph, "Module graphique"},
+            {f.AboutBox, "A propos ..."},
+            {f.Donnees, "Axes des abscisses et ordonnées"},
+            {f.Intervalle, "Intervalle d'étude de la variable"},
+            {f.ScaleEcran, "Echelle sur les axes"},
+            {f.Fonctions, "Liste des fonctions"},
+            {f.ZoomChoose, "Zoom"},
+            {f.Solutions, "Résultat du calcul"},
+            {f.Solveur, "Module solveur"},
+            {f.OptionCalc, "Options"},
+            {f.Matrice, "Module matriciel"},
+        };
+        for (const auto& [fenetre, titre] : titres)
+            QCOMPARE(fenetre->windowTitle(), titre);
+        // Created in that order, the calculator first: it is the main window.
+        QWidgetList creees;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (std::any_of(titres.begin(), titres.end(), [w](const auto& t) { return t.first == w; }))
+                creees.append(w);
+        QCOMPARE(creees.size(), 12);
+        for (QWidget* w : QApplication::topLevelWidgets())
+            QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
+        // The options dialog, created at start, made the settings file.
+        QCOMPARE(bac.TexteReglages(), Defauts(bac));
+        DetruitFenetres();
+    }
+
+    void ecranDAccueil()
+    {
+        TSplash splash;
+        QCOMPARE(splash.size(), QSize(286, 189));
+        QVERIFY(splash.windowFlags() & Qt::FramelessWindowHint);
+        QVERIFY(splash.windowFlags() & Qt::WindowStaysOnTopHint);
+        QCOMPARE(splash.frameShadow(), QFrame::Raised);
+        QCOMPARE(splash.findChild<QLabel*>("Version")->text(), QString("Version 1.1"));
+        QVERIFY(!splash.findChild<QLabel*>("ImCache")->isHidden());
+        QVERIFY(!splash.findChild<QLabel*>("Logo")->pixmap().isNull());
+    }
+
+    void imageTransparenteParLePixel11()
+    {
+        QTemporaryDir d;
+        QImage image(4, 3, QImage::Format_RGB32);
+        image.fill(Qt::magenta);
+        image.setPixel(0, 0, qRgb(10, 20, 30));
+        image.setPixel(3, 2, qRgb(200, 0, 0));
+        const QString fichier = d.path() + "/i.png";
+        QVERIFY(image.save(fichier));
+        const QImage rendue = ImageTransparente(fichier, QColor(1, 2, 3)).toImage();
+        QCOMPARE(rendue.pixelColor(1, 1), QColor(1, 2, 3));
+        QCOMPARE(rendue.pixelColor(2, 0), QColor(1, 2, 3));
+        QCOMPARE(rendue.pixelColor(0, 0), QColor(10, 20, 30));
+        QCOMPARE(rendue.pixelColor(3, 2), QColor(200, 0, 0));
+    }
+
+    void boiteAPropos()
+    {
+        TAboutBox boite;
+        QCOMPARE(boite.size(), QSize(285, 178));
+        QVERIFY(boite.findChild<QPushButton*>("BitBtn1")->isDefault());
+        boite.DefinitAuteur("Auteur : QUENTARO");
+        QCOMPARE(boite.findChild<QLabel*>("Copyright")->text(), QString("Auteur : QUENTARO"));
+        boite.show();
+        QTest::mouseClick(boite.findChild<QPushButton*>("BitBtn1"), Qt::LeftButton);
+        QVERIFY(!boite.isVisible());
+    }
+
+    void aideOuvreLesPagesDesSujets()
+    {
+        for (const char* sujet : {"COMPLEX", "PRESENT", "GRAPH", "MAT", ""}) {
+            QFile page(QString(TAide::Page(sujet)).replace("qrc:", ":"));
+            QVERIFY2(page.open(QIODevice::ReadOnly), sujet);
+            QVERIFY(page.readAll().contains("<h1>"));
+        }
+        QCOMPARE(TAide::Page("INCONNU"), TAide::Page(""));
+    }
+
+    void listeDesFonctions()
+    {
+        TFonctions f;
+        auto* liste = f.findChild<QListWidget*>("ListBox1");
+        QCOMPARE(liste->count(), 35);
+        QCOMPARE(liste->item(0)->text(), QString("INT(X) : partie entière"));
+        QCOMPARE(liste->item(6)->text(), QString());
+        QCOMPARE(liste->item(24)->text(), QString("                        inverse"));
+        QCOMPARE(liste->item(34)->text(), QString("                 hyperbolique inverse"));
+        QCOMPARE(f.size(), QSize(168, 87));
+    }
+
+    void resultatsRafraichisAChaqueFois()
+    {
+        TSolutions s;
+        QCOMPARE(s.findChild<QLabel*>("Methode")->text(), QString());
+        ResultatTitre = "Intégrale";
+        ResultatNom = "I =";
+        ResultatValeur = " 1.00000000000000E+0000";
+        s.show();
+        QCOMPARE(s.findChild<QLabel*>("ResVal1")->text(), ResultatValeur);
+        s.hide();
+        ResultatTitre = "Recherche du zéro de la fonction :";
+        ResultatNom = "x0 =";
+        s.show();
+        QCOMPARE(s.findChild<QLabel*>("Methode")->text(), ResultatTitre);
+        QCOMPARE(s.findChild<QLabel*>("Resultat1")->text(), QString("x0 ="));
+        QVERIFY(s.findChild<QLabel*>("Methode")->font().underline());
+    }
+};
+
+QTEST_MAIN(TestApp)
+#include "test_app.moc"
