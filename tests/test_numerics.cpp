@@ -1,4 +1,318 @@
+// Complex arithmetic and polynomial roots: values to the last bits, the step
+// orders that decide the division messages, aliasing and allocation.
+#include "commun/Bac.h"
+#include "commun/PlateformeEnregistreuse.h"
+#include "commun/Proche.h"
+#include "numerics/Complexe.h"
+#include "numerics/Racines.h"
+
 #include <QtTest>
-class Vide : public QObject { Q_OBJECT private slots: void rien() {} };
-Qtest_numerics_MAIN(Vide)
+
+#include <cstdlib>
+#include <new>
+
+// Counts heap allocations while a test asks for it.
+namespace {
+bool compteAllocations = false;
+int allocations = 0;
+}
+
+void* operator new(std::size_t taille)
+{
+    if (compteAllocations)
+        ++allocations;
+    if (void* p = std::malloc(taille ? taille : 1))
+        return p;
+    throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+
+Q_DECLARE_METATYPE(TComplexe)
+
+namespace {
+
+using Fonction1 = void (*)(TComplexe, TComplexe&);
+
+const Etendu Racine3 = std::sqrt(3.0L);
+constexpr TComplexe Sentinelle{7.0L, -7.0L};
+
+struct Cas1 {
+    const char* nom;
+    Fonction1 f;
+};
+
+} // namespace
+
+class TestNumerics : public QObject {
+    Q_OBJECT
+
+private slots:
+    void arithmetiqueExacte()
+    {
+        TComplexe r;
+        CSomme({1, 2}, {3, -5}, r);
+        QCOMPARE(r.Re, 4.0L); QCOMPARE(r.Im, -3.0L);
+        CDifference({1, 2}, {3, -5}, r);
+        QCOMPARE(r.Re, -2.0L); QCOMPARE(r.Im, 7.0L);
+        CProduit({1, 2}, {3, 4}, r);
+        QCOMPARE(r.Re, -5.0L); QCOMPARE(r.Im, 10.0L);
+        CInverse({0, 2}, r);
+        QCOMPARE(r.Re, 0.0L); QCOMPARE(r.Im, -0.5L);
+        CQuotient({-5, 10}, {3, 4}, r);
+        QVERIFY(Proche(r, {1, 2}));
+        CConjugue({1, 2}, r);
+        QCOMPARE(r.Im, -2.0L);
+        COppose({1, -2}, r);
+        QCOMPARE(r.Re, -1.0L); QCOMPARE(r.Im, 2.0L);
+        QCOMPARE(CModule({3, -4}), 5.0L);
+    }
+
+    void resultatEstUnOperande()
+    {
+        TComplexe z{1, 2};
+        CProduit(z, z, z);
+        QCOMPARE(z.Re, -3.0L); QCOMPARE(z.Im, 4.0L);
+        TComplexe a{1, 1}, b{0, 1};
+        CQuotient(a, b, b);
+        QVERIFY(Proche(b, {1, -1}));
+        TComplexe c{0, 1};
+        CExp(c, c);
+        QVERIFY(Proche(c, {std::cos(1.0L), std::sin(1.0L)}));
+        TComplexe d{2, 0};
+        CArgTh(d, d); // the result holds -z midway: the copy of z must survive
+        QVERIFY2(Proche(d, {0.5L * std::log(3.0L), PiEtendu / 2}, 8), qPrintable(Texte(d)));
+    }
+
+    void argument_data()
+    {
+        QTest::addColumn<TComplexe>("z");
+        QTest::addColumn<long double>("attendu");
+        QTest::newRow("-1") << TComplexe{-1, 0} << PiEtendu;
+        QTest::newRow("-1 - 0i") << TComplexe{-1, -0.0L} << PiEtendu;
+        QTest::newRow("-i") << TComplexe{0, -1} << -PiEtendu / 2;
+        QTest::newRow("i") << TComplexe{0, 1} << PiEtendu / 2;
+        QTest::newRow("0") << TComplexe{0, 0} << 0.0L;
+        QTest::newRow("-1 - i") << TComplexe{-1, -1} << -3 * PiEtendu / 4;
+        QTest::newRow("1 + i") << TComplexe{1, 1} << PiEtendu / 4;
+    }
+
+    void argument()
+    {
+        QFETCH(TComplexe, z);
+        QFETCH(long double, attendu);
+        QVERIFY2(ProcheReel(CArgument(z), attendu, 2), qPrintable(QString::number(double(CArgument(z)))));
+    }
+
+    void valeurs_data()
+    {
+        QTest::addColumn<int>("fonction");
+        QTest::addColumn<TComplexe>("z");
+        QTest::addColumn<TComplexe>("attendu");
+        QTest::newRow("racine(-4) = 2i") << 0 << TComplexe{-4, 0} << TComplexe{0, 2};
+        QTest::newRow("racine cubique(-8) = 1 + i√3") << 1 << TComplexe{-8, 0} << TComplexe{1, Racine3};
+        QTest::newRow("racine cubique(0) = 0") << 1 << TComplexe{0, 0} << TComplexe{0, 0};
+        QTest::newRow("ln(-1) = iπ") << 2 << TComplexe{-1, 0} << TComplexe{0, PiEtendu};
+        QTest::newRow("exp(iπ) = -1") << 3 << TComplexe{0, PiEtendu} << TComplexe{-1, 0};
+        QTest::newRow("cos(i) = ch 1") << 4 << TComplexe{0, 1} << TComplexe{std::cosh(1.0L), -0.0L};
+        QTest::newRow("sin(i) = i sh 1") << 5 << TComplexe{0, 1} << TComplexe{0, std::sinh(1.0L)};
+        QTest::newRow("ch(0) = 1") << 6 << TComplexe{0, 0} << TComplexe{1, 0};
+        QTest::newRow("sh(1)") << 7 << TComplexe{1, 0} << TComplexe{std::sinh(1.0L), 0};
+        QTest::newRow("arccos(1) = 0") << 8 << TComplexe{1, 0} << TComplexe{0, 0};
+        QTest::newRow("arcsin(1) = π/2") << 9 << TComplexe{1, 0} << TComplexe{PiEtendu / 2, 0};
+        QTest::newRow("arctan(1) = π/4") << 10 << TComplexe{1, 0} << TComplexe{PiEtendu / 4, 0};
+        QTest::newRow("argch(1) = 0") << 11 << TComplexe{1, 0} << TComplexe{0, 0};
+        QTest::newRow("argsh(0) = 0") << 12 << TComplexe{0, 0} << TComplexe{0, 0};
+    }
+
+    void valeurs()
+    {
+        static constexpr Fonction1 fonctions[] = {CRacine, CRacineCubique, CLn, CExp, CCos, CSin,
+                                                  CCh, CSh, CArcCos, CArcSin, CArcTan, CArgCh, CArgSh};
+        QFETCH(int, fonction);
+        QFETCH(TComplexe, z);
+        QFETCH(TComplexe, attendu);
+        PlateformeEnregistreuse p;
+        TComplexe r = Sentinelle;
+        fonctions[fonction](z, r);
+        QVERIFY2(Proche(r, attendu), qPrintable(Texte(r)));
+        QVERIFY(p.journal.empty());
+    }
+
+    void puissances()
+    {
+        PlateformeEnregistreuse p;
+        TComplexe r = Sentinelle;
+        CPuissance({-1, 0}, {0.5L, 0}, r);
+        QVERIFY2(Proche(r, {0, 1}), qPrintable(Texte(r)));
+        CPuissance({0, 0}, {2, 1}, r);
+        QCOMPARE(r.Re, 0.0L); QCOMPARE(r.Im, 0.0L);
+        CPuissance({2, 0}, {10, 0}, r);
+        QVERIFY(Proche(r, {1024, 0}, 16));
+        QVERIFY(p.journal.empty());
+    }
+
+    // The step orders decide how often the division error is shown and what
+    // a failed function leaves in its result.
+    void erreursDeDivision_data()
+    {
+        QTest::addColumn<int>("fonction");
+        QTest::addColumn<TComplexe>("z");
+        QTest::addColumn<int>("messages");
+        QTest::addColumn<TComplexe>("resultat");
+        QTest::newRow("inverse(0) intact") << 0 << TComplexe{0, 0} << 1 << Sentinelle;
+        QTest::newRow("ln(0) intact") << 1 << TComplexe{0, 0} << 1 << Sentinelle;
+        QTest::newRow("0 ^ 0 intact") << 2 << TComplexe{0, 0} << 1 << Sentinelle;
+        QTest::newRow("(2+i) / 0 = 0") << 3 << TComplexe{2, 1} << 1 << TComplexe{0, 0};
+        QTest::newRow("arctan(i): deux fois, 0") << 4 << TComplexe{0, 1} << 2 << TComplexe{0, 0};
+        QTest::newRow("argth(1): deux fois, -1/2") << 5 << TComplexe{1, 0} << 2 << TComplexe{-0.5L, 0};
+        QTest::newRow("argth(-1): une fois, 1/2") << 5 << TComplexe{-1, 0} << 1 << TComplexe{0.5L, 0};
+        QTest::newRow("argsh(-1E10) s'annule, intact") << 6 << TComplexe{-1e10L, 0} << 1 << Sentinelle;
+        QTest::newRow("tan(π/2) existe") << 7 << TComplexe{PiEtendu / 2, 0} << 0 << TComplexe{0, 0};
+    }
+
+    void erreursDeDivision()
+    {
+        QFETCH(int, fonction);
+        QFETCH(TComplexe, z);
+        QFETCH(int, messages);
+        QFETCH(TComplexe, resultat);
+        Bac bac;
+        PlateformeEnregistreuse p;
+        TComplexe r = Sentinelle;
+        switch (fonction) {
+        case 0: CInverse(z, r); break;
+        case 1: CLn(z, r); break;
+        case 2: CPuissance(z, z, r); break;
+        case 3: CQuotient(z, CZero, r); break;
+        case 4: CArcTan(z, r); break;
+        case 5: CArgTh(z, r); break;
+        case 6: CArgSh(z, r); break;
+        case 7: CTan(z, r); break;
+        }
+        std::vector<std::string> attendu;
+        for (int i = 0; i < messages; ++i) {
+            attendu.push_back("son: Son1.wav");
+            attendu.push_back("erreur: Division par zéro.");
+        }
+        QCOMPARE(p.journal, attendu);
+        if (fonction != 7)
+            QVERIFY2(r.Re == resultat.Re && r.Im == resultat.Im, qPrintable(Texte(r)));
+    }
+
+    void grandesEtPetitesValeursSansPlantage()
+    {
+        PlateformeEnregistreuse p;
+        const TComplexe valeurs[] = {{1e4000L, 0}, {-1e4000L, 1e4000L}, {1e-4000L, -0.0L},
+                                     {-0.0L, -0.0L}, {12000, 12000}, {0, 1e4000L}};
+        const Fonction1 fonctions[] = {CInverse, CExp, CLn, CRacine, CRacineCubique, CCos, CSin,
+                                       CTan, CCh, CSh, CTh, CArcCos, CArcSin, CArcTan, CArgCh,
+                                       CArgSh, CArgTh};
+        for (TComplexe z : valeurs)
+            for (Fonction1 f : fonctions) {
+                TComplexe r = z;
+                f(z, r);
+                CPuissance(z, z, r);
+            }
+        QVERIFY(true);
+    }
+
+    void aucuneAllocation()
+    {
+        Bac bac(false);
+        PlateformeEnregistreuse p;
+        p.journal.reserve(64);
+        TComplexe r, x1, x2, x3, x4;
+        allocations = 0;
+        compteAllocations = true;
+        CArcCos({0.3L, 0.2L}, r);
+        CArgTh({0.3L, 0.2L}, r);
+        CPuissance({2, 1}, {0.5L, 3}, r);
+        CTh({1, 2}, r);
+        Racines4({1, 2}, {3, 0}, {0, 1}, {5, 5}, {-1, 0}, x1, x2, x3, x4);
+        compteAllocations = false;
+        QCOMPARE(allocations, 0);
+    }
+
+    void racines2()
+    {
+        TComplexe x1, x2;
+        Racines2({1, 0}, {-3, 0}, {2, 0}, x1, x2);
+        QVERIFY(Proche(x1, {2, 0}));
+        QVERIFY(Proche(x2, {1, 0}));
+        Racines2({1, 0}, {0, 0}, {1, 0}, x1, x2);
+        QVERIFY2(Proche(x1, {0, 1}), qPrintable(Texte(x1)));
+        QVERIFY2(Proche(x2, {0, -1}), qPrintable(Texte(x2)));
+        QVERIFY(x1.Re != 0.0L); // the cosine of π/2 in extended precision
+    }
+
+    void racines3_data()
+    {
+        QTest::addColumn<TComplexe>("d");
+        QTest::addColumn<TComplexe>("x1");
+        QTest::addColumn<TComplexe>("x2");
+        QTest::addColumn<TComplexe>("x3");
+        QTest::newRow("x^3 - 8") << TComplexe{-8, 0} << TComplexe{-1, Racine3} << TComplexe{-1, -Racine3}
+                                 << TComplexe{2, 0};
+        // w = 0: v comes from the second root of the resolvent quadratic.
+        QTest::newRow("x^3 + 8") << TComplexe{8, 0} << TComplexe{1, -Racine3} << TComplexe{-2, 0}
+                                 << TComplexe{1, Racine3};
+    }
+
+    void racines3()
+    {
+        QFETCH(TComplexe, d);
+        QFETCH(TComplexe, x1);
+        QFETCH(TComplexe, x2);
+        QFETCH(TComplexe, x3);
+        TComplexe r1, r2, r3;
+        Racines3({1, 0}, CZero, CZero, d, r1, r2, r3);
+        QVERIFY2(Proche(r1, x1, 8), qPrintable(Texte(r1)));
+        QVERIFY2(Proche(r2, x2, 8), qPrintable(Texte(r2)));
+        QVERIFY2(Proche(r3, x3, 8), qPrintable(Texte(r3)));
+    }
+
+    void racines3Reelles()
+    {
+        TComplexe r[3];
+        Racines3({1, 0}, {-6, 0}, {11, 0}, {-6, 0}, r[0], r[1], r[2]);
+        std::vector<Etendu> re;
+        for (const TComplexe& z : r) {
+            QVERIFY2(std::fabs(z.Im) < 1e-17L, qPrintable(Texte(z)));
+            re.push_back(z.Re);
+        }
+        std::sort(re.begin(), re.end());
+        for (int k = 0; k < 3; ++k)
+            QVERIFY2(ProcheReel(re[k], k + 1, 64), qPrintable(QString::number(double(re[k] - (k + 1)))));
+    }
+
+    void racines4()
+    {
+        TComplexe x[4];
+        Racines4({1, 0}, CZero, CZero, CZero, {-1, 0}, x[0], x[1], x[2], x[3]);
+        const TComplexe attendu[4] = {{0, -1}, {-1, 0}, {0, 1}, {1, 0}};
+        for (int k = 0; k < 4; ++k)
+            QVERIFY2(Proche(x[k], attendu[k], 8), qPrintable(QString::number(k) + ": " + Texte(x[k])));
+
+        // (x + 1)^4: every candidate is 0, so -B/4 four times.
+        Racines4({1, 0}, {4, 0}, {6, 0}, {4, 0}, {1, 0}, x[0], x[1], x[2], x[3]);
+        for (const TComplexe& z : x)
+            QVERIFY2(Proche(z, {-1, 0}, 8), qPrintable(Texte(z)));
+    }
+
+    void coefficientDominantNul()
+    {
+        Bac bac;
+        PlateformeEnregistreuse p;
+        TComplexe x1 = Sentinelle, x2 = Sentinelle, x3 = Sentinelle;
+        Racines2(CZero, {1, 0}, {1, 0}, x1, x2);
+        QCOMPARE(p.Messages().size(), std::size_t(2));
+        QCOMPARE(x1.Re, 0.0L); // written all the same
+        p.Vide();
+        Racines3(CZero, {1, 0}, {1, 0}, {1, 0}, x1, x2, x3);
+        QVERIFY(p.Messages().size() >= 3);
+    }
+};
+
+QTEST_MAIN(TestNumerics)
 #include "test_numerics.moc"
