@@ -39,7 +39,12 @@ int main(int argc, char* argv[])
     delete splash;
     QApplication::restoreOverrideCursor();
 
-    LesFenetres().Calculatrice->show();
+    TCalculatrice* calculatrice = LesFenetres().Calculatrice;
+    calculatrice->show();
+    calculatrice->activateWindow();
+    // The first activation applies the mode of the settings file, even on a
+    // desktop that never reports the window as active.
+    SuiviActivation::Activee(calculatrice);
     const int code = application.exec();
     DetruitFenetres();
     InstallePlateforme(nullptr);

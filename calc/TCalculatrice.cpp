@@ -230,10 +230,7 @@ void TCalculatrice::CreeMenus()
 {
     QMenuBar* barre = menuBar();
     // Eight titles must fit the width of the calculator.
-    QFont police = barre->font();
-    police.setPixelSize(12);
-    barre->setFont(police);
-    barre->setStyleSheet("QMenuBar::item { padding: 2px 5px; }");
+    barre->setStyleSheet("QMenuBar { font-size: 11px; spacing: 0px; } QMenuBar::item { padding: 2px 4px; }");
 
     solve_ = barre->addMenu("&Résolution");
     solve_->setObjectName("Solve");

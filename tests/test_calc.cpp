@@ -1,0 +1,379 @@
+// The calculator window, driven through its real controls.
+#include "app/Activation.h"
+#include "app/Fenetres.h"
+#include "app/Options.h"
+#include "calc/TCalculatrice.h"
+#include "commun/Bac.h"
+#include "commun/PlateformeEnregistreuse.h"
+#include "commun/Proche.h"
+#include "graph/TGraph.h"
+#include "matrix/TMatrice.h"
+#include "solver/TSolveur.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QtTest>
+
+#include <memory>
+
+class TestCalc : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<Bac> bac_;
+    std::unique_ptr<PlateformeEnregistreuse> p_;
+    TCalculatrice* c_ = nullptr;
+
+    QString Texte(const char* nom) { return c_->findChild<QLabel*>(nom)->text(); }
+    QPushButton* Bouton(const char* nom) { return c_->findChild<QPushButton*>(nom); }
+    QAction* Action(const char* nom) { return c_->findChild<QAction*>(nom); }
+    QLineEdit* Acquisition() { return c_->findChild<QLineEdit*>("Acquisition"); }
+    QPlainTextEdit* EcranR() { return c_->findChild<QPlainTextEdit*>("EcranR"); }
+    void Clique(const char* nom) { QTest::mouseClick(Bouton(nom), Qt::LeftButton); }
+
+    void Tape(const QString& texte)
+    {
+        QTest::mouseClick(Acquisition(), Qt::LeftButton);
+        QTest::keyClicks(Acquisition(), texte);
+        QTest::keyClick(Acquisition(), Qt::Key_Return);
+    }
+    void Entre(const QString& re, const QString& im = "0")
+    {
+        Tape(re);
+        Tape(im);
+    }
+    void VerifieLigne(int n, const QString& r, const QString& s, const QString& i)
+    {
+        QCOMPARE(Texte(qPrintable(QString("Ligne%1R").arg(n))), r);
+        QCOMPARE(Texte(qPrintable(QString("Signe%1").arg(n))), s);
+        QCOMPARE(Texte(qPrintable(QString("Ligne%1C").arg(n))), i);
+    }
+
+private slots:
+    void init()
+    {
+        bac_ = std::make_unique<Bac>();
+        p_ = std::make_unique<PlateformeEnregistreuse>();
+        SuiviActivation::Oublie();
+        CreeFenetres();
+        c_ = LesFenetres().Calculatrice;
+        c_->show();
+        QApplication::setActiveWindow(c_);
+        QVERIFY(QTest::qWaitForWindowActive(c_));
+        SuiviActivation::Activee(c_);
+        p_->Vide();
+    }
+
+    void cleanup()
+    {
+        DetruitFenetres();
+        p_.reset();
+        bac_.reset();
+    }
+
+    void fenetreEtComposants()
+    {
+        QCOMPARE(c_->windowTitle(), QString("Calculette"));
+        QCOMPARE(c_->centralWidget()->width(), 486);
+        QCOMPARE(c_->centralWidget()->height() + c_->statusBar()->height(), 363);
+        for (int n = 1; n <= 5; ++n) {
+            QCOMPARE(Texte(qPrintable(QString("i%1").arg(n))), QString("i"));
+            QCOMPARE(Texte(qPrintable(QString("LabelLigne%1").arg(n))), QString("%1:").arg(n));
+            QVERIFY(c_->findChild<QLabel*>(QString("Ligne%1R").arg(n))->font().bold());
+        }
+        // Line 1 at the bottom.
+        QVERIFY(c_->findChild<QLabel*>("Ligne1R")->y() > c_->findChild<QLabel*>("Ligne5R")->y());
+        QCOMPARE(Bouton("Btnpi")->text(), QString("π"));
+        QCOMPARE(Bouton("Coord")->text(), QString("(x,y)"));
+        QVERIFY(!Bouton("MesureAngle")->isEnabled());
+        VerifieLigne(1, " 0.00000000000000E+0000", "+", " 0.00000000000000E+0000");
+    }
+
+    void saisieDUnComplexe()
+    {
+        for (int k = 1; k <= 5; ++k)
+            Entre(QString::number(k));
+        Entre("3", "-4");
+        VerifieLigne(1, " 3.00000000000000E+0000", "--", " 4.00000000000000E+0000");
+        VerifieLigne(5, " 2.00000000000000E+0000", "+", " 0.00000000000000E+0000");
+        QCOMPARE(Texte("Parties"), QString("Partie Réelle :"));
+        QVERIFY(Bouton("Quitter")->hasFocus());
+    }
+
+    void affichagePolaireEtDegres()
+    {
+        Entre("3", "-4");
+        Clique("Coord");
+        QCOMPARE(Bouton("Coord")->text(), QString("(r,θ)"));
+        VerifieLigne(1, " 5.00000000000000E+0000", "--", " 9.27295218001612E-0001");
+        Clique("MesureAngle");
+        QCOMPARE(Bouton("MesureAngle")->text(), QString("deg"));
+        VerifieLigne(1, " 5.00000000000000E+0000", "--", " 5.31301023541560E+0001");
+        // Leaving polar form and coming back shows radians again.
+        Clique("Coord");
+        VerifieLigne(1, " 3.00000000000000E+0000", "--", " 4.00000000000000E+0000");
+        QCOMPARE(Bouton("MesureAngle")->text(), QString("rad"));
+        QVERIFY(!Bouton("MesureAngle")->isEnabled());
+        Clique("Coord");
+        VerifieLigne(1, " 5.00000000000000E+0000", "--", " 9.27295218001612E-0001");
+    }
+
+    void moinsUnEnPolaire()
+    {
+        Entre("-1");
+        Clique("Coord");
+        VerifieLigne(1, " 1.00000000000000E+0000", "+", " 3.14159265358979E+0000");
+    }
+
+    void operationsADeuxTermes_data()
+    {
+        QTest::addColumn<QString>("bouton");
+        QTest::addColumn<long double>("attendu");
+        QTest::addColumn<int>("ulps");
+        QTest::newRow("/") << "Divise" << 2.0L << 0;
+        QTest::newRow("-") << "Moins" << 3.0L << 0;
+        QTest::newRow("*") << "Multiplie" << 18.0L << 0;
+        QTest::newRow("+") << "Plus" << 9.0L << 0;
+        QTest::newRow("x^y") << "xPuisy" << 216.0L << 16;
+    }
+
+    void operationsADeuxTermes()
+    {
+        QFETCH(QString, bouton);
+        QFETCH(long double, attendu);
+        QFETCH(int, ulps);
+        Entre("7");
+        Entre("6");
+        Entre("3");
+        Clique(qPrintable(bouton));
+        const TComplexe z = c_->LaPile()[1];
+        QVERIFY2(ProcheReel(z.Re, attendu, ulps) && std::fabs(z.Im) <= 16 * Ulp(attendu), qPrintable(::Texte(z)));
+        QCOMPARE(c_->LaPile()[2].Re, 7.0L);
+        QCOMPARE(c_->LaPile()[5].Re, 0.0L);
+    }
+
+    void racineYiemeDeX()
+    {
+        Entre("8");
+        Entre("3");
+        Clique("ySqrx");
+        QVERIFY2(Proche(c_->LaPile()[1], {2, 0}, 16), qPrintable(::Texte(c_->LaPile()[1])));
+    }
+
+    void equationDuPremierDegre()
+    {
+        Entre("2");
+        Clique("Btnpi");
+        Clique("Degre1");
+        QVERIFY(Proche(c_->LaPile()[1], {-PiEtendu / 2, 0}));
+        VerifieLigne(1, "-1.57079632679490E+0000", "+", " 0.00000000000000E+0000");
+    }
+
+    void equationDuSecondDegre()
+    {
+        Entre("9");
+        Entre("8");
+        Entre("1");
+        Entre("0");
+        Entre("1");
+        Action("Eqn2")->trigger();
+        QVERIFY(Proche(c_->LaPile()[2], {0, 1}));
+        QVERIFY(Proche(c_->LaPile()[1], {0, -1}));
+        QVERIFY(c_->LaPile()[1].Re != 0.0L);
+        QCOMPARE(c_->LaPile()[3].Re, 8.0L);
+        QCOMPARE(c_->LaPile()[4].Re, 9.0L);
+        QCOMPARE(c_->LaPile()[5].Re, 0.0L);
+    }
+
+    void effaceLigneEtTout()
+    {
+        for (int k = 1; k <= 5; ++k)
+            Entre(QString::number(k));
+        Clique("Effaceligne");
+        QCOMPARE(c_->LaPile()[5].Re, 0.0L);
+        QCOMPARE(c_->LaPile()[1].Re, 4.0L);
+        Clique("Effacetout");
+        for (int n = 1; n <= 5; ++n)
+            QCOMPARE(c_->LaPile()[n].Re, 0.0L);
+    }
+
+    void erreursDeDivisionSurLaPile_data()
+    {
+        QTest::addColumn<QString>("bouton");
+        QTest::addColumn<long double>("ligne1");
+        QTest::addColumn<long double>("ligne2");
+        QTest::newRow("5 / 0: 0 et descente") << "Divise" << 0.0L << 9.0L;
+        QTest::newRow("1/0: ligne 1 intacte") << "InvX" << 0.0L << 5.0L;
+        QTest::newRow("0 ^ 0 intact, descente") << "xPuisy" << 0.0L << 9.0L;
+        QTest::newRow("ln 0 intact") << "Logarithme" << 0.0L << 5.0L;
+    }
+
+    void erreursDeDivisionSurLaPile()
+    {
+        QFETCH(QString, bouton);
+        QFETCH(long double, ligne1);
+        QFETCH(long double, ligne2);
+        Entre("9");
+        Entre(bouton == "xPuisy" ? "0" : "5");
+        Entre("0");
+        p_->Vide();
+        Clique(qPrintable(bouton));
+        QCOMPARE(p_->journal, (std::vector<std::string>{"son: Son1.wav", "erreur: Division par zéro."}));
+        QCOMPARE(c_->LaPile()[1].Re, ligne1);
+        QCOMPARE(c_->LaPile()[2].Re, ligne2);
+    }
+
+    void entreeSurChampVideNeFaitRien()
+    {
+        Entre("4");
+        QTest::mouseClick(Acquisition(), Qt::LeftButton);
+        QTest::keyClick(Acquisition(), Qt::Key_Return);
+        QCOMPARE(Texte("Parties"), QString("Partie Réelle :"));
+        QCOMPARE(c_->LaPile()[1].Re, 4.0L);
+        QCOMPARE(c_->LaPile()[2].Re, 0.0L);
+    }
+
+    void textesIllisiblesEtDepassement_data()
+    {
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<long double>("valeur");
+        QTest::newRow("abc") << "abc" << 0.0L;
+        QTest::newRow("1,5") << "1,5" << 1.0L;
+        QTest::newRow("--3") << "--3" << 0.0L;
+        QTest::newRow("12abc") << "12abc" << 12.0L;
+        QTest::newRow("5000 chiffres") << QString(5000, '7').prepend("0.") << 0.7777777777777777777777L;
+    }
+
+    void textesIllisiblesEtDepassement()
+    {
+        QFETCH(QString, texte);
+        QFETCH(long double, valeur);
+        Entre(texte);
+        QVERIFY(ProcheReel(c_->LaPile()[1].Re, valeur, 1));
+        QVERIFY(p_->journal.empty());
+    }
+
+    void depassementRefuse()
+    {
+        Entre("2");
+        Tape("1e99999");
+        QCOMPARE(p_->Messages(), (std::vector<std::string>{"erreur: Dépassement de capacité ."}));
+        QCOMPARE(Texte("Parties"), QString("Partie Réelle :"));
+        Acquisition()->clear();
+        Tape("1");
+        Tape("1e-99999"); // an underflow is 0, not an error
+        QCOMPARE(c_->LaPile()[1].Re, 1.0L);
+        QCOMPARE(c_->LaPile()[2].Re, 2.0L);
+        QCOMPARE(p_->Messages().size(), std::size_t(1));
+    }
+
+    void menusInactifsPendantLaSaisie()
+    {
+        QTest::mouseClick(Acquisition(), Qt::LeftButton);
+        QVERIFY(Acquisition()->hasFocus());
+        for (const char* nom : {"Ciao", "Graphe", "Mat", "Solveur"})
+            QVERIFY2(!Action(nom)->isEnabled(), nom);
+        for (const char* nom : {"Solve", "Functions", "Ctes"})
+            QVERIFY2(!c_->findChild<QMenu*>(nom)->menuAction()->isEnabled(), nom);
+        Clique("Coord"); // the keypad does not take the focus, Coord does
+        QVERIFY(Action("Ciao")->isEnabled());
+        QVERIFY(c_->findChild<QMenu*>("Functions")->menuAction()->isEnabled());
+    }
+
+    void modeReelEtActivation()
+    {
+        EnregistreOptions(TOptions{"classique", 2, true, 5, {}});
+        SuiviActivation::Activee(LesFenetres().Graph);
+        SuiviActivation::Activee(c_);
+        QVERIFY(!c_->ModeComplexe());
+        QVERIFY(EcranR()->isVisible());
+        QVERIFY(Bouton("SwapBtn")->isChecked());
+        QVERIFY(!Bouton("Degre2")->isEnabled());
+        QVERIFY(!Acquisition()->isVisible());
+        QVERIFY(!c_->findChild<QMenu*>("Solve")->menuAction()->isEnabled());
+        Clique("SwapBtn");
+        QVERIFY(c_->ModeComplexe());
+        QVERIFY(!EcranR()->isVisible());
+        // A message box does not count as another window; the matrix window does.
+        SuiviActivation::Activee(c_);
+        QVERIFY(c_->ModeComplexe());
+        SuiviActivation::Activee(LesFenetres().Matrice);
+        SuiviActivation::Activee(c_);
+        QVERIFY(!c_->ModeComplexe());
+    }
+
+    void toucheEnModeReel()
+    {
+        Clique("SwapBtn");
+        QVERIFY(!c_->ModeComplexe());
+        EcranR()->setFocus();
+        Clique("Sinus");
+        QTest::keyClicks(EcranR(), "2)");
+        QCOMPARE(EcranR()->toPlainText(), QString("Sin(2)"));
+        Clique("Effacetout");
+        QCOMPARE(EcranR()->toPlainText(), QString());
+        QCOMPARE(c_->LigneCourante(), 0);
+    }
+
+    void menusEnModeReelAjoutentLeurTexte_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("texte");
+        QTest::newRow("Cste2") << "Cste2" << "3.14159265358979";
+        QTest::newRow("Calc5") << "Calc5" << "1/";
+        QTest::newRow("Trig3") << "Trig3" << "Tan(";
+        QTest::newRow("Inv1") << "Inv1" << "ArcCos(";
+        QTest::newRow("Hyper1") << "Hyper1" << "Ch(";
+        QTest::newRow("Invh2") << "Invh2" << "ArgSh(";
+        QTest::newRow("Inh3") << "Inh3" << "ArgTh(";
+        QTest::newRow("Puis6") << "Puis6" << "Carre(";
+        QTest::newRow("Puis1") << "Puis1" << "^";
+        QTest::newRow("Puis2") << "Puis2" << "^(1/";
+        QTest::newRow("Puis5") << "Puis5" << "Racine(";
+        QTest::newRow("Puis3") << "Puis3" << "Exp(";
+        QTest::newRow("Puis4") << "Puis4" << "Ln(";
+    }
+
+    void menusEnModeReelAjoutentLeurTexte()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, texte);
+        Entre("5");
+        Clique("SwapBtn");
+        Action(qPrintable(action))->trigger();
+        QCOMPARE(EcranR()->toPlainText(), texte);
+        QCOMPARE(c_->LaPile()[1].Re, 5.0L); // the hidden stack is left alone
+    }
+
+    void aideEtBarreDEtat()
+    {
+        Action("Help1")->trigger();
+        Action("Help0")->trigger();
+        Action("Help3")->trigger();
+        QCOMPARE(p_->journal, (std::vector<std::string>{"aide: COMPLEX", "aide: ", "aide: PRESENT"}));
+        QCOMPARE(Action("Help0")->shortcut(), QKeySequence(Qt::Key_F1));
+        QCOMPARE(Action("Options")->shortcut(), QKeySequence(Qt::Key_F9));
+        QStatusTipEvent astuce(Bouton("Divise")->statusTip());
+        QApplication::sendEvent(c_, &astuce);
+        QCOMPARE(Texte("BarreEtatPanneau"), QString(" (2) / (1)"));
+        QCOMPARE(Bouton("SwapBtn")->statusTip(), QString("Calculs dans C ."));
+    }
+
+    void menusMontrentLesAutresFenetres()
+    {
+        Action("Graphe")->trigger();
+        QVERIFY(LesFenetres().Graph->isVisible());
+        Action("Mat")->trigger();
+        QVERIFY(LesFenetres().Matrice->isVisible());
+        Action("Solveur")->trigger();
+        QVERIFY(LesFenetres().Solveur->isVisible());
+    }
+};
+
+QTEST_MAIN(TestCalc)
+#include "test_calc.moc"
