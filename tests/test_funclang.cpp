@@ -1,5 +1,11 @@
-// Number texts: the 23-character form, the reader and the error value.
+// The function language: number texts, normalisation and the evaluator.
+#include "commun/Bac.h"
+#include "commun/PlateformeEnregistreuse.h"
+#include "funclang/Evaluateur.h"
 #include "funclang/Nombres.h"
+#include "funclang/Normalisation.h"
+
+#include <chrono>
 
 #include <QtTest>
 
@@ -103,6 +109,193 @@ private slots:
             QCOMPARE(QString::fromStdString(TexteNombre(2.5L)), QString(" 2.50000000000000E+0000"));
         }
         setlocale(LC_NUMERIC, sauve.c_str());
+    }
+
+    void normalisation_data()
+    {
+        QTest::addColumn<QString>("saisie");
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("interne");
+        QTest::addColumn<bool>("refus");
+        const int carte = int(TypeCourbe::Carte), polr = int(TypeCourbe::Polr), cone = int(TypeCourbe::Cone);
+        QTest::newRow("SIN(X)") << "SIN(X)" << carte << "SIN(x)" << false;
+        QTest::newRow("sin(x)") << "sin(x)" << carte << "SIN(x)" << false;
+        QTest::newRow("arcsin+sh") << "arcsin(x)+sh(x)" << carte << "ASI(x)#SIH(x)" << false;
+        QTest::newRow("argth") << "argth(x)" << carte << "ATH(x)" << false;
+        QTest::newRow("tous les noms") << "frac(abs(carre(cube(racine(signe(rad(deg(fact(inv(exp(ln(log(int(x))))))))))))))"
+                                       << carte << "FRC(ABS(CAR(CUB(RAC(SGN(RAD(DEG(FAC(INV(EXP(LGN(LOG(INT(x))))))))))))))" << false;
+        QTest::newRow("inverses") << "arccos(x)*arctan(x)*tan(x)*argsh(x)*argch(x)*ch(x)*th(x)"
+                                  << carte << "ACO(x)*ATN(x)*TAN(x)*ASH(x)*ACH(x)*COH(x)*TAH(x)" << false;
+        QTest::newRow("2x refusé") << "2x" << carte << "2x" << true;
+        QTest::newRow("2^x refusé") << "2^x" << carte << "2^x" << true;
+        QTest::newRow("x*2") << "x*2" << carte << "x*2" << false;
+        QTest::newRow("2*x") << "2*x" << carte << "2*x" << false;
+        QTest::newRow("polaire: x pas vérifié") << "2x+t" << polr << "2x#t" << false;
+        QTest::newRow("polaire: sqrt(t)") << "sqrt(t)" << polr << "sqrt(t)" << true;
+        QTest::newRow("-(x-1)") << "-(x-1)" << carte << "0.0~(x~1)" << false;
+        QTest::newRow("--x") << "--x" << carte << "0.0#x" << false;
+        QTest::newRow("+x") << "+x" << carte << "0.0#x" << false;
+        QTest::newRow("(+x)") << "(+x)" << carte << "(0.0#x)" << false;
+        QTest::newRow("-x^2") << "-x^2" << carte << "0.0~x^2" << false;
+        QTest::newRow("2*-3") << "2*-3" << carte << "2*-3" << false;
+        QTest::newRow("1/x") << "1/x" << carte << "1*INV(x)" << false;
+        QTest::newRow("a/x^2") << "3/x^2" << carte << "3*INV(x)^2" << false;
+        QTest::newRow("1/t polaire") << "1/t+1/x" << polr << "1*INV(t)#1/x" << false;
+        QTest::newRow("exposant signé") << "1.5e+3" << carte << "1.5E+3" << false;
+        QTest::newRow("exposant négatif") << "1/2e-3" << carte << "1/2E-3" << false;
+        QTest::newRow("exposant sans signe") << "2e3" << carte << "2e3" << false;
+        QTest::newRow("exposant après un point") << "5.e-2*x" << carte << "5.E-2*x" << false;
+        QTest::newRow("conique") << "Y^2+X^2-1" << cone << "y^2#x^2~1" << false;
+        QTest::newRow("conique exposant") << "x^2-1E-3" << cone << "x^2~1e-3" << false;
+    }
+
+    void normalisation()
+    {
+        QFETCH(QString, saisie);
+        QFETCH(int, type);
+        QFETCH(QString, interne);
+        QFETCH(bool, refus);
+        Bac bac;
+        PlateformeEnregistreuse p;
+        QCOMPARE(QString::fromStdString(NormaliseFonction(saisie.toStdString(), TypeCourbe(type), true)), interne);
+        const std::vector<std::string> attendu = refus
+            ? std::vector<std::string>{"son: Son1.wav", "erreur: Expression incorrecte ."}
+            : std::vector<std::string>{};
+        QCOMPARE(p.journal, attendu);
+    }
+
+    void refusSansSonQuandLesSonsSontCoupes()
+    {
+        Bac bac;
+        PlateformeEnregistreuse p;
+        std::string t = "2x";
+        QVERIFY(!NormaliseNoms(t, TypeCourbe::Carte, false));
+        QCOMPARE(p.journal, (std::vector<std::string>{"erreur: Expression incorrecte ."}));
+    }
+
+    void evaluation_data()
+    {
+        QTest::addColumn<QString>("interne");
+        QTest::addColumn<long double>("x");
+        QTest::addColumn<long double>("attendu");
+        QTest::addColumn<QString>("message");
+        const QString ok;
+        QTest::newRow("(1/3)*3") << "(1/3)*3" << 0.0L << 0.999999999999999L << ok;
+        QTest::newRow("1/3*3") << "1/3*3" << 0.0L << 0.999999999999999L << ok;
+        QTest::newRow("2^3^2") << "2^3^2" << 0.0L << 64.0L << ok;
+        QTest::newRow("8/2/2") << "8/2/2" << 0.0L << 2.0L << ok;
+        QTest::newRow("2*-3") << "2*-3" << 0.0L << -6.0L << ok;
+        QTest::newRow("0^0") << "0^0" << 0.0L << 0.0L << ok;
+        QTest::newRow("x^0") << "x^0" << -7.5L << 1.0L << ok;
+        QTest::newRow("x^2, x = -2") << "x^2" << -2.0L << 4.0L << ok;
+        QTest::newRow("x~1, x = -2") << "x~1" << -2.0L << -3.0L << ok;
+        QTest::newRow("0.0~x^2, x = -2") << "0.0~x^2" << -2.0L << -4.0L << ok;
+        QTest::newRow("2#3*4") << "2#3*4" << 0.0L << 14.0L << ok;
+        QTest::newRow("2^(0.0~1)") << "2^(0.0~1)" << 0.0L << ValeurErreur << "Syntaxe non supportée .";
+        QTest::newRow("2^(0.0~0.5)") << "2^(0.0~0.5)" << 0.0L << 0.707106781186548L << ok;
+        QTest::newRow("(0.0~8)^(1/3)") << "(0.0~8)^(1/3)" << 0.0L << ValeurErreur << "Dépassement de capacité .";
+        QTest::newRow("(0.0~8)^3") << "(0.0~8)^3" << 0.0L << -512.0L << ok;
+        QTest::newRow("FAC(5)") << "FAC(5)" << 0.0L << 120.0L << ok;
+        QTest::newRow("FAC(0)") << "FAC(0)" << 0.0L << 1.0L << ok;
+        QTest::newRow("FAC(2.5)") << "FAC(2.5)" << 0.0L << ValeurErreur << "Paramètre de factorielle non entier .";
+        QTest::newRow("FAC(0.0~2.5)") << "FAC(0.0~2.5)" << 0.0L << ValeurErreur << "Paramètre de factorielle non entier .";
+        QTest::newRow("FAC(0.0~3)") << "FAC(0.0~3)" << 0.0L << ValeurErreur << "Paramètre de factorielle négatif .";
+        QTest::newRow("FAC(1755)") << "FAC(1755)" << 0.0L << ValeurErreur << "Paramètre de factorielle trop grand .";
+        QTest::newRow("FAC(1754)") << "FAC(1754)" << 0.0L << 1.97926189010501E+4930L << ok;
+        QTest::newRow("ASI(1)") << "ASI(1)" << 0.0L << ValeurErreur << "Valeur interdite pour ArcSinus .";
+        QTest::newRow("ACO(1)") << "ACO(1)" << 0.0L << 0.0L << ok;
+        QTest::newRow("ACO(0.0~1)") << "ACO(0.0~1)" << 0.0L << 3.14159265358979L << ok;
+        QTest::newRow("ACO(0)") << "ACO(0)" << 0.0L << 1.5707963267949L << ok;
+        QTest::newRow("SGN(0)") << "SGN(0)" << 0.0L << 1.0L << ok;
+        QTest::newRow("1/0") << "1/0" << 0.0L << 1.0L << "Division par zéro .";
+        QTest::newRow("INV(0)") << "INV(0)" << 0.0L << ValeurErreur << "Division par zéro .";
+        QTest::newRow("RAC(0.0~4)#1") << "RAC(0.0~4)#1" << 0.0L << ValeurErreur << "Racine carrée d'un nombre négatif .";
+        QTest::newRow("LGN(0)") << "LGN(0)" << 0.0L << ValeurErreur << "Logarithme d'un nombre négatif ou nul .";
+        QTest::newRow("ACH(0.5)") << "ACH(0.5)" << 0.0L << ValeurErreur << "Valeur interdite pour ArgCh .";
+        QTest::newRow("ATH(1)") << "ATH(1)" << 0.0L << ValeurErreur << "Valeur interdite pour ArgTh .";
+        QTest::newRow("EXP(100000)") << "EXP(100000)" << 0.0L << ValeurErreur << "Dépassement de capacité .";
+        QTest::newRow("(2#3") << "(2#3" << 0.0L << 1.0L << "Il manque une parenthèse fermante .";
+        QTest::newRow("2#3)") << "2#3)" << 0.0L << 1.0L << "Il manque une parenthèse ouvrante .";
+        QTest::newRow("vide") << "" << 0.0L << 0.0L << ok;
+        QTest::newRow("produit qui déborde") << "1E4000*1E4000" << 0.0L << ValeurErreur << "Expression incorrecte .";
+        QTest::newRow("nombre hors format") << "1E99999#1" << 0.0L << ValeurErreur << "Expression incorrecte .";
+        QTest::newRow("exposant trop grand") << "2^1E10" << 0.0L << ValeurErreur << "Expression incorrecte .";
+        QTest::newRow("puissance qui déborde") << "10^5000" << 0.0L << ValeurErreur << "Expression incorrecte .";
+        QTest::newRow("1/2E-3") << "1/2E-3" << 0.0L << 500.0L << ok;
+        QTest::newRow("2^1E+2") << "2^1E+2" << 0.0L << 1.26765060022823E+0030L << ok;
+        QTest::newRow("INT et FRC") << "INT(0.0~2.5)#FRC(2.25)" << 0.0L << -1.75L << ok;
+        QTest::newRow("DEG(RAD(90))") << "DEG(RAD(90))" << 0.0L << 90.0000000000002L << ok; // RAD(90) is carried with 15 digits
+        QTest::newRow("LOG(1000)") << "LOG(1000)" << 0.0L << 3.0L << ok;
+    }
+
+    void evaluation()
+    {
+        QFETCH(QString, interne);
+        QFETCH(long double, x);
+        QFETCH(long double, attendu);
+        QFETCH(QString, message);
+        const Evaluation e = Evalue(interne.toStdString(), 'x', x);
+        QCOMPARE(QString::fromStdString(e.message), message);
+        QCOMPARE(e.erreur, !message.isEmpty());
+        QVERIFY2(TexteNombre(e.resultat) == TexteNombre(attendu) && (attendu != ValeurErreur || e.resultat == ValeurErreur),
+                 TexteNombre(e.resultat).c_str());
+    }
+
+    void exposantsDepuisLaSaisie_data()
+    {
+        QTest::addColumn<QString>("saisie");
+        QTest::addColumn<QString>("valeur");
+        QTest::newRow("1/2e-3") << "1/2e-3" << " 5.00000000000000E+0002";
+        QTest::newRow("2^1e+2") << "2^1e+2" << " 1.26765060022823E+0030";
+        QTest::newRow("q/1.6e-19") << "1/1.6e-19" << " 6.25000000000000E+0018";
+        QTest::newRow("1.5e+3") << "1.5e+3" << " 1.50000000000000E+0003";
+        QTest::newRow("-x^2 en 3") << "-x^2" << "-9.00000000000000E+0000";
+        QTest::newRow("sin(x)/x en 3") << "sin(x)/x" << " 4.70400026866223E-0002"; // sin 3 and 1/3 each rounded to 15 digits
+    }
+
+    void exposantsDepuisLaSaisie()
+    {
+        QFETCH(QString, saisie);
+        QFETCH(QString, valeur);
+        const Evaluation e = Evalue(NormaliseFonction(saisie.toStdString(), TypeCourbe::Carte, false), 'x', 3.0L);
+        QCOMPARE(QString::fromStdString(e.message), QString());
+        QCOMPARE(QString::fromStdString(TexteNombre(e.resultat)), valeur);
+    }
+
+    void puissancesEntieresRapides()
+    {
+        const auto debut = std::chrono::steady_clock::now();
+        const Evaluation a = Evalue("1.0000001^100000", 'x', 0.0L);
+        const Evaluation b = Evalue("x^2147483647", 'x', 1.0L);
+        const Evaluation c = Evalue("0.5^2000000000", 'x', 0.0L);
+        QVERIFY(std::chrono::steady_clock::now() - debut < std::chrono::seconds(2));
+        QCOMPARE(QString::fromStdString(TexteNombre(a.resultat)), QString(" 1.01005016657914E+0000"));
+        QCOMPARE(b.resultat, 1.0L);
+        QCOMPARE(c.resultat, 0.0L);
+        QVERIFY(!a.erreur && !b.erreur && !c.erreur);
+    }
+
+    void textesMalFormesTerminent_data()
+    {
+        QTest::addColumn<QString>("saisie");
+        for (const char* t : {"xx", "2(x+1)", "sqrt(x)", "2*-x", "*3", "3*", "((((", "))))", "+-*/^",
+                              "machin(x)", "()", "1e99999", "x^x^x^x^x", "fact(171)", "fact(1755)",
+                              "tan(1.5707963267949)", "-----1", "1e", "e1", "1e4933", "1e-4960"})
+            QTest::newRow(t) << t;
+        QTest::newRow("imbrication") << QString(3000, '(') + "x" + QString(3000, ')');
+        QTest::newRow("10000 caractères") << QString("x+").repeated(4999) + "x";
+    }
+
+    void textesMalFormesTerminent()
+    {
+        QFETCH(QString, saisie);
+        const std::string interne = NormaliseFonction(saisie.toStdString(), TypeCourbe::Polr, false);
+        for (long double x : {0.0L, -2.0L, 1e300L}) {
+            const Evaluation e = Evalue(interne, 'x', x);
+            QVERIFY(std::isfinite(e.resultat));
+            QCOMPARE(e.erreur, !e.message.empty());
+            QCOMPARE(Evalue(interne, 'x', x).message, e.message);
+        }
     }
 
     void allerRetourSansPerte()

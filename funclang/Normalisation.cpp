@@ -1,0 +1,110 @@
+#include "funclang/Normalisation.h"
+
+#include "app/Plateforme.h"
+#include "funclang/Texte.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace {
+
+// Longer names first, so that "arcsin" wins over "sin" and "argsh" over "sh";
+// the codes are upper case and so are never matched again.
+constexpr const char* Noms[][2] = {
+    {"e+", "E+"},     {"e-", "E-"},    {"frac", "FRC"},  {"abs", "ABS"},    {"carre", "CAR"},
+    {"cube", "CUB"},  {"racine", "RAC"}, {"signe", "SGN"}, {"rad", "RAD"},  {"deg", "DEG"},
+    {"fact", "FAC"},  {"inv", "INV"},  {"exp", "EXP"},   {"ln", "LGN"},     {"log", "LOG"},
+    {"arcsin", "ASI"}, {"sin", "SIN"}, {"int", "INT"},   {"arccos", "ACO"}, {"cos", "COS"},
+    {"arctan", "ATN"}, {"tan", "TAN"}, {"argsh", "ASH"}, {"sh", "SIH"},     {"argch", "ACH"},
+    {"ch", "COH"},    {"argth", "ATH"}, {"th", "TAH"},
+};
+
+bool VariableBienPlacee(const std::string& texte, char lettre)
+{
+    const auto p = texte.find(lettre);
+    if (p == std::string::npos || p == 0)
+        return true;
+    const char avant = texte[p - 1];
+    return avant == '(' || avant == '*' || avant == '+' || avant == '-' || avant == '/';
+}
+
+bool EstChiffre(char c) { return c >= '0' && c <= '9'; }
+
+} // namespace
+
+bool NormaliseNoms(std::string& texte, TypeCourbe type, bool sons)
+{
+    std::transform(texte.begin(), texte.end(), texte.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    for (const auto& [nom, code] : Noms)
+        RemplaceTout(nom, code, texte);
+
+    // One pass is enough: a second finds nothing left to rewrite.
+    bool correct = true;
+    if (type == TypeCourbe::Carte || type == TypeCourbe::Cone)
+        correct = VariableBienPlacee(texte, 'x');
+    else if (type == TypeCourbe::Polr || type == TypeCourbe::Para)
+        correct = VariableBienPlacee(texte, 't');
+    if (!correct) {
+        if (sons)
+            JoueSon(DossierProgramme() + "Son1.wav");
+        LaPlateforme().Message(Plateforme::Icone::Erreur, "Expression incorrecte .");
+    }
+    return correct;
+}
+
+void NormaliseSignes(std::string& texte)
+{
+    if (!texte.empty() && texte[0] == '-')
+        texte.insert(0, "0.0");
+    if (!texte.empty() && texte[0] == '+')
+        texte.insert(0, "0.0");
+
+    static constexpr const char* Regles[][2] = {
+        {"++", "+"}, {"(-", "(0.0-"}, {"(+", "(0.0+"}, {"--", "+"}, {"+-", "-"}, {"-+", "-"},
+    };
+    for (bool encore = true; encore;) {
+        encore = false;
+        for (const auto& [motif, remplacement] : Regles)
+            if (texte.find(motif) != std::string::npos) {
+                RemplaceTout(motif, remplacement, texte);
+                encore = true;
+                break;
+            }
+    }
+
+    char precedent = '*';
+    for (std::size_t i = 0; i < texte.size(); ++i) {
+        char& c = texte[i];
+        if (c == '+' || c == '-') {
+            const bool exposant = i >= 2 && (texte[i - 1] == 'E' || texte[i - 1] == 'e') &&
+                                  (EstChiffre(texte[i - 2]) || texte[i - 2] == '.');
+            const bool binaire = std::string_view("#~*/^(").find(precedent) == std::string_view::npos;
+            if (!exposant && binaire)
+                c = c == '+' ? '#' : '~';
+        }
+        precedent = c;
+    }
+}
+
+void RemplaceDivision(char lettre, std::string& texte)
+{
+    const std::string motif{'/', lettre};
+    if (texte.find(motif) != std::string::npos)
+        RemplaceTout(motif, std::string("*INV(") + lettre + ")", texte);
+}
+
+std::string NormaliseFonction(const std::string& saisie, TypeCourbe type, bool sons)
+{
+    std::string texte = saisie;
+    if (type == TypeCourbe::Cone) {
+        NormaliseSignes(texte);
+        std::transform(texte.begin(), texte.end(), texte.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        return texte;
+    }
+    NormaliseNoms(texte, type, sons);
+    NormaliseSignes(texte);
+    RemplaceDivision(type == TypeCourbe::Carte ? 'x' : 't', texte);
+    return texte;
+}

@@ -1,0 +1,32 @@
+#pragma once
+// From the text a user types to the internal form the evaluator reads:
+// three-letter function codes, "#" and "~" for the binary plus and minus,
+// "0.0" before a leading sign, and divisions by the variable as products with
+// its inverse.
+#include <string>
+
+// The plotter's curve types; the type decides which variable letter a text
+// may use (x for cartesian curves and conics, t for polar and parametric).
+enum class TypeCourbe { Aucune, Carte, Polr, Para, Cone };
+
+// Lower-cases the text, rewrites the function names into their codes and the
+// exponent marks "e+", "e-" into "E+", "E-", then checks that the first
+// variable letter of the type follows "(", "*", "+", "-" or "/" (or starts
+// the text). A failed check plays "Son1.wav" when sons is on and shows
+// "Expression incorrecte ."; the text keeps the rewrites. Returns false then;
+// the program's callers go on regardless.
+bool NormaliseNoms(std::string& texte, TypeCourbe type, bool sons);
+
+// "0.0" before a leading sign, sign pairs collapsed, binary "+" and "-" into
+// "#" and "~". A sign right after an exponent letter that follows a digit or
+// a point belongs to the number ("1.5E+3" stays whole).
+void NormaliseSignes(std::string& texte);
+
+// "/x" becomes "*INV(x)" for the given letter.
+void RemplaceDivision(char lettre, std::string& texte);
+
+// The whole rewriting of a function field for a curve type, as the plotter
+// and the graph-file loader both do it: names, signs and divisions (with x
+// for cartesian curves, t for polar and parametric ones); signs and lower
+// case only for conics.
+std::string NormaliseFonction(const std::string& saisie, TypeCourbe type, bool sons);

@@ -1,0 +1,7 @@
+#include "graph/EtatGraphe.h"
+
+EtatGraphe& LEtatGraphe()
+{
+    static EtatGraphe etat;
+    return etat;
+}
