@@ -6,7 +6,9 @@
 #include "app/Plateforme.h"
 #include "app/TAboutBox.h"
 #include "app/TOptionCalc.h"
+#include "calc/LigneEntree.h"
 #include "funclang/Nombres.h"
+#include "graph/EtatGraphe.h"
 #include "graph/TGraph.h"
 #include "matrix/TMatrice.h"
 #include "solver/TSolveur.h"
@@ -352,9 +354,17 @@ void TCalculatrice::Ajoute(const QString& texte)
     // user has removed is opened again.
     QTextDocument* document = ecranR_->document();
     while (document->blockCount() <= ligneCourante_)
-        ecranR_->appendPlainText(QString());
+        AjouteLigne(QString());
     QTextCursor curseur(document->findBlockByNumber(ligneCourante_));
     curseur.movePosition(QTextCursor::EndOfBlock);
+    curseur.insertText(texte);
+}
+
+void TCalculatrice::AjouteLigne(const QString& texte)
+{
+    QTextCursor curseur(ecranR_->document());
+    curseur.movePosition(QTextCursor::End);
+    curseur.insertBlock();
     curseur.insertText(texte);
 }
 
@@ -527,9 +537,32 @@ bool TCalculatrice::AcquisitionKeyPress(int touche)
     return true;
 }
 
-bool TCalculatrice::EcranRKeyPress(int)
+bool TCalculatrice::EcranRKeyPress(int touche)
 {
-    return false;
+    if (touche != Qt::Key_Return && touche != Qt::Key_Enter)
+        return false;
+    QTextDocument* document = ecranR_->document();
+    const QTextBlock bloc = document->findBlockByNumber(ligneCourante_);
+    const QString ligne = bloc.isValid() ? bloc.text() : QString();
+    if (ligne.isEmpty()) {
+        JoueSon(DossierProgramme() + "Son1.wav");
+        ++ligneCourante_;
+        AjouteLigne(QString());
+    } else {
+        ligneCourante_ += 2;
+        const EtatGraphe& graphe = LEtatGraphe();
+        const EvaluationLigne e = EvalueLigne(ligne.toStdString(), graphe.Type, graphe.SonsActifs);
+        if (e.erreur) {
+            SignaleErreur(e.message);
+            --ligneCourante_;
+            AjouteLigne(QString());
+        } else {
+            AjouteLigne("= " + QString::fromStdString(TexteNombre(e.valeur)));
+            AjouteLigne(QString());
+        }
+    }
+    ecranR_->moveCursor(QTextCursor::End);
+    return true;
 }
 
 bool TCalculatrice::eventFilter(QObject* objet, QEvent* evenement)

@@ -52,6 +52,7 @@ private:
 
     void Touche(int tag);
     void Ajoute(const QString& texte);
+    void AjouteLigne(const QString& texte);
     void AppliqueModeEnregistre();
     void DispositionComplexe();
     void DispositionReelle();

@@ -56,9 +56,9 @@ bool NormaliseNoms(std::string& texte, TypeCourbe type, bool sons)
 void NormaliseSignes(std::string& texte)
 {
     if (!texte.empty() && texte[0] == '-')
-        texte.insert(0, "0.0");
+        texte = "0.0" + texte;
     if (!texte.empty() && texte[0] == '+')
-        texte.insert(0, "0.0");
+        texte = "0.0" + texte;
 
     static constexpr const char* Regles[][2] = {
         {"++", "+"}, {"(-", "(0.0-"}, {"(+", "(0.0+"}, {"--", "+"}, {"+-", "-"}, {"-+", "-"},

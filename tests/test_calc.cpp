@@ -2,10 +2,13 @@
 #include "app/Activation.h"
 #include "app/Fenetres.h"
 #include "app/Options.h"
+#include "calc/LigneEntree.h"
 #include "calc/TCalculatrice.h"
 #include "commun/Bac.h"
 #include "commun/PlateformeEnregistreuse.h"
 #include "commun/Proche.h"
+#include "funclang/Nombres.h"
+#include "graph/EtatGraphe.h"
 #include "graph/TGraph.h"
 #include "matrix/TMatrice.h"
 #include "solver/TSolveur.h"
@@ -348,6 +351,139 @@ private slots:
         Action(qPrintable(action))->trigger();
         QCOMPARE(EcranR()->toPlainText(), texte);
         QCOMPARE(c_->LaPile()[1].Re, 5.0L); // the hidden stack is left alone
+    }
+
+    void evalueLigne_data()
+    {
+        QTest::addColumn<QString>("ligne");
+        QTest::addColumn<QString>("resultat"); // the number text, or the message
+        QTest::newRow("2+3") << "2+3" << " 5.00000000000000E+0000";
+        QTest::newRow("1/3*3") << "1/3*3" << " 9.99999999999999E-0001";
+        QTest::newRow("2+3*4") << "2+3*4" << " 1.40000000000000E+0001";
+        QTest::newRow("2^3^2") << "2^3^2" << " 6.40000000000000E+0001";
+        QTest::newRow("2^-2") << "2^-2" << " 2.50000000000000E-0001";
+        QTest::newRow("10/4") << "10/4" << " 2.50000000000000E+0000";
+        QTest::newRow("1e+3") << "1e+3" << " 1.00000000000000E+0003";
+        QTest::newRow("1E-3") << "1E-3" << " 1.00000000000000E-0003";
+        QTest::newRow("1/2e-3") << "1/2e-3" << " 5.00000000000000E+0002";
+        QTest::newRow("2^1e+2") << "2^1e+2" << " 1.26765060022823E+0030";
+        QTest::newRow("-5+3") << "-5+3" << "-2.00000000000000E+0000";
+        QTest::newRow("2*-3") << "2*-3" << "-6.00000000000000E+0000";
+        QTest::newRow("sin(0)") << "sin(0)" << " 0.00000000000000E+0000";
+        QTest::newRow("Sin(2)") << "Sin(2)" << " 9.09297426825682E-0001";
+        QTest::newRow("arccos(1)") << "arccos(1)" << " 0.00000000000000E+0000";
+        QTest::newRow("arccos(0)") << "arccos(0)" << " 1.57079632679490E+0000";
+        QTest::newRow("arccos(-1)") << "arccos(-1)" << " 3.14159265358979E+0000";
+        QTest::newRow("0^0") << "0^0" << " 0.00000000000000E+0000";
+        QTest::newRow("carre(racine(2))") << "carre(racine(2))" << " 2.00000000000001E+0000"; // the root is carried with 15 digits
+        QTest::newRow("ln(exp(1))") << "ln(exp(1))" << " 1.00000000000000E+0000";
+        QTest::newRow("2*3/") << "2*3/" << "Division par zéro.";
+        QTest::newRow("racine(-4)") << "racine(-4)" << "Racine carrée d'un nombre négatif.";
+        QTest::newRow("arcsin(1)") << "arcsin(1)" << "Valeur interdite pour ArcSinus .";
+        QTest::newRow("arccos(2)") << "arccos(2)" << "Valeur interdite pour ArcCosinus .";
+        QTest::newRow("argch(0)") << "argch(0)" << "Valeur interdite pour ArgCh .";
+        QTest::newRow("argth(1)") << "argth(1)" << "Valeur interdite pour ArgTh .";
+        QTest::newRow("ln(0)") << "ln(0)" << "Logarithme d'un nombre négatif ou nul.";
+        QTest::newRow("-2^2") << "-2^2" << "Dépassement de capacité.";
+        QTest::newRow("(0-2)^2") << "(0-2)^2" << "Dépassement de capacité.";
+        QTest::newRow("exp(100000)") << "exp(100000)" << "Dépassement de capacité.";
+        QTest::newRow("1e4000*1e4000") << "1e4000*1e4000" << "Expression incorrecte.";
+        QTest::newRow("1e99999") << "1e99999" << "Expression incorrecte.";
+        QTest::newRow("1/0") << "1/0" << "Division par zéro.";
+        QTest::newRow("inv(0)") << "inv(0)" << "division par zéro.";
+        QTest::newRow("le dernier message gagne") << "inv(0)+1/0" << "Division par zéro.";
+        QTest::newRow("()") << "()" << "Parenthèses incorrectement placées.";
+        QTest::newRow("(2") << "(2" << "Il manque une parenthèse fermante.";
+        QTest::newRow("2)") << "2)" << "Il manque une parenthèse ouvrante.";
+        QTest::newRow("2000 parenthèses") << QString(2000, '(') + "1" << "Il manque une parenthèse fermante.";
+        QTest::newRow("imbrication équilibrée") << QString(2000, '(') + "1" + QString(2000, ')') << " 1.00000000000000E+0000";
+    }
+
+    void evalueLigne()
+    {
+        QFETCH(QString, ligne);
+        QFETCH(QString, resultat);
+        const EvaluationLigne e = EvalueLigne(ligne.toStdString(), TypeCourbe::Aucune, true);
+        const QString obtenu = QString::fromStdString(e.erreur ? e.message : TexteNombre(e.valeur));
+        QCOMPARE(obtenu, resultat);
+        QVERIFY(p_->journal.empty());
+    }
+
+    void lignesQuelconquesTerminent()
+    {
+        for (const QString& ligne : {QString("+-*/^").repeated(2000), QString("1e").repeated(5000),
+                                     QString(")(").repeated(5000), QString("x").repeated(10000),
+                                     QString("9^9^9^9^9^9"), QString("abs(-5)"), QString("3*-(2)")}) {
+            const EvaluationLigne e = EvalueLigne(ligne.toStdString(), TypeCourbe::Aucune, false);
+            QVERIFY(e.erreur || std::isfinite(e.valeur));
+        }
+    }
+
+    void entreeDansLEcran_data()
+    {
+        QTest::addColumn<QString>("ligne");
+        QTest::addColumn<QString>("ecran");
+        QTest::addColumn<int>("ligneCourante");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("2+3") << "2+3" << "2+3\n=  5.00000000000000E+0000\n" << 2 << "";
+        QTest::newRow("1/0") << "1/0" << "1/0\n" << 1 << "Division par zéro.";
+        QTest::newRow("inv(0)") << "inv(0)" << "inv(0)\n" << 1 << "division par zéro.";
+        QTest::newRow("ligne vide") << "" << "\n" << 1 << "";
+    }
+
+    void entreeDansLEcran()
+    {
+        QFETCH(QString, ligne);
+        QFETCH(QString, ecran);
+        QFETCH(int, ligneCourante);
+        QFETCH(QString, message);
+        Clique("SwapBtn");
+        QTest::keyClicks(EcranR(), ligne);
+        QTest::keyClick(EcranR(), Qt::Key_Return);
+        QCOMPARE(EcranR()->toPlainText(), ecran);
+        QCOMPARE(c_->LigneCourante(), ligneCourante);
+        std::vector<std::string> journal{"son: Son1.wav"};
+        if (!message.isEmpty())
+            journal.push_back("erreur: " + message.toStdString());
+        else if (!ligne.isEmpty())
+            journal.clear();
+        QCOMPARE(p_->journal, journal);
+    }
+
+    void suiteDeLignesAuClavier()
+    {
+        Clique("SwapBtn");
+        EcranR()->setFocus();
+        Clique("Sinus");
+        QTest::keyClicks(EcranR(), "2)");
+        QTest::keyClick(EcranR(), Qt::Key_Return);
+        QTest::keyClicks(EcranR(), "1/0");
+        QTest::keyClick(EcranR(), Qt::Key_Return);
+        Clique("Plus"); // on the line right after the failed one
+        QTest::keyClicks(EcranR(), "1");
+        QTest::keyClick(EcranR(), Qt::Key_Return);
+        QCOMPARE(EcranR()->toPlainText(),
+                 QString("Sin(2)\n=  9.09297426825682E-0001\n1/0\n+1\n=  1.00000000000000E+0000\n"));
+        QCOMPARE(c_->LigneCourante(), 5);
+        QCOMPARE(p_->Messages().size(), std::size_t(1));
+        // The keypad writes to the current line, not where the caret is.
+        QTest::keyClicks(EcranR(), "4");
+        Clique("Multiplie");
+        QTest::keyClicks(EcranR(), "2");
+        QTest::keyClick(EcranR(), Qt::Key_Return);
+        QVERIFY(EcranR()->toPlainText().endsWith("4*2\n=  8.00000000000000E+0000\n"));
+    }
+
+    void verificationDeLaVariableDuTraceur()
+    {
+        LEtatGraphe().Type = TypeCourbe::Carte;
+        Clique("SwapBtn");
+        QTest::keyClicks(EcranR(), "2x");
+        QTest::keyClick(EcranR(), Qt::Key_Return);
+        LEtatGraphe().Type = TypeCourbe::Aucune;
+        // The names step reports the misplaced x, and the line still runs.
+        QCOMPARE(p_->Messages().front(), std::string("erreur: Expression incorrecte ."));
+        QVERIFY(EcranR()->toPlainText().startsWith("2x\n= "));
     }
 
     void aideEtBarreDEtat()

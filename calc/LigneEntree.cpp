@@ -1,0 +1,203 @@
+#include "calc/LigneEntree.h"
+
+#include "funclang/Nombres.h"
+#include "funclang/Texte.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <string_view>
+
+namespace {
+
+constexpr std::string_view Operateurs = "#~*/^";
+constexpr std::string_view Niveaux[] = {"^", "*/", "#~"};
+
+bool EstChiffre(char c) { return c >= '0' && c <= '9'; }
+
+// An empty operand reads 0; a number beyond extended precision is a fault of
+// the operation, like an overflow.
+bool LitOperande(std::string_view texte, Etendu& valeur)
+{
+    const LectureNombre l = LitDebutNombre(texte);
+    valeur = l.valeur;
+    return !l.depassement;
+}
+
+} // namespace
+
+bool FonctionLigne(const std::string& code, Etendu& x, EvaluationLigne& e)
+{
+    auto refus = [&](const char* message, bool erreurValeur) {
+        e.Echec(message);
+        if (erreurValeur)
+            x = ValeurErreur;
+        return true;
+    };
+    Etendu r;
+    if (code == "CAR") r = x * x;
+    else if (code == "RAC") {
+        if (x < 0.0L) return refus("Racine carrée d'un nombre négatif.", false);
+        r = std::sqrt(x);
+    } else if (code == "INV") {
+        if (x == 0.0L) return refus("division par zéro.", false);
+        r = 1.0L / x;
+    } else if (code == "EXP") r = std::exp(x);
+    else if (code == "LGN") {
+        if (x <= 0.0L) return refus("Logarithme d'un nombre négatif ou nul.", false);
+        r = std::log(x);
+    } else if (code == "SIN") r = std::sin(x);
+    else if (code == "COS") r = std::cos(x);
+    else if (code == "TAN") r = std::sin(x) / std::cos(x);
+    else if (code == "ATN") r = std::atan(x);
+    else if (code == "ASI") {
+        if (!(x > -1.0L && x < 1.0L)) return refus("Valeur interdite pour ArcSinus .", true);
+        r = std::atan(x / std::sqrt(1.0L - x * x));
+    } else if (code == "ACO") {
+        if (!(x >= -1.0L && x <= 1.0L)) return refus("Valeur interdite pour ArcCosinus .", true);
+        if (x == 0.0L)
+            r = PiEtendu / 2.0L;
+        else {
+            r = std::atan(std::sqrt(1.0L - x * x) / x);
+            if (x < 0.0L)
+                r = r + PiEtendu;
+        }
+    } else if (code == "SIH") r = std::sinh(x);
+    else if (code == "COH") r = std::cosh(x);
+    else if (code == "TAH") r = std::tanh(x);
+    else if (code == "ASH") r = std::asinh(x);
+    else if (code == "ACH") {
+        if (x < 1.0L) return refus("Valeur interdite pour ArgCh .", true);
+        r = std::acosh(x);
+    } else if (code == "ATH") {
+        if (!(x > -1.0L && x < 1.0L)) return refus("Valeur interdite pour ArgTh .", true);
+        r = std::atanh(x);
+    } else
+        return false;
+    if (!std::isfinite(r))
+        return refus("Dépassement de capacité.", true);
+    x = r;
+    return true;
+}
+
+Etendu CalculeLigne(std::string texte, EvaluationLigne& e)
+{
+    for (std::string_view niveau : Niveaux) {
+        for (std::size_t p = 0; p < texte.size(); ++p) {
+            const char op = texte[p];
+            if (niveau.find(op) == std::string_view::npos)
+                continue;
+            const std::size_t suivant = texte.find_first_of(Operateurs, p + 1);
+            const std::size_t fin = suivant == std::string::npos ? texte.size() : suivant;
+            const std::size_t precedent = p == 0 ? std::string::npos : texte.find_last_of(Operateurs, p - 1);
+            const std::size_t debut = precedent == std::string::npos ? 0 : precedent + 1;
+            const std::string_view vue(texte);
+            Etendu gauche, droite;
+            if (!LitOperande(vue.substr(debut, p - debut), gauche) ||
+                !LitOperande(vue.substr(p + 1, fin - p - 1), droite)) {
+                e.Echec("Expression incorrecte.");
+                return ValeurErreur;
+            }
+            Etendu r = 0.0L;
+            switch (op) {
+            case '#': r = gauche + droite; break;
+            case '~': r = gauche - droite; break;
+            case '*': r = gauche * droite; break;
+            case '/':
+                if (droite == 0.0L)
+                    e.Echec("Division par zéro.");
+                else
+                    r = gauche / droite;
+                break;
+            case '^':
+                if (gauche != 0.0L) {
+                    r = std::exp(droite * std::log(gauche));
+                    if (!std::isfinite(r)) {
+                        e.Echec("Dépassement de capacité.");
+                        return ValeurErreur;
+                    }
+                }
+                break;
+            }
+            if (!std::isfinite(r)) {
+                e.Echec("Expression incorrecte.");
+                return ValeurErreur;
+            }
+            const std::string valeur = TexteNombre(r);
+            texte.replace(debut, fin - debut, valeur);
+            p = debut + valeur.size() - 1;
+        }
+    }
+    Etendu valeur;
+    if (!LitOperande(texte, valeur)) {
+        e.Echec("Expression incorrecte.");
+        return ValeurErreur;
+    }
+    return valeur;
+}
+
+void NormaliseLigne(std::string& texte, EvaluationLigne& e)
+{
+    static constexpr const char* Regles[][2] = {{"++", "+"}, {"--", "+"}, {"+-", "-"}, {"-+", "-"}};
+    for (bool encore = true; encore;) {
+        encore = false;
+        for (const auto& [motif, remplacement] : Regles)
+            if (texte.find(motif) != std::string::npos) {
+                RemplaceTout(motif, remplacement, texte);
+                encore = true;
+                break;
+            }
+        if (!encore && texte.find("()") != std::string::npos) {
+            e.Echec("Parenthèses incorrectement placées.");
+            texte = "1";
+        }
+    }
+
+    char precedent = '*';
+    for (std::size_t i = 0; i < texte.size(); ++i) {
+        char& c = texte[i];
+        if (c == '+' || c == '-') {
+            // A sign right after the exponent letter of a number is the
+            // exponent's own: 1E+3 stays one number.
+            const bool exposant = i >= 2 && texte[i - 1] == 'E' && (EstChiffre(texte[i - 2]) || texte[i - 2] == '.');
+            if (!exposant && std::string_view("#~*/^(").find(precedent) == std::string_view::npos)
+                c = c == '+' ? '#' : '~';
+        }
+        precedent = c;
+    }
+}
+
+void ReduitLigne(std::string& texte, EvaluationLigne& e)
+{
+    for (std::size_t p = texte.find(')'); p != std::string::npos; p = texte.find(')')) {
+        const std::size_t a = p == 0 ? std::string::npos : texte.rfind('(', p - 1);
+        // Without an opening bracket the group runs from the start of the text.
+        const std::size_t debutGroupe = a == std::string::npos ? 0 : a + 1;
+        if (a == std::string::npos) {
+            e.Echec("Il manque une parenthèse ouvrante.");
+            e.valeur = 1.0L;
+        }
+        Etendu v = CalculeLigne(texte.substr(debutGroupe, p - debutGroupe), e);
+        std::size_t debut = a == std::string::npos ? 0 : a;
+        if (a != std::string::npos && a >= 3 && FonctionLigne(texte.substr(a - 3, 3), v, e))
+            debut = a - 3;
+        texte.replace(debut, p + 1 - debut, TexteNombre(v));
+    }
+    if (texte.find('(') != std::string::npos) {
+        e.Echec("Il manque une parenthèse fermante.");
+        e.valeur = 1.0L;
+    }
+    e.valeur = CalculeLigne(texte, e);
+}
+
+EvaluationLigne EvalueLigne(const std::string& ligne, TypeCourbe type, bool sons)
+{
+    std::string texte = ligne;
+    NormaliseNoms(texte, type, sons);
+    std::transform(texte.begin(), texte.end(), texte.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    EvaluationLigne e;
+    NormaliseLigne(texte, e);
+    ReduitLigne(texte, e);
+    return e;
+}
