@@ -145,3 +145,66 @@ LectureNombre LitDebutNombre(std::string_view texte)
     l.valeur = v; // an underflow gives 0 or a denormal, which is fine
     return l;
 }
+
+std::string TexteFixe(Etendu x, int decimales)
+{
+    char tampon[6000];
+    std::snprintf(tampon, sizeof tampon, "%.*Lf", decimales, x);
+    std::string texte = tampon;
+    if (texte[0] == '-' && texte.find_first_not_of("-0.") == std::string::npos)
+        texte.erase(0, 1);
+    return texte;
+}
+
+std::string TexteScientifiqueCourt(Etendu x)
+{
+    if (!std::isfinite(x))
+        return TexteNombre(x);
+    char tampon[64];
+    std::snprintf(tampon, sizeof tampon, "%.1Le", std::fabs(x));
+    // "d.de±x": the mantissa, then the exponent written on four digits.
+    const char* e = std::strchr(tampon, 'e');
+    const int exposant = std::atoi(e + 1);
+    char texte[32];
+    std::snprintf(texte, sizeof texte, "%c%.3sE%c%04d", x < 0.0L ? '-' : ' ', tampon,
+                  exposant < 0 ? '-' : '+', std::abs(exposant));
+    return texte;
+}
+
+bool LitDecimal(std::string_view texte, Etendu& valeur)
+{
+    std::size_t i = 0;
+    const std::size_t n = texte.size();
+    auto chiffres = [&] {
+        const std::size_t debut = i;
+        while (i < n && texte[i] >= '0' && texte[i] <= '9')
+            ++i;
+        return i > debut;
+    };
+    while (i < n && texte[i] == ' ')
+        ++i;
+    if (i < n && (texte[i] == '+' || texte[i] == '-'))
+        ++i;
+    const bool entiers = chiffres();
+    if (i < n && texte[i] == '.') {
+        ++i;
+        if (!chiffres())
+            return false;
+    } else if (!entiers) {
+        return false;
+    }
+    if (i < n && (texte[i] == 'E' || texte[i] == 'e')) {
+        ++i;
+        if (i < n && (texte[i] == '+' || texte[i] == '-'))
+            ++i;
+        if (!chiffres())
+            return false;
+    }
+    if (i != n)
+        return false;
+    const LectureNombre l = LitDebutNombre(texte);
+    if (l.depassement || l.fin != n)
+        return false;
+    valeur = l.valeur;
+    return true;
+}

@@ -29,3 +29,18 @@ struct LectureNombre {
     bool depassement = false;  // the value is beyond extended precision (valeur is 0)
 };
 LectureNombre LitDebutNombre(std::string_view texte);
+
+// Fixed notation with the given number of decimals, no leading blank, "-"
+// for a negative value ("0.00000" for a value that rounds to zero).
+std::string TexteFixe(Etendu x, int decimales);
+
+// Two significant digits: a blank or "-", a digit, ".", a digit, "E", the
+// exponent sign and four exponent digits (" 1.2E+0036").
+std::string TexteScientifiqueCourt(Etendu x);
+
+// A whole text that is exactly one decimal number: leading blanks, an
+// optional sign, digits, optionally "." and at least one digit (the digits
+// before the point may be absent), optionally "E" or "e", an optional sign and
+// at least one digit, and nothing after. A number beyond extended precision
+// does not read either.
+bool LitDecimal(std::string_view texte, Etendu& valeur);

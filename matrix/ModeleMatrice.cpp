@@ -1,0 +1,121 @@
+#include "matrix/ModeleMatrice.h"
+
+#include "funclang/Nombres.h"
+
+#include <cmath>
+
+std::optional<TComplexe> LitCoef(const std::string& texte)
+{
+    Etendu re = 0.0L, im = 0.0L;
+    if (texte.find(',') == std::string::npos && LitDecimal(texte, re))
+        return Complexe(re, 0.0L);
+    // "(re,im)": the outer characters must be a pair of brackets, so that a
+    // decimal comma ("100,25") is refused instead of read as 0 + 2i.
+    if (texte.size() < 2 || std::string_view("([{").find(texte.front()) == std::string_view::npos ||
+        std::string_view(")]}").find(texte.back()) == std::string_view::npos)
+        return std::nullopt;
+    const std::string dedans = texte.substr(1, texte.size() - 2);
+    const auto virgule = dedans.find(',');
+    if (virgule == std::string::npos)
+        return std::nullopt;
+    if (!LitDecimal(std::string_view(dedans).substr(0, virgule), re) ||
+        !LitDecimal(std::string_view(dedans).substr(virgule + 1), im))
+        return std::nullopt;
+    return Complexe(re, im);
+}
+
+namespace {
+
+std::string FormatReel(Etendu x)
+{
+    return std::fabs(x) >= 1e36L ? TexteScientifiqueCourt(x) : TexteFixe(x, 5);
+}
+
+} // namespace
+
+std::string FormatComplexe(TComplexe z) { return "(" + FormatReel(z.Re) + "," + FormatReel(z.Im) + ")"; }
+
+std::string FormatCoef(TComplexe z, bool complexe) { return complexe ? FormatComplexe(z) : FormatReel(z.Re); }
+
+void ModeleMatrice::RemplaceBlocA(const TMat& resultat)
+{
+    for (int i = 1; i <= TailleA; ++i)
+        for (int j = 1; j <= TailleA; ++j)
+            MatA(i, j) = resultat(i, j);
+}
+
+std::optional<RefusMatrice> ModeleMatrice::Combine(TMat (*operation)(const TMat&, const TMat&),
+                                                   const char* refus)
+{
+    if (TailleA != TailleB)
+        return RefusMatrice{Plateforme::Icone::Erreur, refus};
+    RemplaceBlocA(operation(BlocMat(MatA, TailleA), BlocMat(MatB, TailleB)));
+    ZeroMat(MatB);
+    return std::nullopt;
+}
+
+std::optional<RefusMatrice> ModeleMatrice::Somme()
+{
+    return Combine(SommeMat, "Tailles des matrices incompatibles .");
+}
+
+std::optional<RefusMatrice> ModeleMatrice::Difference()
+{
+    return Combine(DiffMat, "Taille des matrices incompatible .");
+}
+
+std::optional<RefusMatrice> ModeleMatrice::Produit()
+{
+    return Combine(ProduitMat, "Taille des matrices incompatible .");
+}
+
+void ModeleMatrice::Transpose() { RemplaceBlocA(TransposeMat(BlocMat(MatA, TailleA))); }
+
+std::optional<RefusMatrice> ModeleMatrice::Inverse()
+{
+    TMat r;
+    bool ok = false;
+    InverseMat(TailleA, BlocMat(MatA, TailleA), r, ok);
+    if (!ok)
+        return RefusMatrice{Plateforme::Icone::Avertissement, "Matrice non inversible ."};
+    RemplaceBlocA(r);
+    return std::nullopt;
+}
+
+TComplexe ModeleMatrice::Trace() const { return TraceMat(BlocMat(MatA, TailleA)); }
+
+int ModeleMatrice::Rang(TMat& forme) const
+{
+    int rang = 0;
+    RangMat(TailleA, BlocMat(MatA, TailleA), rang, forme);
+    return rang;
+}
+
+TComplexe ModeleMatrice::Det() const { return Determinant(TailleA, BlocMat(MatA, TailleA)); }
+
+TVecteur ModeleMatrice::Polynome() const { return PolyCaract(TailleA, BlocMat(MatA, TailleA)); }
+
+std::vector<TComplexe> ModeleMatrice::ValeursPropres() const
+{
+    std::array<TComplexe, 4> x{};
+    if (!::ValeursPropres(TailleA, BlocMat(MatA, TailleA), x))
+        return {};
+    return std::vector<TComplexe>(x.begin(), x.begin() + TailleA);
+}
+
+std::optional<RefusMatrice> ModeleMatrice::Systeme(std::vector<TComplexe>& x) const
+{
+    if (!DefA || !DefB)
+        return RefusMatrice{Plateforme::Icone::Avertissement,
+                            "Entrez la matrice dans A et le vecteur solution dans la 1ère colonne de B ."};
+    const int n = TailleA;
+    if (EstNul(Det()))
+        return RefusMatrice{Plateforme::Icone::Avertissement,
+                            "La matrice A n'est pas de rang " + std::to_string(n) + " . Système indéterminé ."};
+    TMat m = BlocMat(MatA, n);
+    for (int i = 1; i <= n; ++i)
+        m(i, n + 1) = MatB(i, 1);
+    const TVecteur v = ResoutSysteme(n, m);
+    x.assign(v.elements.begin() + 1, v.elements.begin() + 1 + n);
+    return std::nullopt;
+}

@@ -1,0 +1,59 @@
+#pragma once
+// The matrix calculator's state and its eleven commands, without a window:
+// the stores of A and B, their orders and entry flags, the mode, and what
+// each command computes, always on the active n x n blocks.
+#include "app/Plateforme.h"
+#include "numerics/Matrices.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// A cell text: a decimal number, or "(re,im)" between any pair of brackets
+// "(", "[" or "{" and ")", "]" or "}". No value for anything else.
+std::optional<TComplexe> LitCoef(const std::string& texte);
+// The complex form "(re,im)", each part as in FormatCoef's real form.
+std::string FormatComplexe(TComplexe z);
+// A cell as the grid shows it: the real part in real mode, the complex form
+// in complex mode; 5 decimals, or two significant digits from 1E36 on.
+std::string FormatCoef(TComplexe z, bool complexe);
+
+// A refused command: the box to show (after the error sound).
+struct RefusMatrice {
+    Plateforme::Icone icone;
+    std::string texte;
+};
+
+class ModeleMatrice {
+public:
+    TMat MatA, MatB;
+    int TailleA = 2, TailleB = 2;
+    bool DefA = false, DefB = false;
+    bool EditA = false, EditB = false;
+    int TailleMax = 5;
+    bool SonsActifs = true;
+
+    bool ModeComplexe() const { return TailleMax <= 5; }
+
+    // Sum, difference and product put their result in A and empty B;
+    // transpose and inverse replace A. Cells outside the order are kept.
+    std::optional<RefusMatrice> Somme();
+    std::optional<RefusMatrice> Difference();
+    std::optional<RefusMatrice> Produit();
+    void Transpose();
+    std::optional<RefusMatrice> Inverse();
+
+    TComplexe Trace() const;
+    int Rang(TMat& forme) const;
+    TComplexe Det() const;
+    TVecteur Polynome() const;
+    // The eigenvalues for orders 2 to 4, nothing for any other order.
+    std::vector<TComplexe> ValeursPropres() const;
+    // A x = b with b the first column of B.
+    std::optional<RefusMatrice> Systeme(std::vector<TComplexe>& x) const;
+
+private:
+    std::optional<RefusMatrice> Combine(TMat (*operation)(const TMat&, const TMat&),
+                                        const char* refus);
+    void RemplaceBlocA(const TMat& resultat);
+};

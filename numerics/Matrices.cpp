@@ -1,0 +1,248 @@
+#include "numerics/Matrices.h"
+
+#include "numerics/Racines.h"
+
+#include <utility>
+
+namespace {
+
+constexpr int Bord = 10; // the whole-block routines run over rows and columns 1 to 10
+
+TComplexe Plus(TComplexe a, TComplexe b) { TComplexe r; CSomme(a, b, r); return r; }
+TComplexe Moins(TComplexe a, TComplexe b) { TComplexe r; CDifference(a, b, r); return r; }
+TComplexe Fois(TComplexe a, TComplexe b) { TComplexe r; CProduit(a, b, r); return r; }
+TComplexe Divise(TComplexe a, TComplexe b) { TComplexe r = CZero; CQuotient(a, b, r); return r; }
+
+// One elimination step below row k with pivot column c: row i gets
+// T(i,j) - (T(i,c) x T(k,j)) / P for j = c..m, from the values the row had
+// before the step.
+void Elimine(TMat& t, int n, int m, int k, int c, TComplexe pivot)
+{
+    for (int i = k + 1; i <= n; ++i) {
+        const TComplexe facteur = t(i, c);
+        for (int j = c; j <= m; ++j)
+            t(i, j) = Moins(t(i, j), Divise(Fois(facteur, t(k, j)), pivot));
+    }
+}
+
+void EchangeLignes(TMat& t, int a, int b, int depuis, int jusqua)
+{
+    for (int j = depuis; j <= jusqua; ++j)
+        std::swap(t(a, j), t(b, j));
+}
+
+} // namespace
+
+void ZeroMat(TMat& m) { m = TMat{}; }
+
+TMat BlocMat(const TMat& m, int n)
+{
+    TMat b;
+    for (int i = 1; i <= n; ++i)
+        for (int j = 1; j <= n; ++j)
+            b(i, j) = m(i, j);
+    return b;
+}
+
+TMat SommeMat(const TMat& a, const TMat& b)
+{
+    TMat c;
+    for (int i = 1; i <= Bord; ++i)
+        for (int j = 1; j <= Bord; ++j)
+            c(i, j) = Plus(a(i, j), b(i, j));
+    return c;
+}
+
+TMat DiffMat(const TMat& a, const TMat& b)
+{
+    TMat c;
+    for (int i = 1; i <= Bord; ++i)
+        for (int j = 1; j <= Bord; ++j)
+            c(i, j) = Moins(a(i, j), b(i, j));
+    return c;
+}
+
+TMat ProduitMat(const TMat& a, const TMat& b)
+{
+    TMat c;
+    for (int i = 1; i <= Bord; ++i)
+        for (int j = 1; j <= Bord; ++j) {
+            TComplexe s = CZero;
+            for (int k = 1; k <= Bord; ++k)
+                s = Plus(s, Fois(a(i, k), b(k, j)));
+            c(i, j) = s;
+        }
+    return c;
+}
+
+TMat TransposeMat(const TMat& m)
+{
+    TMat r;
+    for (int i = 1; i <= Bord; ++i)
+        for (int j = 1; j <= Bord; ++j)
+            r(j, i) = m(i, j);
+    return r;
+}
+
+TComplexe TraceMat(const TMat& m)
+{
+    TComplexe t = CZero;
+    for (int i = 1; i <= Bord; ++i)
+        t = Plus(t, m(i, i));
+    return t;
+}
+
+void Triangule(int n, int m, const TMat& mat, TMat& t, int& signe)
+{
+    signe = 1;
+    t = mat;
+    for (int k = 1; k <= n - 1; ++k) {
+        TComplexe pivot = t(k, k);
+        if (EstNul(pivot)) {
+            int i = k;
+            do {
+                ++i;
+                if (!EstNul(t(i, k)))
+                    pivot = t(i, k);
+            } while (EstNul(pivot) && i != n);
+            if (EstNul(pivot)) {
+                ZeroMat(t);
+                return;
+            }
+            EchangeLignes(t, i, k, k, m);
+            signe = -signe;
+        }
+        Elimine(t, n, m, k, k, pivot);
+    }
+}
+
+TComplexe Determinant(int n, const TMat& m)
+{
+    if (n == 1)
+        return m(1, 1);
+    TMat t;
+    int signe;
+    Triangule(n, n, m, t, signe);
+    TComplexe d = Complexe(1.0L, 0.0L);
+    for (int i = 1; i <= n; ++i)
+        d = Fois(d, t(i, i));
+    if (signe == -1)
+        COppose(d, d);
+    return d;
+}
+
+void RangMat(int n, const TMat& m, int& rang, TMat& t)
+{
+    // The elimination of Triangule, except that a column without a pivot is
+    // passed over instead of ending in the zero matrix: a matrix that never
+    // meets such a column gets exactly Triangule's form.
+    t = m;
+    rang = 0;
+    int ligne = 1;
+    for (int c = 1; c <= n && ligne <= n; ++c) {
+        int i = ligne;
+        while (i <= n && EstNul(t(i, c)))
+            ++i;
+        if (i > n)
+            continue;
+        if (i != ligne)
+            EchangeLignes(t, i, ligne, c, n);
+        Elimine(t, n, n, ligne, c, t(ligne, c));
+        ++rang;
+        ++ligne;
+    }
+}
+
+TMat SupprLigne(int n, int i, const TMat& m)
+{
+    TMat r = m;
+    for (int l = i; l <= n; ++l)
+        for (int c = 1; c <= n; ++c)
+            r(l, c) = m(l + 1, c);
+    return r;
+}
+
+TMat SupprColonne(int n, int j, const TMat& m)
+{
+    TMat r = m;
+    for (int l = 1; l <= n; ++l)
+        for (int c = j; c <= n; ++c)
+            r(l, c) = m(l, c + 1);
+    return r;
+}
+
+void InverseMat(int n, const TMat& m, TMat& r, bool& ok)
+{
+    const TComplexe d = Determinant(n, m);
+    if (EstNul(d)) {
+        ok = false;
+        return;
+    }
+    ok = true;
+    TMat cofacteurs = r;
+    for (int i = 1; i <= n; ++i)
+        for (int j = 1; j <= n; ++j) {
+            TComplexe mineur = Determinant(n - 1, SupprColonne(n, j, SupprLigne(n, i, m)));
+            if ((i + j) % 2 == 1)
+                COppose(mineur, mineur);
+            cofacteurs(i, j) = Divise(mineur, d);
+        }
+    r = TransposeMat(cofacteurs);
+}
+
+TVecteur ResoutSysteme(int n, const TMat& m)
+{
+    TMat t;
+    int signe;
+    Triangule(n, n + 1, m, t, signe);
+    TVecteur x;
+    for (int i = 1; i <= n; ++i)
+        x(i) = t(i, n + 1);
+    for (int i = n; i >= 1; --i) {
+        for (int j = n; j >= i + 1; --j)
+            x(i) = Moins(x(i), Fois(x(j), t(i, j)));
+        x(i) = Divise(x(i), t(i, i));
+    }
+    return x;
+}
+
+TVecteur PolyCaract(int n, const TMat& m)
+{
+    TVecteur p;
+    p(1) = Complexe(n % 2 == 1 ? -1.0L : 1.0L, 0.0L);
+    TMat b, mi;
+    for (int i = 1; i <= n; ++i) {
+        if (i == 1) {
+            mi = m;
+        } else {
+            for (int r = 1; r <= n; ++r)
+                for (int c = 1; c <= n; ++c) {
+                    TComplexe s = CZero;
+                    for (int k = 1; k <= n; ++k)
+                        s = Plus(s, Fois(b(r, k), m(k, c)));
+                    mi(r, c) = s;
+                }
+        }
+        const TComplexe q = Divise(TraceMat(mi), Complexe(static_cast<Etendu>(i), 0.0L));
+        COppose(Fois(q, p(1)), p(i + 1));
+        if (i < n)
+            for (int r = 1; r <= n; ++r)
+                for (int c = 1; c <= n; ++c)
+                    b(r, c) = r == c ? Moins(mi(r, c), q) : mi(r, c);
+    }
+    return p;
+}
+
+bool ValeursPropres(int n, const TMat& m, std::array<TComplexe, 4>& x)
+{
+    if (n < 2 || n > 4)
+        return false;
+    const TVecteur p = PolyCaract(n, m);
+    if (n == 2)
+        Racines2(p(1), p(2), p(3), x[0], x[1]);
+    else if (n == 3)
+        Racines3(p(1), p(2), p(3), p(4), x[0], x[1], x[2]);
+    else
+        Racines4(p(1), p(2), p(3), p(4), p(5), x[0], x[1], x[2], x[3]);
+    return true;
+}

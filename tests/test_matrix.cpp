@@ -1,0 +1,283 @@
+// The matrix kernels and the matrix model: elimination, rank, inverse,
+// systems, characteristic polynomial, eigenvalues, cell texts and commands.
+#include "commun/Bac.h"
+#include "commun/PlateformeEnregistreuse.h"
+#include "commun/Proche.h"
+#include "matrix/ModeleMatrice.h"
+#include "numerics/Matrices.h"
+
+#include <QtTest>
+
+#include <chrono>
+#include <initializer_list>
+
+namespace {
+
+TMat Matrice(std::initializer_list<std::initializer_list<long double>> lignes)
+{
+    TMat m;
+    int i = 1;
+    for (const auto& ligne : lignes) {
+        int j = 1;
+        for (long double v : ligne)
+            m(i, j++) = Complexe(v, 0.0L);
+        ++i;
+    }
+    return m;
+}
+
+bool Egal(TComplexe a, long double re, long double im = 0.0L) { return Proche(a, {re, im}, 16); }
+
+} // namespace
+
+class TestMatrix : public QObject {
+    Q_OBJECT
+
+private slots:
+    void determinants_data()
+    {
+        QTest::addColumn<int>("cas");
+        QTest::addColumn<long double>("det");
+        QTest::newRow("échange de lignes") << 0 << -1.0L;
+        QTest::newRow("première colonne nulle") << 1 << 0.0L;
+        QTest::newRow("ordre 1") << 2 << 7.0L;
+        QTest::newRow("[(1,2),(3,4)]") << 3 << -2.0L;
+        QTest::newRow("ligne nulle au milieu") << 4 << 0.0L;
+    }
+
+    void determinants()
+    {
+        QFETCH(int, cas);
+        QFETCH(long double, det);
+        const TMat mats[] = {Matrice({{0, 1}, {1, 0}}), Matrice({{0, 1}, {0, 2}}), Matrice({{7}}),
+                             Matrice({{1, 2}, {3, 4}}), Matrice({{1, 2, 3}, {0, 0, 0}, {4, 5, 6}})};
+        const int ordres[] = {2, 2, 1, 2, 3};
+        QVERIFY(Egal(Determinant(ordres[cas], mats[cas]), det));
+    }
+
+    void triangulationSansPivot()
+    {
+        TMat t;
+        int signe = 0;
+        Triangule(2, 2, Matrice({{0, 1}, {0, 2}}), t, signe);
+        for (int i = 1; i <= 11; ++i)
+            for (int j = 1; j <= 11; ++j)
+                QVERIFY(EstNul(t(i, j)));
+    }
+
+    void rangs_data()
+    {
+        QTest::addColumn<int>("cas");
+        QTest::addColumn<int>("rang");
+        QTest::newRow("[(1,2),(2,4)]") << 0 << 1;
+        QTest::newRow("identité 3") << 1 << 3;
+        QTest::newRow("échange à la deuxième étape") << 2 << 2;
+        QTest::newRow("première colonne nulle: [(0,1),(0,2)]") << 3 << 1;
+        QTest::newRow("colonne sans pivot: [(1,1,1),(1,1,2),(1,1,3)]") << 4 << 2;
+        QTest::newRow("nulle") << 5 << 0;
+    }
+
+    void rangs()
+    {
+        QFETCH(int, cas);
+        QFETCH(int, rang);
+        const TMat mats[] = {Matrice({{1, 2}, {2, 4}}), Matrice({{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}),
+                             Matrice({{1, 2, 3}, {2, 4, 6}, {1, 1, 1}}), Matrice({{0, 1}, {0, 2}}),
+                             Matrice({{1, 1, 1}, {1, 1, 2}, {1, 1, 3}}), TMat{}};
+        const int ordres[] = {2, 3, 3, 2, 3, 2};
+        int r = -1;
+        TMat forme;
+        RangMat(ordres[cas], mats[cas], r, forme);
+        QCOMPARE(r, rang);
+    }
+
+    void rangGardeLaFormeDeLaTriangulation()
+    {
+        // Without a column lacking its pivot, the echelon form is Triangule's.
+        const TMat m = Matrice({{1, 2, 3}, {2, 4, 6}, {1, 1, 1}});
+        TMat t, forme;
+        int signe, rang;
+        Triangule(3, 3, m, t, signe);
+        RangMat(3, m, rang, forme);
+        for (int i = 1; i <= 3; ++i)
+            for (int j = 1; j <= 3; ++j)
+                QVERIFY(forme(i, j).Re == t(i, j).Re && forme(i, j).Im == t(i, j).Im);
+        QVERIFY(Egal(forme(2, 2), -1.0L)); // rows 2 and 3 exchanged at the second step
+    }
+
+    void inverse()
+    {
+        TMat r;
+        bool ok = false;
+        InverseMat(2, Matrice({{1, 2}, {3, 4}}), r, ok);
+        QVERIFY(ok);
+        QVERIFY(Egal(r(1, 1), -2) && Egal(r(1, 2), 1) && Egal(r(2, 1), 1.5L) && Egal(r(2, 2), -0.5L));
+        TMat intact = Matrice({{9}});
+        InverseMat(2, Matrice({{1, 2}, {2, 4}}), intact, ok);
+        QVERIFY(!ok);
+        QCOMPARE(intact(1, 1).Re, 9.0L);
+    }
+
+    void inverseDOrdreDixRapide()
+    {
+        TMat m;
+        for (int i = 1; i <= 10; ++i)
+            for (int j = 1; j <= 10; ++j)
+                m(i, j) = Complexe(i == j ? 10.0L : 1.0L / (i + j), 0.0L);
+        TMat r;
+        bool ok = false;
+        const auto debut = std::chrono::steady_clock::now();
+        InverseMat(10, m, r, ok);
+        QVERIFY(std::chrono::steady_clock::now() - debut < std::chrono::seconds(1));
+        QVERIFY(ok);
+        const TMat produit = ProduitMat(m, r);
+        for (int i = 1; i <= 10; ++i)
+            for (int j = 1; j <= 10; ++j)
+                QVERIFY(std::fabs(produit(i, j).Re - (i == j ? 1.0L : 0.0L)) < 1e-15L);
+    }
+
+    void systeme()
+    {
+        TMat m = Matrice({{2, 1, 3}, {1, 3, 5}});
+        const TVecteur x = ResoutSysteme(2, m);
+        QVERIFY(Egal(x(1), 0.8L));
+        QVERIFY(Egal(x(2), 1.4L));
+    }
+
+    void polynomes_data()
+    {
+        QTest::addColumn<int>("cas");
+        QTest::addColumn<QList<double>>("coefficients");
+        QTest::newRow("diag(2,3)") << 0 << QList<double>{1, -5, 6};
+        QTest::newRow("[(0,1),(-1,0)]") << 1 << QList<double>{1, 0, 1};
+        QTest::newRow("diag(1,2,3)") << 2 << QList<double>{-1, 6, -11, 6};
+        QTest::newRow("n = 1") << 3 << QList<double>{-1, 4};
+    }
+
+    void polynomes()
+    {
+        QFETCH(int, cas);
+        QFETCH(QList<double>, coefficients);
+        const TMat mats[] = {Matrice({{2, 0}, {0, 3}}), Matrice({{0, 1}, {-1, 0}}),
+                             Matrice({{1, 0, 0}, {0, 2, 0}, {0, 0, 3}}), Matrice({{4}})};
+        const int n = coefficients.size() - 1;
+        const TVecteur p = PolyCaract(n, mats[cas]);
+        for (int k = 0; k <= n; ++k)
+            QVERIFY2(Egal(p(k + 1), coefficients[k]), qPrintable(Texte(p(k + 1))));
+    }
+
+    void polynomeDOrdreDix()
+    {
+        TMat m;
+        for (int i = 1; i <= 10; ++i)
+            m(i, i) = Complexe(1.0L, 0.0L);
+        const TVecteur p = PolyCaract(10, m);
+        // (1 - x)^10: the eleventh coefficient is the constant term 1.
+        QVERIFY(Egal(p(1), 1));
+        QVERIFY(Egal(p(2), -10));
+        QVERIFY(Egal(p(11), 1));
+    }
+
+    void valeursPropres()
+    {
+        std::array<TComplexe, 4> x{};
+        QVERIFY(ValeursPropres(2, Matrice({{2, 0}, {0, 3}}), x));
+        QVERIFY(Egal(x[0], 3) && Egal(x[1], 2));
+        QVERIFY(ValeursPropres(2, Matrice({{0, 1}, {-1, 0}}), x));
+        QVERIFY(Egal(x[0], 0, 1) && Egal(x[1], 0, -1));
+        QVERIFY(ValeursPropres(3, Matrice({{1, 0, 0}, {0, 2, 0}, {0, 0, 3}}), x));
+        std::vector<long double> re{x[0].Re, x[1].Re, x[2].Re};
+        std::sort(re.begin(), re.end());
+        for (int k = 0; k < 3; ++k)
+            QVERIFY(std::fabs(re[k] - (k + 1)) < 1e-15L);
+        QVERIFY(!ValeursPropres(5, Matrice({{1}}), x));
+    }
+
+    void litCoef_data()
+    {
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<bool>("valide");
+        QTest::addColumn<long double>("re");
+        QTest::addColumn<long double>("im");
+        QTest::newRow("2.5") << "2.5" << true << 2.5L << 0.0L;
+        QTest::newRow("(1,-2)") << "(1,-2)" << true << 1.0L << -2.0L;
+        QTest::newRow("[1,-2]") << "[1,-2]" << true << 1.0L << -2.0L;
+        QTest::newRow("{1e2, 3}") << "{1e2, 3}" << true << 100.0L << 3.0L;
+        QTest::newRow(".5") << ".5" << true << 0.5L << 0.0L;
+        QTest::newRow("abc") << "abc" << false << 0.0L << 0.0L;
+        QTest::newRow("1,5") << "1,5" << false << 0.0L << 0.0L;
+        QTest::newRow("12,34") << "12,34" << false << 0.0L << 0.0L;
+        QTest::newRow("100,25") << "100,25" << false << 0.0L << 0.0L;
+        QTest::newRow("(5)") << "(5)" << false << 0.0L << 0.0L;
+        QTest::newRow("5.") << "5." << false << 0.0L << 0.0L;
+        QTest::newRow("blanc derrière") << "5 " << false << 0.0L << 0.0L;
+        QTest::newRow("signe seul") << "-" << false << 0.0L << 0.0L;
+        QTest::newRow("vide") << "" << false << 0.0L << 0.0L;
+        QTest::newRow("1E5000") << "1E5000" << false << 0.0L << 0.0L;
+        QTest::newRow("(1,") << "(1," << false << 0.0L << 0.0L;
+        QTest::newRow("(,)") << "(,)" << false << 0.0L << 0.0L;
+        QTest::newRow("((1,2),3)") << "((1,2),3)" << false << 0.0L << 0.0L;
+        QTest::newRow("(1,2,3)") << "(1,2,3)" << false << 0.0L << 0.0L;
+        QTest::newRow("(1,5,-2)") << "(1,5,-2)" << false << 0.0L << 0.0L;
+    }
+
+    void litCoef()
+    {
+        QFETCH(QString, texte);
+        QFETCH(bool, valide);
+        QFETCH(long double, re);
+        QFETCH(long double, im);
+        const auto z = LitCoef(texte.toStdString());
+        QCOMPARE(z.has_value(), valide);
+        if (z) {
+            QCOMPARE(z->Re, re);
+            QCOMPARE(z->Im, im);
+        }
+    }
+
+    void formats()
+    {
+        QCOMPARE(QString::fromStdString(FormatCoef({0, 0}, false)), QString("0.00000"));
+        QCOMPARE(QString::fromStdString(FormatCoef({-2.5L, 1}, false)), QString("-2.50000"));
+        QCOMPARE(QString::fromStdString(FormatCoef({-0.000001L, 0}, false)), QString("0.00000"));
+        QCOMPARE(QString::fromStdString(FormatCoef({0, 0}, true)), QString("(0.00000,0.00000)"));
+        QCOMPARE(QString::fromStdString(FormatCoef({1.26e40L, -3}, true)), QString("( 1.3E+0040,-3.00000)"));
+        QCOMPARE(QString::fromStdString(FormatCoef({-1e36L, 0}, false)), QString("-1.0E+0036"));
+        QCOMPARE(QString::fromStdString(FormatComplexe({5, 0})), QString("(5.00000,0.00000)"));
+    }
+
+    void commandesSurLesBlocsActifs()
+    {
+        ModeleMatrice m;
+        m.TailleA = m.TailleB = 3;
+        m.MatA = Matrice({{1, 0, 0, 9}, {0, 2, 0, 9}, {0, 0, 3, 9}, {9, 9, 9, 9}});
+        // A fourth row and column left over from order 4 take no part.
+        QVERIFY(Egal(m.Trace(), 6));
+        const TVecteur p = m.Polynome();
+        QVERIFY(Egal(p(4), 6));
+        m.MatB = Matrice({{1, 0, 0}, {0, 1, 0}, {0, 0, 1}});
+        QVERIFY(!m.Produit());
+        QVERIFY(Egal(m.MatA(2, 2), 2));
+        QCOMPARE(m.MatA(4, 4).Re, 9.0L); // the store keeps the cell
+        QCOMPARE(m.MatB(1, 1).Re, 0.0L);
+    }
+
+    void refusDesCommandes()
+    {
+        ModeleMatrice m;
+        m.TailleB = 3;
+        QCOMPARE(m.Somme()->texte, std::string("Tailles des matrices incompatibles ."));
+        QCOMPARE(m.Difference()->texte, std::string("Taille des matrices incompatible ."));
+        QCOMPARE(m.Produit()->texte, std::string("Taille des matrices incompatible ."));
+        QVERIFY(m.Inverse()->icone == Plateforme::Icone::Avertissement);
+        std::vector<TComplexe> x;
+        QCOMPARE(m.Systeme(x)->texte,
+                 std::string("Entrez la matrice dans A et le vecteur solution dans la 1ère colonne de B ."));
+        m.DefA = m.DefB = true;
+        m.TailleA = 3;
+        QCOMPARE(m.Systeme(x)->texte, std::string("La matrice A n'est pas de rang 3 . Système indéterminé ."));
+    }
+};
+
+QTEST_MAIN(TestMatrix)
+#include "test_matrix.moc"
