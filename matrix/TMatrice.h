@@ -1,11 +1,85 @@
 #pragma once
+// The matrix calculator: two square matrices A and B, real up to 10 x 10 or
+// complex up to 5 x 5, entered in a grid, and the eleven commands on them.
 #include "app/Activation.h"
+#include "matrix/ModeleMatrice.h"
 
 #include <QMainWindow>
 
-// The matrix calculator. Shown non-modally from the calculator's menu.
+class QAbstractButton;
+class QFrame;
+class QLabel;
+class QModelIndex;
+class QSpinBox;
+class QTableWidget;
+
 class TMatrice : public QMainWindow, public FenetreActivable {
     Q_OBJECT
 public:
     explicit TMatrice(QWidget* parent = nullptr);
+
+    ModeleMatrice& Modele() { return modele_; }
+    void FormActivate() override;
+
+public slots:
+    void MatABtnClick();
+    void MatBBtnClick();
+    void TailMatChange(int valeur);
+    void AquiMatClick();
+    void SwapABClick();
+    void ClearClick();
+    void ByeClick();
+    void SommeClick();
+    void DifferenceClick();
+    void ProduitClick();
+    void TransposeClick();
+    void InverseClick();
+    void TraceClick();
+    void RangClick();
+    void DeterminantClick();
+    void PolynomeClick();
+    void ValeursPropresClick();
+    void SystemeClick();
+    // Enter in a cell of the grid: the cell's text is read and stored.
+    void MatKeyPress(int ligne, int colonne);
+
+protected:
+    bool event(QEvent* evenement) override;
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
+
+private:
+    void CreeOutils();
+    void CreeMenus();
+    void CreePanneaux(QWidget* centre);
+    void Ouvre(bool a);
+    void LitReglages();
+    void AppliqueMode();
+    void Dimensionne(QTableWidget* grille, int colonnes, int lignes);
+    void AfficheMat(const TMat& m);
+    void MontreA();
+    void MontreValeur(const QString& titre, const QString& valeur);
+    void MontreListe(const QString& titre, const std::vector<TComplexe>& valeurs, bool complexe);
+    void Refuse(const RefusMatrice& refus);
+    void SonErreur();
+    int LargeurColonne() const { return modele_.ModeComplexe() ? 100 : 50; }
+
+    ModeleMatrice modele_;
+    int tailleCour_ = 2;
+    int colCour_ = 1;
+    int ligCour_ = 1;
+
+    QTableWidget* mat_;
+    QTableWidget* resulMat_;
+    QFrame* cadreTaille_;
+    QSpinBox* tailMat_;
+    QLabel* grosA_;
+    QLabel* grosB_;
+    QFrame* cadreResult_;
+    QLabel* tipCalc_;
+    QLabel* resultat_;
+    QFrame* cadreResCalculMat_;
+    QLabel* resCalculMat_;
+    QFrame* cadreTypeMat_;
+    QLabel* matImag_;
+    QLabel* panneau_;
 };

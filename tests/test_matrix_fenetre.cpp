@@ -1,0 +1,292 @@
+// The matrix window, driven through its grid, buttons and menus.
+#include "app/Activation.h"
+#include "app/Options.h"
+#include "commun/Bac.h"
+#include "commun/PlateformeEnregistreuse.h"
+#include "matrix/TMatrice.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QToolButton>
+#include <QtTest>
+
+#include <memory>
+
+class TestMatrixFenetre : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<Bac> bac_;
+    std::unique_ptr<PlateformeEnregistreuse> p_;
+    std::unique_ptr<TMatrice> m_;
+
+    QTableWidget* Mat() { return m_->findChild<QTableWidget*>("Mat"); }
+    QTableWidget* ResulMat() { return m_->findChild<QTableWidget*>("ResulMat"); }
+    QString Texte(const char* nom) { return m_->findChild<QLabel*>(nom)->text(); }
+    void Clique(const char* nom) { QTest::mouseClick(m_->findChild<QToolButton*>(nom), Qt::LeftButton); }
+    void Menu(const char* nom) { m_->findChild<QAction*>(nom)->trigger(); }
+    QString Cellule(int ligne, int colonne) { return Mat()->item(ligne, colonne)->text(); }
+
+    // Types a text into a cell of the grid and presses Enter in it.
+    void Tape(int ligne, int colonne, const QString& texte)
+    {
+        Mat()->setCurrentCell(ligne, colonne);
+        Mat()->setFocus();
+        // The first key opens the cell's editor, which takes the others.
+        QTest::keyClick(Mat(), texte.at(0).toLatin1());
+        QWidget* editeur = QApplication::focusWidget();
+        QTest::keyClicks(editeur, texte.mid(1));
+        QVERIFY(editeur && editeur->objectName() == "EditeurCellule");
+        QTest::keyClick(editeur, Qt::Key_Return);
+    }
+
+    void Entre(const char* bouton, int n, const QList<QString>& cellules)
+    {
+        Clique(bouton);
+        m_->findChild<QSpinBox*>("TailMat")->setValue(n);
+        for (int k = 0; k < cellules.size(); ++k)
+            Tape(k / n, k % n, cellules[k]);
+        QTest::mouseClick(m_->findChild<QWidget*>("AquiMat"), Qt::LeftButton);
+    }
+
+    void Reglages(int taille)
+    {
+        EnregistreOptions(TOptions{"complexe", 2, true, taille, {}});
+        m_ = std::make_unique<TMatrice>();
+        m_->show();
+        QApplication::setActiveWindow(m_.get());
+        QVERIFY(QTest::qWaitForWindowActive(m_.get()));
+        SuiviActivation::Oublie();
+        SuiviActivation::Activee(m_.get());
+        p_->Vide();
+    }
+
+private slots:
+    void init()
+    {
+        bac_ = std::make_unique<Bac>();
+        p_ = std::make_unique<PlateformeEnregistreuse>();
+    }
+
+    void cleanup()
+    {
+        m_.reset();
+        p_.reset();
+        bac_.reset();
+    }
+
+    void litCoefDansLaGrille_data()
+    {
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<bool>("valide");
+        QTest::addColumn<long double>("re");
+        QTest::addColumn<long double>("im");
+        QTest::newRow("2.5") << "2.5" << true << 2.5L << 0.0L;
+        QTest::newRow("(1,-2)") << "(1,-2)" << true << 1.0L << -2.0L;
+        QTest::newRow("[1,-2]") << "[1,-2]" << true << 1.0L << -2.0L;
+        QTest::newRow(".5") << ".5" << true << 0.5L << 0.0L;
+        QTest::newRow("-0.5") << "-0.5" << true << -0.5L << 0.0L;
+        QTest::newRow("+2") << "+2" << true << 2.0L << 0.0L;
+        QTest::newRow("abc") << "abc" << false << 0.0L << 0.0L;
+        QTest::newRow("1,5") << "1,5" << false << 0.0L << 0.0L;
+        QTest::newRow("12,34") << "12,34" << false << 0.0L << 0.0L;
+        QTest::newRow("(5)") << "(5)" << false << 0.0L << 0.0L;
+        QTest::newRow("1E5000") << "1E5000" << false << 0.0L << 0.0L;
+    }
+
+    void litCoefDansLaGrille()
+    {
+        QFETCH(QString, texte);
+        QFETCH(bool, valide);
+        QFETCH(long double, re);
+        QFETCH(long double, im);
+        Reglages(10);
+        Clique("MatABtn");
+        Tape(0, 1, "9");
+        Tape(0, 1, texte);
+        const TComplexe z = m_->Modele().MatA(1, 2);
+        if (valide) {
+            QCOMPARE(z.Re, re);
+            QCOMPARE(z.Im, im); // kept in real mode too
+            QVERIFY(p_->journal.empty());
+        } else {
+            QCOMPARE(z.Re, 9.0L);
+            QCOMPARE(Cellule(0, 1), QString("0.00000"));
+            QCOMPARE(p_->journal, (std::vector<std::string>{"bip"}));
+        }
+    }
+
+    void sommeDeDeuxIdentites()
+    {
+        Reglages(10);
+        Entre("MatABtn", 2, {"1", "0", "0", "1"});
+        Entre("MatBBtn", 2, {"1", "0", "0", "1"});
+        Clique("SomBtn");
+        QCOMPARE(Cellule(0, 0), QString("2.00000"));
+        QCOMPARE(Cellule(0, 1), QString("0.00000"));
+        QCOMPARE(Cellule(1, 1), QString("2.00000"));
+        QCOMPARE(m_->Modele().MatB(1, 1).Re, 0.0L);
+        Menu("Ope1"); // B is zero now: A stays
+        QCOMPARE(Cellule(1, 1), QString("2.00000"));
+    }
+
+    void produitEnComplexe()
+    {
+        Reglages(5);
+        Entre("MatABtn", 2, {"(0,1)", "0", "0", "1"});
+        Entre("MatBBtn", 2, {"(0,1)", "0", "0", "(2,0)"});
+        Menu("Ope3");
+        QCOMPARE(Cellule(0, 0), QString("(-1.00000,0.00000)"));
+        QCOMPARE(Cellule(1, 1), QString("(2.00000,0.00000)"));
+    }
+
+    void traceEtDeterminantEnFormeComplexe()
+    {
+        Reglages(10);
+        Entre("MatABtn", 2, {"2", "1", "1", "3"});
+        Clique("TraceBtn");
+        QCOMPARE(Texte("TipCalc"), QString("Trace de la matrice A"));
+        QCOMPARE(Texte("Resultat"), QString("(5.00000,0.00000)"));
+        Menu("Alg3");
+        QCOMPARE(Texte("TipCalc"), QString("Déterminant de la matrice A"));
+        QCOMPARE(Texte("Resultat"), QString("(5.00000,0.00000)"));
+    }
+
+    void rangMontreLaFormeSansToucherA()
+    {
+        Reglages(10);
+        Entre("MatABtn", 3, {"1", "2", "3", "2", "4", "6", "1", "1", "1"});
+        Clique("RgBtn");
+        QCOMPARE(Texte("Resultat"), QString("2"));
+        QCOMPARE(Cellule(1, 0), QString("0.00000"));
+        QCOMPARE(Cellule(1, 1), QString("-1.00000"));
+        QCOMPARE(m_->Modele().MatA(2, 1).Re, 2.0L);
+        Clique("DetBtn");
+        QCOMPARE(Texte("Resultat"), QString("(0.00000,0.00000)"));
+    }
+
+    void polynomeEtValeursPropres()
+    {
+        Reglages(10);
+        Entre("MatABtn", 2, {"2", "0", "0", "3"});
+        Clique("PolCBtn");
+        QCOMPARE(Cellule(0, 0), QString("1.00000"));
+        QCOMPARE(Cellule(1, 0), QString("-5.00000"));
+        QCOMPARE(Cellule(2, 0), QString("6.00000"));
+        QCOMPARE(Cellule(0, 1), QString("* x^2"));
+        QCOMPARE(Cellule(1, 1), QString("* x^1"));
+        QCOMPARE(Cellule(2, 1), QString());
+        Clique("VProBtn");
+        QCOMPARE(Texte("ResCalculMat"), QString("Valeurs propres de la matrice A :"));
+        QCOMPARE(ResulMat()->item(0, 0)->text(), QString("(3.00000,0.00000)"));
+        QCOMPARE(ResulMat()->item(0, 1)->text(), QString("(2.00000,0.00000)"));
+    }
+
+    void valeursPropresDOrdreCinqNeFontRien()
+    {
+        Reglages(10);
+        Entre("MatABtn", 5, {"1"});
+        Clique("VProBtn");
+        QVERIFY(!ResulMat()->isVisible());
+        QVERIFY(p_->journal.empty());
+    }
+
+    void systeme()
+    {
+        Reglages(10);
+        Entre("MatABtn", 2, {"2", "1", "1", "3"});
+        Entre("MatBBtn", 2, {"3", "0", "5", "0"});
+        Menu("Sys");
+        QCOMPARE(Texte("ResCalculMat"), QString("Solutions du système d'équations :"));
+        QCOMPARE(ResulMat()->item(0, 0)->text(), QString("0.80000"));
+        QCOMPARE(ResulMat()->item(0, 1)->text(), QString("1.40000"));
+    }
+
+    void messagesDesRefus_data()
+    {
+        QTest::addColumn<QString>("commande");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("somme") << "SomBtn" << "erreur: Tailles des matrices incompatibles .";
+        QTest::newRow("différence") << "DifBtn" << "erreur: Taille des matrices incompatible .";
+        QTest::newRow("produit") << "ProdBtn" << "erreur: Taille des matrices incompatible .";
+        QTest::newRow("inverse") << "InvBtn" << "avertissement: Matrice non inversible .";
+        QTest::newRow("système") << "ResolBtn" << "avertissement: La matrice A n'est pas de rang 3 . Système indéterminé .";
+    }
+
+    void messagesDesRefus()
+    {
+        QFETCH(QString, commande);
+        QFETCH(QString, message);
+        Reglages(10);
+        Entre("MatABtn", 3, {"1", "2", "3", "2", "4", "6"});
+        Entre("MatBBtn", 2, {});
+        const TMat avant = m_->Modele().MatA;
+        Clique(qPrintable(commande));
+        QCOMPARE(p_->journal, (std::vector<std::string>{"son: Son1.wav", message.toStdString()}));
+        QCOMPARE(m_->Modele().MatA(2, 3).Re, avant(2, 3).Re);
+    }
+
+    void refusSansSonQuandLesSonsSontCoupes()
+    {
+        EnregistreOptions(TOptions{"complexe", 2, false, 10, {}});
+        m_ = std::make_unique<TMatrice>();
+        p_->Vide();
+        Clique("SwapAB");
+        QCOMPARE(p_->journal, (std::vector<std::string>{"avertissement: Une des deux matrices n'a pas été définie ."}));
+        Clique("ResolBtn");
+        QCOMPARE(p_->Messages().back(),
+                 std::string("avertissement: Entrez la matrice dans A et le vecteur solution dans la 1ère colonne de B ."));
+    }
+
+    void activationRameneLOrdreADeux()
+    {
+        Reglages(10);
+        Clique("MatABtn");
+        m_->findChild<QSpinBox*>("TailMat")->setValue(4);
+        Tape(3, 3, "8");
+        QCOMPARE(Texte("GrosA"), QString("4 * 4"));
+        SuiviActivation::Activee(nullptr);
+        QWidget autre;
+        auto activable = std::make_unique<TMatrice>();
+        SuiviActivation::Activee(activable.get());
+        SuiviActivation::Activee(m_.get());
+        QCOMPARE(m_->findChild<QSpinBox*>("TailMat")->value(), 2);
+        QCOMPARE(Texte("GrosA"), QString("2 * 2"));
+        QCOMPARE(Cellule(3, 3), QString("0.00000"));
+        QCOMPARE(m_->Modele().MatA(4, 4).Re, 8.0L);
+    }
+
+    void ordreAbaisseGardeLesCellules()
+    {
+        Reglages(10);
+        Clique("MatABtn");
+        auto* taille = m_->findChild<QSpinBox*>("TailMat");
+        taille->setValue(4);
+        Tape(3, 3, "8");
+        taille->setValue(3);
+        QCOMPARE(m_->Modele().TailleA, 3);
+        Clique("TraceBtn");
+        QCOMPARE(Texte("Resultat"), QString("(0.00000,0.00000)"));
+        taille->setValue(4);
+        Clique("MatABtn");
+        QCOMPARE(Cellule(3, 3), QString("8.00000"));
+        QCOMPARE(taille->maximum(), 10);
+        QCOMPARE(taille->minimum(), 2);
+    }
+
+    void quitterPuisRouvrir()
+    {
+        Reglages(5);
+        Entre("MatABtn", 3, {"4"});
+        QCOMPARE(Texte("GrosA"), QString("3 * 3"));
+        Menu("Bye");
+        QCOMPARE(Texte("GrosA"), QString("---"));
+        Clique("MatABtn");
+        QCOMPARE(Cellule(0, 0), QString("(0.00000,0.00000)"));
+        QCOMPARE(Texte("GrosA"), QString("2 * 2"));
+    }
+};
+
+QTEST_MAIN(TestMatrixFenetre)
+#include "test_matrix_fenetre.moc"
