@@ -1,0 +1,40 @@
+#pragma once
+// The solver window's state and rules: which fields were confirmed, which
+// calculation runs for the chosen type and method, and how its result reads.
+#include "solver/Methodes.h"
+
+#include <optional>
+#include <string>
+
+enum class TypeCalcul { Zero, Integrale, Derivee };
+
+// What a calculation shows: a text for the result (none: unchanged) and
+// whether the default beep sounds.
+struct ReponseSolveur {
+    std::optional<std::string> texte;
+    bool bip = false;
+};
+
+// A zero with the number of decimals that eps asks for (0.001: 3), or two
+// significant digits when that number is negative or |r| >= 1E36.
+std::string TexteZero(Etendu r, Etendu eps);
+
+class ModeleSolveur {
+public:
+    std::string FonctionSolveur;
+    Etendu SolvBorneInf = 0.0L, SolvBorneSup = 0.0L, ValeurPlus = 0.0L;
+    bool FoncSaisie = false, InfSaisie = false, SupSaisie = false, PlusSaisie = false;
+    TypeCalcul Type = TypeCalcul::Zero;
+    int Methode = -1; // the selected line of the method list, -1 for none
+
+    // Enter in the function field: the text is kept and normalised once.
+    void ConfirmeFonction(const std::string& texte, bool sons);
+    // "Go ...".
+    ReponseSolveur Calcule() const;
+    // Enter in the third field when the type is the derivative.
+    std::string Derivee() const;
+    void OublieSaisies() { FoncSaisie = InfSaisie = SupSaisie = PlusSaisie = false; }
+
+private:
+    FonctionReelle f_;
+};
