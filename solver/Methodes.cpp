@@ -108,8 +108,15 @@ Etendu ZeroNewton(const FonctionReelle& f, Etendu x0, Etendu eps)
     return ValeurErreur;
 }
 
-FonctionReelle FonctionDuTexte(const std::string& saisie, bool sons)
+FonctionTexte FonctionDuTexte(const std::string& saisie, bool sons)
 {
     const std::string interne = NormaliseFonction(saisie, TypeCourbe::Carte, sons);
-    return [interne](Etendu x) { return Evalue(interne, 'x', x).resultat; };
+    auto echec = std::make_shared<bool>(false);
+    return {[interne, echec](Etendu x) {
+                const Evaluation e = Evalue(interne, 'x', x);
+                if (e.erreur)
+                    *echec = true;
+                return e.resultat;
+            },
+            echec};
 }

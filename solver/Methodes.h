@@ -6,6 +6,7 @@
 #include "numerics/Etendu.h"
 
 #include <functional>
+#include <memory>
 #include <string>
 
 using FonctionReelle = std::function<Etendu(Etendu)>;
@@ -29,5 +30,10 @@ Etendu ZeroDichotomie(const FonctionReelle& f, Etendu a, Etendu b, Etendu eps);
 Etendu ZeroNewton(const FonctionReelle& f, Etendu x0, Etendu eps);
 
 // f(x) for a text typed in the user's syntax, normalised once as a cartesian
-// function of x.
-FonctionReelle FonctionDuTexte(const std::string& saisie, bool sons);
+// function of x. echec is set as soon as one evaluation fails, so that a
+// result built on a point where f is undefined can be refused as a whole.
+struct FonctionTexte {
+    FonctionReelle f;
+    std::shared_ptr<bool> echec;
+};
+FonctionTexte FonctionDuTexte(const std::string& saisie, bool sons);

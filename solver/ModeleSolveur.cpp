@@ -30,13 +30,15 @@ void ModeleSolveur::ConfirmeFonction(const std::string& texte, bool sons)
 
 ReponseSolveur ModeleSolveur::Calcule() const
 {
+    if (f_.echec)
+        *f_.echec = false;
     Etendu r;
     std::string texte;
     if (Type == TypeCalcul::Zero && Methode == 0 && FoncSaisie && InfSaisie && SupSaisie && PlusSaisie) {
-        r = ZeroDichotomie(f_, SolvBorneInf, SolvBorneSup, ValeurPlus);
+        r = ZeroDichotomie(f_.f, SolvBorneInf, SolvBorneSup, ValeurPlus);
         texte = TexteZero(r, ValeurPlus);
     } else if (Type == TypeCalcul::Zero && Methode == 1 && FoncSaisie && InfSaisie && PlusSaisie) {
-        r = ZeroNewton(f_, SolvBorneInf, ValeurPlus);
+        r = ZeroNewton(f_.f, SolvBorneInf, ValeurPlus);
         texte = TexteZero(r, ValeurPlus);
     } else if (Type == TypeCalcul::Integrale && Methode >= 0 && Methode <= 2 && FoncSaisie &&
                InfSaisie && SupSaisie && PlusSaisie) {
@@ -47,18 +49,20 @@ ReponseSolveur ModeleSolveur::Calcule() const
                                                : static_cast<long>(tronque);
         using Regle = Etendu (*)(const FonctionReelle&, long, Etendu, Etendu);
         static constexpr Regle regles[] = {IntegRectangles, IntegTrapezes, IntegSimpson};
-        r = regles[Methode](f_, n, SolvBorneInf, SolvBorneSup);
+        r = regles[Methode](f_.f, n, SolvBorneInf, SolvBorneSup);
         texte = TexteNombre(r);
     } else {
         return {std::nullopt, true};
     }
-    if (r == ValeurErreur || !std::isfinite(r))
+    // A result that went through a point where f is undefined is no result.
+    if (r == ValeurErreur || !std::isfinite(r) || *f_.echec)
         return {"???", true};
     return {texte, false};
 }
 
 std::string ModeleSolveur::Derivee() const
 {
-    const Etendu r = DeriveeNum(f_, ValeurPlus);
-    return r == ValeurErreur || !std::isfinite(r) ? "?" : TexteNombre(r);
+    *f_.echec = false;
+    const Etendu r = DeriveeNum(f_.f, ValeurPlus);
+    return r == ValeurErreur || !std::isfinite(r) || *f_.echec ? "?" : TexteNombre(r);
 }

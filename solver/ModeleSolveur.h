@@ -36,5 +36,5 @@ public:
     void OublieSaisies() { FoncSaisie = InfSaisie = SupSaisie = PlusSaisie = false; }
 
 private:
-    FonctionReelle f_;
+    FonctionTexte f_;
 };
