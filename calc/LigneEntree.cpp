@@ -192,6 +192,11 @@ void ReduitLigne(std::string& texte, EvaluationLigne& e)
 
 EvaluationLigne EvalueLigne(const std::string& ligne, TypeCourbe type, bool sons)
 {
+    if (ligne.size() > LongueurTexteMax) {
+        EvaluationLigne refus;
+        refus.Echec("Expression incorrecte.");
+        return refus;
+    }
     std::string texte = ligne;
     NormaliseNoms(texte, type, sons);
     std::transform(texte.begin(), texte.end(), texte.begin(),

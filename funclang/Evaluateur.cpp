@@ -231,6 +231,8 @@ void SubstitueVariables(std::string& texte, std::span<const char> lettres,
 Evaluation Evalue(const std::string& texte, std::span<const char> lettres,
                   std::span<const Etendu> valeurs)
 {
+    if (texte.size() > LongueurTexteMax)
+        return Echec(Messages::ExpressionIncorrecte, ValeurErreur);
     std::string t = texte;
     SubstitueVariables(t, lettres, valeurs);
     return ReduitParentheses(std::move(t));

@@ -30,6 +30,13 @@ bool VariableBienPlacee(const std::string& texte, char lettre)
 
 bool EstChiffre(char c) { return c >= '0' && c <= '9'; }
 
+void ExpressionIncorrecte(bool sons)
+{
+    if (sons)
+        JoueSon(DossierProgramme() + "Son1.wav");
+    LaPlateforme().Message(Plateforme::Icone::Erreur, "Expression incorrecte .");
+}
+
 } // namespace
 
 bool NormaliseNoms(std::string& texte, TypeCourbe type, bool sons)
@@ -45,11 +52,8 @@ bool NormaliseNoms(std::string& texte, TypeCourbe type, bool sons)
         correct = VariableBienPlacee(texte, 'x');
     else if (type == TypeCourbe::Polr || type == TypeCourbe::Para)
         correct = VariableBienPlacee(texte, 't');
-    if (!correct) {
-        if (sons)
-            JoueSon(DossierProgramme() + "Son1.wav");
-        LaPlateforme().Message(Plateforme::Icone::Erreur, "Expression incorrecte .");
-    }
+    if (!correct)
+        ExpressionIncorrecte(sons);
     return correct;
 }
 
@@ -94,8 +98,12 @@ void RemplaceDivision(char lettre, std::string& texte)
         RemplaceTout(motif, std::string("*INV(") + lettre + ")", texte);
 }
 
-std::string NormaliseFonction(const std::string& saisie, TypeCourbe type, bool sons)
+std::optional<std::string> NormaliseFonction(const std::string& saisie, TypeCourbe type, bool sons)
 {
+    if (saisie.size() > LongueurTexteMax) {
+        ExpressionIncorrecte(sons);
+        return std::nullopt;
+    }
     std::string texte = saisie;
     if (type == TypeCourbe::Cone) {
         NormaliseSignes(texte);

@@ -3,6 +3,7 @@
 // three-letter function codes, "#" and "~" for the binary plus and minus,
 // "0.0" before a leading sign, and divisions by the variable as products with
 // its inverse.
+#include <optional>
 #include <string>
 
 // The plotter's curve types; the type decides which variable letter a text
@@ -28,5 +29,6 @@ void RemplaceDivision(char lettre, std::string& texte);
 // The whole rewriting of a function field for a curve type, as the plotter
 // and the graph-file loader both do it: names, signs and divisions (with x
 // for cartesian curves, t for polar and parametric ones); signs and lower
-// case only for conics.
-std::string NormaliseFonction(const std::string& saisie, TypeCourbe type, bool sons);
+// case only for conics. A text longer than the evaluators accept is refused
+// with "Expression incorrecte ." (and "Son1.wav" when sons is on): no value.
+std::optional<std::string> NormaliseFonction(const std::string& saisie, TypeCourbe type, bool sons);

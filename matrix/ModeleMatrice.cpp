@@ -6,6 +6,8 @@
 
 std::optional<TComplexe> LitCoef(const std::string& texte)
 {
+    if (texte.size() > LongueurCelluleMax)
+        return std::nullopt;
     Etendu re = 0.0L, im = 0.0L;
     if (texte.find(',') == std::string::npos && LitDecimal(texte, re))
         return Complexe(re, 0.0L);

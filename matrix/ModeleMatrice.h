@@ -9,6 +9,10 @@
 #include <string>
 #include <vector>
 
+// The longest cell text that is read; a longer one is refused like any
+// unreadable text.
+inline constexpr std::size_t LongueurCelluleMax = 1000;
+
 // A cell text: a decimal number, or "(re,im)" between any pair of brackets
 // "(", "[" or "{" and ")", "]" or "}". No value for anything else.
 std::optional<TComplexe> LitCoef(const std::string& texte);

@@ -108,15 +108,18 @@ Etendu ZeroNewton(const FonctionReelle& f, Etendu x0, Etendu eps)
     return ValeurErreur;
 }
 
-FonctionTexte FonctionDuTexte(const std::string& saisie, bool sons)
+std::optional<FonctionTexte> FonctionDuTexte(const std::string& saisie, bool sons)
 {
-    const std::string interne = NormaliseFonction(saisie, TypeCourbe::Carte, sons);
+    const auto normalise = NormaliseFonction(saisie, TypeCourbe::Carte, sons);
+    if (!normalise)
+        return std::nullopt;
+    const std::string interne = *normalise;
     auto echec = std::make_shared<bool>(false);
-    return {[interne, echec](Etendu x) {
-                const Evaluation e = Evalue(interne, 'x', x);
-                if (e.erreur)
-                    *echec = true;
-                return e.resultat;
-            },
-            echec};
+    return FonctionTexte{[interne, echec](Etendu x) {
+                             const Evaluation e = Evalue(interne, 'x', x);
+                             if (e.erreur)
+                                 *echec = true;
+                             return e.resultat;
+                         },
+                         echec};
 }

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 using FonctionReelle = std::function<Etendu(Etendu)>;
@@ -36,4 +37,5 @@ struct FonctionTexte {
     FonctionReelle f;
     std::shared_ptr<bool> echec;
 };
-FonctionTexte FonctionDuTexte(const std::string& saisie, bool sons);
+// No function for a text that normalisation refuses (too long).
+std::optional<FonctionTexte> FonctionDuTexte(const std::string& saisie, bool sons);

@@ -21,11 +21,15 @@ std::string TexteZero(Etendu r, Etendu eps)
     return TexteFixe(r, static_cast<int>(std::min<Etendu>(d, DecimalesMax)));
 }
 
-void ModeleSolveur::ConfirmeFonction(const std::string& texte, bool sons)
+bool ModeleSolveur::ConfirmeFonction(const std::string& texte, bool sons)
 {
+    auto f = FonctionDuTexte(texte, sons);
+    if (!f)
+        return false;
     FonctionSolveur = texte;
-    f_ = FonctionDuTexte(texte, sons);
+    f_ = std::move(*f);
     FoncSaisie = true;
+    return true;
 }
 
 ReponseSolveur ModeleSolveur::Calcule() const

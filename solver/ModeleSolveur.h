@@ -27,8 +27,9 @@ public:
     TypeCalcul Type = TypeCalcul::Zero;
     int Methode = -1; // the selected line of the method list, -1 for none
 
-    // Enter in the function field: the text is kept and normalised once.
-    void ConfirmeFonction(const std::string& texte, bool sons);
+    // Enter in the function field: the text is kept and normalised once;
+    // false (and nothing confirmed) for a text that normalisation refuses.
+    bool ConfirmeFonction(const std::string& texte, bool sons);
     // "Go ...".
     ReponseSolveur Calcule() const;
     // Enter in the third field when the type is the derivative.

@@ -200,8 +200,8 @@ bool TSolveur::ChampKeyPress(QLineEdit* champ)
     if (texte.empty())
         return false;
     if (champ == fonc_) {
-        modele_.ConfirmeFonction(texte, LitBooleenOption("Options", "Sons", true));
-        focusNextChild();
+        if (modele_.ConfirmeFonction(texte, LitBooleenOption("Options", "Sons", true)))
+            focusNextChild();
         return true;
     }
     const LectureNombre lu = LitDebutNombre(texte);

@@ -409,6 +409,16 @@ private slots:
         QVERIFY(p_->journal.empty());
     }
 
+    void longueurDeLigneLimite()
+    {
+        const QString limite = QString("1+").repeated(4999) + "10"; // 10,000 characters
+        QCOMPARE(QString::fromStdString(TexteNombre(EvalueLigne(limite.toStdString(), TypeCourbe::Aucune, false).valeur)),
+                 QString(" 5.00900000000000E+0003"));
+        const EvaluationLigne trop = EvalueLigne((limite + "0").toStdString(), TypeCourbe::Aucune, false);
+        QCOMPARE(trop.message, std::string("Expression incorrecte."));
+        QVERIFY(trop.erreur);
+    }
+
     void lignesQuelconquesTerminent()
     {
         for (const QString& ligne : {QString("+-*/^").repeated(2000), QString("1e").repeated(5000),

@@ -4,6 +4,7 @@
 #include "funclang/Evaluateur.h"
 #include "funclang/Nombres.h"
 #include "funclang/Normalisation.h"
+#include "funclang/Texte.h"
 
 #include <chrono>
 
@@ -157,7 +158,7 @@ private slots:
         QFETCH(bool, refus);
         Bac bac;
         PlateformeEnregistreuse p;
-        QCOMPARE(QString::fromStdString(NormaliseFonction(saisie.toStdString(), TypeCourbe(type), true)), interne);
+        QCOMPARE(QString::fromStdString(NormaliseFonction(saisie.toStdString(), TypeCourbe(type), true).value()), interne);
         const std::vector<std::string> attendu = refus
             ? std::vector<std::string>{"son: Son1.wav", "erreur: Expression incorrecte ."}
             : std::vector<std::string>{};
@@ -257,7 +258,7 @@ private slots:
     {
         QFETCH(QString, saisie);
         QFETCH(QString, valeur);
-        const Evaluation e = Evalue(NormaliseFonction(saisie.toStdString(), TypeCourbe::Carte, false), 'x', 3.0L);
+        const Evaluation e = Evalue(NormaliseFonction(saisie.toStdString(), TypeCourbe::Carte, false).value(), 'x', 3.0L);
         QCOMPARE(QString::fromStdString(e.message), QString());
         QCOMPARE(QString::fromStdString(TexteNombre(e.resultat)), valeur);
     }
@@ -289,13 +290,29 @@ private slots:
     void textesMalFormesTerminent()
     {
         QFETCH(QString, saisie);
-        const std::string interne = NormaliseFonction(saisie.toStdString(), TypeCourbe::Polr, false);
+        const std::string interne = NormaliseFonction(saisie.toStdString(), TypeCourbe::Polr, false).value();
         for (long double x : {0.0L, -2.0L, 1e300L}) {
             const Evaluation e = Evalue(interne, 'x', x);
             QVERIFY(std::isfinite(e.resultat));
             QCOMPARE(e.erreur, !e.message.empty());
             QCOMPARE(Evalue(interne, 'x', x).message, e.message);
         }
+    }
+
+    void longueurLimite()
+    {
+        Bac bac;
+        PlateformeEnregistreuse p;
+        const std::string limite = "1" + std::string(LongueurTexteMax - 1, '0');
+        QCOMPARE(TexteNombre(Evalue(limite.substr(0, 40) + "*0" + std::string(LongueurTexteMax - 42, ' '), 'x', 0).resultat),
+                 std::string(" 0.00000000000000E+0000"));
+        const std::string troisMille = std::string(LongueurTexteMax / 2, '(') + std::string(LongueurTexteMax / 2, ')');
+        QCOMPARE(Evalue(troisMille, 'x', 0).message, std::string());
+        QCOMPARE(Evalue(troisMille + " ", 'x', 0).message, std::string("Expression incorrecte ."));
+        QVERIFY(NormaliseFonction(std::string(LongueurTexteMax, 'x'), TypeCourbe::Carte, true).has_value());
+        QVERIFY(p.journal.empty());
+        QVERIFY(!NormaliseFonction(std::string(LongueurTexteMax + 1, 'x'), TypeCourbe::Carte, true));
+        QCOMPARE(p.journal, (std::vector<std::string>{"son: Son1.wav", "erreur: Expression incorrecte ."}));
     }
 
     void allerRetourSansPerte()

@@ -235,6 +235,13 @@ private slots:
         }
     }
 
+    void longueurDeCelluleLimitee()
+    {
+        const std::string limite = "1" + std::string(LongueurCelluleMax - 3, '0') + ".5";
+        QVERIFY(LitCoef(limite).has_value());
+        QVERIFY(!LitCoef(limite + "0"));
+    }
+
     void formats()
     {
         QCOMPARE(QString::fromStdString(FormatCoef({0, 0}, false)), QString("0.00000"));

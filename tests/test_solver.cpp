@@ -95,7 +95,7 @@ private slots:
         QFETCH(long double, b);
         QFETCH(int, n);
         QFETCH(long double, attendu);
-        const FonctionReelle f = FonctionDuTexte(fonction.toStdString(), false).f;
+        const FonctionReelle f = FonctionDuTexte(fonction.toStdString(), false)->f;
         using Regle = Etendu (*)(const FonctionReelle&, long, Etendu, Etendu);
         const Regle regles[] = {IntegRectangles, IntegTrapezes, IntegSimpson};
         const Etendu r = regles[regle](f, n, a, b);
@@ -104,7 +104,7 @@ private slots:
 
     void derivee()
     {
-        const FonctionReelle carre = FonctionDuTexte("x^2", false).f;
+        const FonctionReelle carre = FonctionDuTexte("x^2", false)->f;
         QVERIFY(std::fabs(DeriveeNum(carre, 3.0L) - 6.0L) < 1e-13L);
     }
 
@@ -131,7 +131,7 @@ private slots:
         QFETCH(long double, b);
         QFETCH(long double, eps);
         QFETCH(long double, attendu);
-        const Etendu r = ZeroDichotomie(FonctionDuTexte("x^2-2", false).f, a, b, eps);
+        const Etendu r = ZeroDichotomie(FonctionDuTexte("x^2-2", false)->f, a, b, eps);
         if (attendu == ValeurErreur || a == 1.4142L || b == 1.4142L)
             QCOMPARE(r, attendu);
         else
@@ -140,11 +140,11 @@ private slots:
 
     void newton()
     {
-        const Etendu r = ZeroNewton(FonctionDuTexte("x^2-2", false).f, 1.0L, 1e-12L);
+        const Etendu r = ZeroNewton(FonctionDuTexte("x^2-2", false)->f, 1.0L, 1e-12L);
         QVERIFY(std::fabs(r - std::sqrt(2.0L)) < 1e-12L);
         const auto debut = std::chrono::steady_clock::now();
-        QCOMPARE(ZeroNewton(FonctionDuTexte("x^2+1", false).f, 1.0L, 1e-12L), ValeurErreur);
-        QCOMPARE(ZeroNewton(FonctionDuTexte("5", false).f, 1.0L, 1e-12L), ValeurErreur);
+        QCOMPARE(ZeroNewton(FonctionDuTexte("x^2+1", false)->f, 1.0L, 1e-12L), ValeurErreur);
+        QCOMPARE(ZeroNewton(FonctionDuTexte("5", false)->f, 1.0L, 1e-12L), ValeurErreur);
         QVERIFY(std::chrono::steady_clock::now() - debut < std::chrono::seconds(10));
     }
 
@@ -264,6 +264,14 @@ private slots:
         Methode(0); // right end points never meet 0
         QTest::mouseClick(s_->findChild<QPushButton*>("CalculBtn"), Qt::LeftButton);
         QCOMPARE(Resultat(), QString(" 2.92896825396825E+0000"));
+    }
+
+    void fonctionTropLongueRefusee()
+    {
+        Tape("Fonc", QString(10001, 'x'));
+        QCOMPARE(p_->Messages(), (std::vector<std::string>{"erreur: Expression incorrecte ."}));
+        QVERIFY(Champ("Fonc")->hasFocus());
+        QVERIFY(!s_->Modele().FoncSaisie);
     }
 
     void champsHorsLimites()
