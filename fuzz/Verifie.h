@@ -1,0 +1,13 @@
+#pragma once
+// What every fuzz target asserts: a broken property stops the run at once,
+// with the property's text, so that libFuzzer keeps the input.
+#include <cstdio>
+#include <cstdlib>
+
+#define VERIFIE(condition)                                                                  \
+    do {                                                                                    \
+        if (!(condition)) {                                                                 \
+            std::fprintf(stderr, "propriété violée : %s (%s:%d)\n", #condition, __FILE__, __LINE__); \
+            std::abort();                                                                   \
+        }                                                                                   \
+    } while (0)

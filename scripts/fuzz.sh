@@ -1,0 +1,39 @@
+#!/bin/sh
+# Builds the libFuzzer targets with clang and runs each of them for the given
+# number of seconds (60 by default), starting from the committed corpus.
+# New inputs go to build-fuzz/corpus-<target>; a crash leaves its input as
+# build-fuzz/crash-* (add it to fuzz/corpus/<target>/ once fixed).
+set -eu
+cd "$(dirname "$0")/.."
+DUREE="${1:-60}"
+
+PAQUETS="clang libclang-rt-14-dev cmake pkg-config libsimpleini-dev"
+MANQUANTS=""
+for p in $PAQUETS; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || MANQUANTS="$MANQUANTS $p"
+done
+if [ -n "$MANQUANTS" ]; then
+    if [ "$(id -u)" -eq 0 ]; then
+        apt-get update -q && apt-get install -y -q --no-install-recommends $MANQUANTS
+    else
+        echo "Installez : sudo apt-get install$MANQUANTS"; exit 1
+    fi
+fi
+
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -DTARVELLE_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build-fuzz -j "$(nproc)"
+
+for cible in fuzz_evalue fuzz_ligne fuzz_solveur fuzz_nombres fuzz_options; do
+    corpus="build-fuzz/corpus-$cible"
+    mkdir -p "$corpus"
+    options="-max_total_time=$DUREE -timeout=2 -rss_limit_mb=2048 -print_final_stats=1"
+    case "$cible" in
+        fuzz_evalue|fuzz_ligne) options="$options -dict=../fuzz/funclang.dict -max_len=4096" ;;
+        fuzz_solveur) options="$options -dict=../fuzz/funclang.dict -max_len=300" ;;
+        fuzz_nombres|fuzz_options) options="$options -max_len=4096" ;;
+    esac
+    echo "== $cible ($DUREE s)"
+    # shellcheck disable=SC2086
+    (cd build-fuzz && ./fuzz/$cible $options "corpus-$cible" "../fuzz/corpus/$cible") 2>&1 |
+        grep -E "stat::number_of_executed_units|stat::peak_rss_mb|ERROR|SUMMARY|propriété|Done" || true
+done
