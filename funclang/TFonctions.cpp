@@ -12,6 +12,11 @@ TFonctions::TFonctions(QWidget* parent)
     auto* liste = new QListWidget(this);
     liste->setObjectName("ListBox1");
     liste->setFrameShape(QFrame::NoFrame);
+    // A narrow face: the longest line fits the width of the window.
+    QFont police("Liberation Sans Narrow");
+    police.setPixelSize(12);
+    liste->setFont(police);
+    liste->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     liste->addItems({
         "INT(X) : partie entière",
         "FRAC(X) : partie décimale",

@@ -1,0 +1,10 @@
+#!/bin/sh
+# Builds everything with AddressSanitizer and UBSan in build-asan/ and runs
+# the whole test suite there, headless.
+set -eu
+cd "$(dirname "$0")/.."
+./scripts/preparer.sh > /dev/null
+cmake -S . -B build-asan -DTARVELLE_SANITIZE=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build-asan -j "$(nproc)"
+cd build-asan
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)"
