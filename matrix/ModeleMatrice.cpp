@@ -39,6 +39,23 @@ std::string FormatComplexe(TComplexe z) { return "(" + FormatReel(z.Re) + "," + 
 
 std::string FormatCoef(TComplexe z, bool complexe) { return complexe ? FormatComplexe(z) : FormatReel(z.Re); }
 
+namespace {
+
+const RefusMatrice Depassement{Plateforme::Icone::Erreur, "Dépassement de capacité ."};
+
+bool Fini(TComplexe z) { return std::isfinite(z.Re) && std::isfinite(z.Im); }
+
+bool Fini(const TMat& m, int n)
+{
+    for (int i = 1; i <= n; ++i)
+        for (int j = 1; j <= n; ++j)
+            if (!Fini(m(i, j)))
+                return false;
+    return true;
+}
+
+} // namespace
+
 void ModeleMatrice::RemplaceBlocA(const TMat& resultat)
 {
     for (int i = 1; i <= TailleA; ++i)
@@ -51,7 +68,10 @@ std::optional<RefusMatrice> ModeleMatrice::Combine(TMat (*operation)(const TMat&
 {
     if (TailleA != TailleB)
         return RefusMatrice{Plateforme::Icone::Erreur, refus};
-    RemplaceBlocA(operation(BlocMat(MatA, TailleA), BlocMat(MatB, TailleB)));
+    const TMat r = operation(BlocMat(MatA, TailleA), BlocMat(MatB, TailleB));
+    if (!Fini(r, TailleA))
+        return Depassement;
+    RemplaceBlocA(r);
     ZeroMat(MatB);
     return std::nullopt;
 }
@@ -80,29 +100,63 @@ std::optional<RefusMatrice> ModeleMatrice::Inverse()
     InverseMat(TailleA, BlocMat(MatA, TailleA), r, ok);
     if (!ok)
         return RefusMatrice{Plateforme::Icone::Avertissement, "Matrice non inversible ."};
+    if (!Fini(r, TailleA))
+        return Depassement;
     RemplaceBlocA(r);
     return std::nullopt;
 }
 
-TComplexe ModeleMatrice::Trace() const { return TraceMat(BlocMat(MatA, TailleA)); }
-
-int ModeleMatrice::Rang(TMat& forme) const
+std::optional<RefusMatrice> ModeleMatrice::Trace(TComplexe& t) const
 {
-    int rang = 0;
-    RangMat(TailleA, BlocMat(MatA, TailleA), rang, forme);
-    return rang;
+    const TComplexe r = TraceMat(BlocMat(MatA, TailleA));
+    if (!Fini(r))
+        return Depassement;
+    t = r;
+    return std::nullopt;
 }
 
-TComplexe ModeleMatrice::Det() const { return Determinant(TailleA, BlocMat(MatA, TailleA)); }
-
-TVecteur ModeleMatrice::Polynome() const { return PolyCaract(TailleA, BlocMat(MatA, TailleA)); }
-
-std::vector<TComplexe> ModeleMatrice::ValeursPropres() const
+std::optional<RefusMatrice> ModeleMatrice::Rang(int& rang, TMat& forme) const
 {
-    std::array<TComplexe, 4> x{};
-    if (!::ValeursPropres(TailleA, BlocMat(MatA, TailleA), x))
-        return {};
-    return std::vector<TComplexe>(x.begin(), x.begin() + TailleA);
+    int r = 0;
+    TMat f;
+    RangMat(TailleA, BlocMat(MatA, TailleA), r, f);
+    if (!Fini(f, TailleA))
+        return Depassement;
+    rang = r;
+    forme = f;
+    return std::nullopt;
+}
+
+std::optional<RefusMatrice> ModeleMatrice::Det(TComplexe& d) const
+{
+    const TComplexe r = Determinant(TailleA, BlocMat(MatA, TailleA));
+    if (!Fini(r))
+        return Depassement;
+    d = r;
+    return std::nullopt;
+}
+
+std::optional<RefusMatrice> ModeleMatrice::Polynome(TVecteur& p) const
+{
+    const TVecteur r = PolyCaract(TailleA, BlocMat(MatA, TailleA));
+    for (int i = 1; i <= TailleA + 1; ++i)
+        if (!Fini(r(i)))
+            return Depassement;
+    p = r;
+    return std::nullopt;
+}
+
+std::optional<RefusMatrice> ModeleMatrice::ValeursPropres(std::vector<TComplexe>& x) const
+{
+    x.clear();
+    std::array<TComplexe, 4> racines{};
+    if (!::ValeursPropres(TailleA, BlocMat(MatA, TailleA), racines))
+        return std::nullopt;
+    for (int i = 0; i < TailleA; ++i)
+        if (!Fini(racines[i]))
+            return Depassement;
+    x.assign(racines.begin(), racines.begin() + TailleA);
+    return std::nullopt;
 }
 
 std::optional<RefusMatrice> ModeleMatrice::Systeme(std::vector<TComplexe>& x) const
@@ -111,13 +165,19 @@ std::optional<RefusMatrice> ModeleMatrice::Systeme(std::vector<TComplexe>& x) co
         return RefusMatrice{Plateforme::Icone::Avertissement,
                             "Entrez la matrice dans A et le vecteur solution dans la 1ère colonne de B ."};
     const int n = TailleA;
-    if (EstNul(Det()))
+    TComplexe d;
+    if (const auto refus = Det(d))
+        return refus;
+    if (EstNul(d))
         return RefusMatrice{Plateforme::Icone::Avertissement,
                             "La matrice A n'est pas de rang " + std::to_string(n) + " . Système indéterminé ."};
     TMat m = BlocMat(MatA, n);
     for (int i = 1; i <= n; ++i)
         m(i, n + 1) = MatB(i, 1);
     const TVecteur v = ResoutSysteme(n, m);
+    for (int i = 1; i <= n; ++i)
+        if (!Fini(v(i)))
+            return Depassement;
     x.assign(v.elements.begin() + 1, v.elements.begin() + 1 + n);
     return std::nullopt;
 }

@@ -44,15 +44,17 @@ public:
     std::optional<RefusMatrice> Somme();
     std::optional<RefusMatrice> Difference();
     std::optional<RefusMatrice> Produit();
-    void Transpose();
+    void Transpose(); // a transpose of finite cells cannot overflow
     std::optional<RefusMatrice> Inverse();
 
-    TComplexe Trace() const;
-    int Rang(TMat& forme) const;
-    TComplexe Det() const;
-    TVecteur Polynome() const;
-    // The eigenvalues for orders 2 to 4, nothing for any other order.
-    std::vector<TComplexe> ValeursPropres() const;
+    // A result beyond extended precision is refused with "Dépassement de
+    // capacité ." and changes nothing, like every other refusal.
+    std::optional<RefusMatrice> Trace(TComplexe& t) const;
+    std::optional<RefusMatrice> Rang(int& rang, TMat& forme) const;
+    std::optional<RefusMatrice> Det(TComplexe& d) const;
+    std::optional<RefusMatrice> Polynome(TVecteur& p) const;
+    // The eigenvalues for orders 2 to 4; none for any other order.
+    std::optional<RefusMatrice> ValeursPropres(std::vector<TComplexe>& x) const;
     // A x = b with b the first column of B.
     std::optional<RefusMatrice> Systeme(std::vector<TComplexe>& x) const;
 

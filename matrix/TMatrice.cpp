@@ -515,13 +515,18 @@ void TMatrice::InverseClick()
 
 void TMatrice::TraceClick()
 {
-    MontreValeur("Trace de la matrice A", QString::fromStdString(FormatComplexe(modele_.Trace())));
+    TComplexe t;
+    if (const auto refus = modele_.Trace(t))
+        return Refuse(*refus);
+    MontreValeur("Trace de la matrice A", QString::fromStdString(FormatComplexe(t)));
 }
 
 void TMatrice::RangClick()
 {
     TMat forme;
-    const int rang = modele_.Rang(forme);
+    int rang = 0;
+    if (const auto refus = modele_.Rang(rang, forme))
+        return Refuse(*refus);
     AfficheMat(forme);
     mat_->show();
     MontreValeur("Rang de la matrice A", QString::number(rang));
@@ -529,13 +534,18 @@ void TMatrice::RangClick()
 
 void TMatrice::DeterminantClick()
 {
-    MontreValeur("Déterminant de la matrice A", QString::fromStdString(FormatComplexe(modele_.Det())));
+    TComplexe d;
+    if (const auto refus = modele_.Det(d))
+        return Refuse(*refus);
+    MontreValeur("Déterminant de la matrice A", QString::fromStdString(FormatComplexe(d)));
 }
 
 void TMatrice::PolynomeClick()
 {
     const int n = modele_.TailleA;
-    const TVecteur p = modele_.Polynome();
+    TVecteur p;
+    if (const auto refus = modele_.Polynome(p))
+        return Refuse(*refus);
     for (int r = 1; r <= n + 1; ++r) {
         mat_->item(r - 1, 0)->setText(QString::fromStdString(FormatCoef(p(r), modele_.ModeComplexe())));
         mat_->item(r - 1, 1)->setText(r <= n ? QString("* x^%1").arg(n + 1 - r) : QString());
@@ -546,9 +556,11 @@ void TMatrice::PolynomeClick()
 
 void TMatrice::ValeursPropresClick()
 {
+    std::vector<TComplexe> x;
+    if (const auto refus = modele_.ValeursPropres(x))
+        return Refuse(*refus);
     if (modele_.TailleMax > 6)
         resulMat_->horizontalHeader()->setDefaultSectionSize(100); // complex values in real mode
-    const std::vector<TComplexe> x = modele_.ValeursPropres();
     if (x.empty())
         return;
     MontreListe("Valeurs propres de la matrice A :", x, true);

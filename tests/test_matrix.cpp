@@ -259,14 +259,47 @@ private slots:
         m.TailleA = m.TailleB = 3;
         m.MatA = Matrice({{1, 0, 0, 9}, {0, 2, 0, 9}, {0, 0, 3, 9}, {9, 9, 9, 9}});
         // A fourth row and column left over from order 4 take no part.
-        QVERIFY(Egal(m.Trace(), 6));
-        const TVecteur p = m.Polynome();
+        TComplexe t;
+        QVERIFY(!m.Trace(t));
+        QVERIFY(Egal(t, 6));
+        TVecteur p;
+        QVERIFY(!m.Polynome(p));
         QVERIFY(Egal(p(4), 6));
         m.MatB = Matrice({{1, 0, 0}, {0, 1, 0}, {0, 0, 1}});
         QVERIFY(!m.Produit());
         QVERIFY(Egal(m.MatA(2, 2), 2));
         QCOMPARE(m.MatA(4, 4).Re, 9.0L); // the store keeps the cell
         QCOMPARE(m.MatB(1, 1).Re, 0.0L);
+    }
+
+    void depassementsRefuses()
+    {
+        ModeleMatrice m;
+        m.DefA = m.DefB = true;
+        m.MatA = Matrice({{1e3000L, 1}, {1, 1e3000L}});
+        m.MatB = m.MatA;
+        const TMat avant = m.MatA;
+        for (auto commande : {&ModeleMatrice::Produit, &ModeleMatrice::Somme}) {
+            const auto refus = (m.*commande)();
+            if (commande == &ModeleMatrice::Somme) {
+                QVERIFY(!refus); // 2E3000 fits
+                continue;
+            }
+            QVERIFY(refus);
+            QCOMPARE(refus->texte, std::string("Dépassement de capacité ."));
+            QCOMPARE(m.MatA(1, 1).Re, avant(1, 1).Re);
+            QCOMPARE(m.MatB(1, 1).Re, avant(1, 1).Re);
+        }
+        ModeleMatrice n;
+        n.MatA = Matrice({{1e3000L, 0}, {0, 1e3000L}});
+        TComplexe d;
+        QCOMPARE(n.Det(d)->texte, std::string("Dépassement de capacité ."));
+        TVecteur p;
+        QVERIFY(n.Polynome(p));
+        std::vector<TComplexe> x;
+        QVERIFY(n.ValeursPropres(x) && x.empty());
+        n.MatA = Matrice({{1e-3000L, 0}, {0, 1e-3000L}});
+        QCOMPARE(n.Inverse()->texte, std::string("Matrice non inversible .")); // the determinant underflows to 0
     }
 
     void refusDesCommandes()
