@@ -2,6 +2,8 @@
 #include "app/Activation.h"
 #include "app/Fenetres.h"
 #include "app/Options.h"
+#include "app/TAboutBox.h"
+#include "app/TOptionCalc.h"
 #include "calc/LigneEntree.h"
 #include "calc/TCalculatrice.h"
 #include "commun/Bac.h"
@@ -19,6 +21,8 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QtTest>
@@ -494,6 +498,59 @@ private slots:
         // The names step reports the misplaced x, and the line still runs.
         QCOMPARE(p_->Messages().front(), std::string("erreur: Expression incorrecte ."));
         QVERIFY(EcranR()->toPlainText().startsWith("2x\n= "));
+    }
+
+    void optionsChoisiesAppliqueesALaFermeture()
+    {
+        // The dialog is modal: it is answered from inside its own event loop.
+        QTimer::singleShot(0, [] {
+            auto* dialogue = static_cast<QWidget*>(LesFenetres().OptionCalc);
+            QTest::mouseClick(dialogue->findChild<QRadioButton*>("CalcType0"), Qt::LeftButton);
+            QTest::mouseClick(dialogue->findChild<QPushButton*>("SaveBtn"), Qt::LeftButton);
+        });
+        Action("Options")->trigger();
+        QVERIFY(!c_->ModeComplexe());
+        QCOMPARE(LitTexteOption("Options", "Type de machine", ""), std::string("classique"));
+        QTimer::singleShot(0, [] {
+            auto* dialogue = static_cast<QWidget*>(LesFenetres().OptionCalc);
+            QTest::mouseClick(dialogue->findChild<QRadioButton*>("CalcType1"), Qt::LeftButton);
+            QTest::mouseClick(dialogue->findChild<QPushButton*>("CancelBtn"), Qt::LeftButton);
+        });
+        Action("Options")->trigger();
+        QVERIFY(!c_->ModeComplexe()); // cancelled: the file still says "classique"
+    }
+
+    void boiteAProposAvecLAuteur()
+    {
+        QString auteur;
+        QTimer::singleShot(0, [&auteur] {
+            auto* boite = static_cast<QWidget*>(LesFenetres().AboutBox);
+            auteur = boite->findChild<QLabel*>("Copyright")->text();
+            QTest::mouseClick(boite->findChild<QPushButton*>("BitBtn1"), Qt::LeftButton);
+        });
+        Action("Help2")->trigger();
+        QCOMPARE(auteur, QString("Auteur : QUENTARO"));
+    }
+
+    void equationsDeDegresTroisEtQuatre()
+    {
+        Entre("1");
+        Entre("0");
+        Entre("0");
+        Entre("8");
+        Clique("Degre3");
+        const Etendu racine3 = std::sqrt(3.0L);
+        QVERIFY(Proche(c_->LaPile()[3], {1, -racine3}, 8));
+        QVERIFY(Proche(c_->LaPile()[2], {-2, 0}, 8));
+        QVERIFY(Proche(c_->LaPile()[1], {1, racine3}, 8));
+        Clique("Effacetout");
+        for (const char* k : {"1", "0", "0", "0", "-1"})
+            Entre(k);
+        Clique("Degre4");
+        const TComplexe attendu[4] = {{0, -1}, {-1, 0}, {0, 1}, {1, 0}};
+        for (int n = 4; n >= 1; --n)
+            QVERIFY(Proche(c_->LaPile()[n], attendu[4 - n], 8));
+        QCOMPARE(c_->LaPile()[5].Re, 0.0L);
     }
 
     void aideEtBarreDEtat()
