@@ -2,7 +2,10 @@
 // Small layout helpers shared by the windows.
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMainWindow>
 #include <QScreen>
+#include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QWidget>
 
 // Centres a top-level window on the primary screen.
@@ -23,4 +26,28 @@ inline QLabel* Etiquette(QWidget* parent, const char* nom, const QString& texte,
         l->setObjectName(nom);
     l->setGeometry(x, y, largeur, hauteur);
     return l;
+}
+
+// The status bar of a main window with its one panel, named nom and
+// nom + "Panneau"; the panel shows " " followed by the hint under the pointer.
+inline QLabel* BarreDEtat(QMainWindow* fenetre, const char* nom)
+{
+    auto* barre = new QStatusBar(fenetre);
+    barre->setObjectName(nom);
+    barre->setSizeGripEnabled(false);
+    auto* panneau = new QLabel(" ", barre);
+    panneau->setObjectName(QString(nom) + "Panneau");
+    barre->addWidget(panneau, 1);
+    fenetre->setStatusBar(barre);
+    return panneau;
+}
+
+// For a window's event(): a hint goes to its panel rather than to a message
+// of the status bar. True when the event was a hint.
+inline bool MontreAstuce(QEvent* evenement, QLabel* panneau)
+{
+    if (evenement->type() != QEvent::StatusTip)
+        return false;
+    panneau->setText(" " + static_cast<QStatusTipEvent*>(evenement)->tip());
+    return true;
 }

@@ -1,5 +1,6 @@
 #include "calc/LigneEntree.h"
 
+#include "funclang/Evaluateur.h"
 #include "funclang/Nombres.h"
 #include "funclang/Texte.h"
 
@@ -12,8 +13,6 @@ namespace {
 
 constexpr std::string_view Operateurs = "#~*/^";
 constexpr std::string_view Niveaux[] = {"^", "*/", "#~"};
-
-bool EstChiffre(char c) { return c >= '0' && c <= '9'; }
 
 // An empty operand reads 0; a number beyond extended precision is a fault of
 // the operation, like an overflow.
@@ -55,13 +54,7 @@ bool FonctionLigne(const std::string& code, Etendu& x, EvaluationLigne& e)
         r = std::atan(x / std::sqrt(1.0L - x * x));
     } else if (code == "ACO") {
         if (!(x >= -1.0L && x <= 1.0L)) return refus("Valeur interdite pour ArcCosinus .", true);
-        if (x == 0.0L)
-            r = PiEtendu / 2.0L;
-        else {
-            r = std::atan(std::sqrt(1.0L - x * x) / x);
-            if (x < 0.0L)
-                r = r + PiEtendu;
-        }
+        r = ArcCosinus(x);
     } else if (code == "SIH") r = std::sinh(x);
     else if (code == "COH") r = std::cosh(x);
     else if (code == "TAH") r = std::tanh(x);
@@ -138,33 +131,15 @@ Etendu CalculeLigne(std::string texte, EvaluationLigne& e)
 
 void NormaliseLigne(std::string& texte, EvaluationLigne& e)
 {
-    static constexpr const char* Regles[][2] = {{"++", "+"}, {"--", "+"}, {"+-", "-"}, {"-+", "-"}};
-    for (bool encore = true; encore;) {
-        encore = false;
-        for (const auto& [motif, remplacement] : Regles)
-            if (texte.find(motif) != std::string::npos) {
-                RemplaceTout(motif, remplacement, texte);
-                encore = true;
-                break;
-            }
-        if (!encore && texte.find("()") != std::string::npos) {
-            e.Echec("Parenthèses incorrectement placées.");
-            texte = "1";
-        }
+    static constexpr Regle Regles[] = {{"++", "+"}, {"--", "+"}, {"+-", "-"}, {"-+", "-"}};
+    AppliqueRegles(Regles, texte);
+    // Reached only when no sign rule applies any more; "1" has nothing left.
+    if (texte.find("()") != std::string::npos) {
+        e.Echec("Parenthèses incorrectement placées.");
+        texte = "1";
     }
-
-    char precedent = '*';
-    for (std::size_t i = 0; i < texte.size(); ++i) {
-        char& c = texte[i];
-        if (c == '+' || c == '-') {
-            // A sign right after the exponent letter of a number is the
-            // exponent's own: 1E+3 stays one number.
-            const bool exposant = i >= 2 && texte[i - 1] == 'E' && (EstChiffre(texte[i - 2]) || texte[i - 2] == '.');
-            if (!exposant && std::string_view("#~*/^(").find(precedent) == std::string_view::npos)
-                c = c == '+' ? '#' : '~';
-        }
-        precedent = c;
-    }
+    // Unlike the plotter, no "0.0" before a leading sign.
+    MarqueOperateursBinaires(texte);
 }
 
 void ReduitLigne(std::string& texte, EvaluationLigne& e)

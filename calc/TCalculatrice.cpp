@@ -120,14 +120,8 @@ TCalculatrice::TCalculatrice(QWidget* parent)
     CreeClavier(centre);
     CreeMenus();
 
-    auto* barre = new QStatusBar(this);
-    barre->setObjectName("BarreEtat");
-    barre->setSizeGripEnabled(false);
-    barre->setFixedHeight(22);
-    panneau_ = new QLabel(barre);
-    panneau_->setObjectName("BarreEtatPanneau");
-    barre->addWidget(panneau_, 1);
-    setStatusBar(barre);
+    panneau_ = BarreDEtat(this, "BarreEtat");
+    statusBar()->setFixedHeight(22); // with the central area, a client area of 486 x 363
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     // Creation: everything at zero, complex rectangular display; the first
@@ -586,10 +580,8 @@ bool TCalculatrice::eventFilter(QObject* objet, QEvent* evenement)
 
 bool TCalculatrice::event(QEvent* evenement)
 {
-    if (evenement->type() == QEvent::StatusTip) {
-        panneau_->setText(" " + static_cast<QStatusTipEvent*>(evenement)->tip());
+    if (MontreAstuce(evenement, panneau_))
         return true;
-    }
     return QMainWindow::event(evenement);
 }
 

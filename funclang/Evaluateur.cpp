@@ -102,6 +102,14 @@ Etendu Factorielle(int n)
     return f;
 }
 
+Etendu ArcCosinus(Etendu x)
+{
+    if (x == 0.0L)
+        return PiEtendu / 2.0L;
+    const Etendu r = std::atan(std::sqrt(1.0L - x * x) / x);
+    return x < 0.0L ? r + PiEtendu : r;
+}
+
 bool AppliqueFonction(const std::string& code, Evaluation& e)
 {
     const Etendu x = e.resultat;
@@ -142,13 +150,7 @@ bool AppliqueFonction(const std::string& code, Evaluation& e)
         r = std::atan2(x, std::sqrt(1.0L - x * x));
     } else if (code == "ACO") {
         if (!(x >= -1.0L && x <= 1.0L)) return refus("Valeur interdite pour ArcCosinus .");
-        if (x == 0.0L)
-            r = PiEtendu / 2.0L;
-        else {
-            r = std::atan(std::sqrt(1.0L - x * x) / x);
-            if (x < 0.0L)
-                r = r + PiEtendu;
-        }
+        r = ArcCosinus(x);
     } else if (code == "SIH") r = std::sinh(x);
     else if (code == "COH") r = std::cosh(x);
     else if (code == "TAH") r = std::tanh(x);

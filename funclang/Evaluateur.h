@@ -34,6 +34,9 @@ Evaluation EvalueSansParentheses(std::string& texte);
 // when the code is not one of the 26.
 bool AppliqueFonction(const std::string& code, Evaluation& e);
 Etendu Factorielle(int n);
+// The arc cosine of x in [-1, 1], as both evaluators compute it: by the arc
+// tangent of sqrt(1 - x^2) / x, plus pi for a negative x, pi/2 at 0.
+Etendu ArcCosinus(Etendu x);
 
 // The evaluator's messages.
 namespace Messages {

@@ -64,19 +64,15 @@ void NormaliseSignes(std::string& texte)
     if (!texte.empty() && texte[0] == '+')
         texte = "0.0" + texte;
 
-    static constexpr const char* Regles[][2] = {
+    static constexpr Regle Regles[] = {
         {"++", "+"}, {"(-", "(0.0-"}, {"(+", "(0.0+"}, {"--", "+"}, {"+-", "-"}, {"-+", "-"},
     };
-    for (bool encore = true; encore;) {
-        encore = false;
-        for (const auto& [motif, remplacement] : Regles)
-            if (texte.find(motif) != std::string::npos) {
-                RemplaceTout(motif, remplacement, texte);
-                encore = true;
-                break;
-            }
-    }
+    AppliqueRegles(Regles, texte);
+    MarqueOperateursBinaires(texte);
+}
 
+void MarqueOperateursBinaires(std::string& texte)
+{
     char precedent = '*';
     for (std::size_t i = 0; i < texte.size(); ++i) {
         char& c = texte[i];

@@ -23,6 +23,12 @@ bool NormaliseNoms(std::string& texte, TypeCourbe type, bool sons);
 // a point belongs to the number ("1.5E+3" stays whole).
 void NormaliseSignes(std::string& texte);
 
+// The sign walk shared by both evaluators: a "+" or "-" that follows neither
+// an operator ("#~*/^") nor "(" nor the start of the text is a binary
+// operator and becomes "#" or "~". A sign right after an exponent letter that
+// follows a digit or a point belongs to its number.
+void MarqueOperateursBinaires(std::string& texte);
+
 // "/x" becomes "*INV(x)" for the given letter.
 void RemplaceDivision(char lettre, std::string& texte);
 

@@ -15,3 +15,23 @@ void RemplaceTout(const std::string& motif, const std::string& remplacement, std
 
 // The tail of the text from the 1-based position on; empty beyond the end.
 std::string FinTexte(const std::string& texte, std::size_t position);
+
+// A list of rewrites applied until none is left: each time the first rule
+// whose pattern occurs replaces all its occurrences, and the list starts over.
+struct Regle {
+    const char* motif;
+    const char* remplacement;
+};
+template <std::size_t N>
+void AppliqueRegles(const Regle (&regles)[N], std::string& texte)
+{
+    for (bool encore = true; encore;) {
+        encore = false;
+        for (const Regle& r : regles)
+            if (texte.find(r.motif) != std::string::npos) {
+                RemplaceTout(r.motif, r.remplacement, texte);
+                encore = true;
+                break;
+            }
+    }
+}

@@ -121,13 +121,7 @@ TMatrice::TMatrice(QWidget* parent) : QMainWindow(parent)
     CreeOutils();
     CreeMenus();
 
-    auto* barre = new QStatusBar(this);
-    barre->setObjectName("StatusBar");
-    barre->setSizeGripEnabled(false);
-    panneau_ = new QLabel(" ", barre);
-    panneau_->setObjectName("StatusBarPanneau");
-    barre->addWidget(panneau_, 1);
-    setStatusBar(barre);
+    panneau_ = BarreDEtat(this, "StatusBar");
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     // Creation: nothing entered yet, orders 2, the mode of the settings.
@@ -589,9 +583,7 @@ bool TMatrice::eventFilter(QObject* objet, QEvent* evenement)
 
 bool TMatrice::event(QEvent* evenement)
 {
-    if (evenement->type() == QEvent::StatusTip) {
-        panneau_->setText(" " + static_cast<QStatusTipEvent*>(evenement)->tip());
+    if (MontreAstuce(evenement, panneau_))
         return true;
-    }
     return QMainWindow::event(evenement);
 }

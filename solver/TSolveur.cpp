@@ -86,13 +86,7 @@ TSolveur::TSolveur(QWidget* parent) : QMainWindow(parent)
     ciao->setObjectName("Ciao");
     connect(ciao, &QAction::triggered, this, &QWidget::close);
 
-    auto* barre = new QStatusBar(this);
-    barre->setObjectName("BarreEtat2");
-    barre->setSizeGripEnabled(false);
-    panneau_ = new QLabel(" ", barre);
-    panneau_->setObjectName("BarreEtat2Panneau");
-    barre->addWidget(panneau_, 1);
-    setStatusBar(barre);
+    panneau_ = BarreDEtat(this, "BarreEtat2");
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(choix_, &QComboBox::currentIndexChanged, this, &TSolveur::ChoixChange);
@@ -237,9 +231,7 @@ bool TSolveur::eventFilter(QObject* objet, QEvent* evenement)
 
 bool TSolveur::event(QEvent* evenement)
 {
-    if (evenement->type() == QEvent::StatusTip) {
-        panneau_->setText(" " + static_cast<QStatusTipEvent*>(evenement)->tip());
+    if (MontreAstuce(evenement, panneau_))
         return true;
-    }
     return QMainWindow::event(evenement);
 }
