@@ -183,6 +183,10 @@ void ChargeOptions(TOptions& o)
     const long taille = entier("Taille des matrices", 5);
     if (taille == 5 || taille == 10)
         o.TailleMatrices = static_cast<int>(taille);
+    // The recent graph files are read too, so that OK in the options dialog
+    // writes them back as they are instead of emptying the list.
+    for (int k = 0; k < 4; ++k)
+        o.Fichiers[k] = f.Texte(Fichiers, CleFichier(k), "");
 }
 
 void EnregistreOptions(const TOptions& o)

@@ -7,4 +7,6 @@ cd "$(dirname "$0")/.."
 cmake -S . -B build-asan -DTARVELLE_SANITIZE=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build-asan -j "$(nproc)"
 cd build-asan
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)"
+# Leak checking is left out: Qt and fontconfig keep caches until exit, and
+# LeakSanitizer cannot run at all on machines that restrict ptrace.
+ASAN_OPTIONS=detect_leaks=0 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)"

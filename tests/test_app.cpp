@@ -249,6 +249,17 @@ private slots:
         QCOMPARE(LitEntierOption("Options", "Taille des matrices", 0), 10L);
     }
 
+    void okGardeLesFichiersRecents()
+    {
+        Bac bac;
+        bac.EcritReglages("[Tarvelle]\nVersion=1.1\n[Fichiers]\nFile_0=/home/a.mgr\nFile_1=/home/b.mgr\n");
+        TOptionCalc dialogue;
+        dialogue.show();
+        QTest::mouseClick(dialogue.findChild<QPushButton*>("SaveBtn"), Qt::LeftButton);
+        QCOMPARE(LitTexteOption("Fichiers", "File_0", ""), std::string("/home/a.mgr"));
+        QCOMPARE(LitTexteOption("Fichiers", "File_1", ""), std::string("/home/b.mgr"));
+    }
+
     void signalDErreurSonPuisBoite()
     {
         Bac bac;
