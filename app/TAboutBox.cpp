@@ -29,7 +29,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent, Qt::Tool)
     nom->setFont(gras);
     Etiquette(panneau, "Version", "Version 1.1", 52, 28, 200, 16);
     auteur_ = Etiquette(panneau, "Copyright", QString(), 8, 88, 250, 16);
-    Etiquette(panneau, "Comments", "Calculatrice scientifique, édition de décembre 2026", 8, 106, 255, 16);
+    Etiquette(panneau, "Comments", "Édition de décembre 2026", 8, 106, 255, 16);
 
     auto* cache = Etiquette(panneau, "ImCache", QString(), 8, 46, 42, 39);
     cache->setPixmap(ImageTransparente(":/cache.png", fond).scaled(42, 39, Qt::KeepAspectRatio,

@@ -40,6 +40,11 @@ TOptionCalc::TOptionCalc(QWidget* parent) : QDialog(parent)
     setWindowTitle("Options");
     setFixedSize(501, 228);
     setModal(true);
+    // A narrow face: "Souris 3 boutons (fonction supplémentaire)" fits its
+    // column of the 501-pixel dialog.
+    QFont police("Liberation Sans Narrow");
+    police.setPixelSize(12);
+    setFont(police);
 
     Etiquette(this, nullptr, "Calculette :", 8, 6, 200, 16);
     calcType_ = GroupeRadio(this, "CalcType", "Type de calculette par défaut",

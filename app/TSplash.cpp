@@ -22,7 +22,7 @@ TSplash::TSplash(QWidget* parent)
     grand.setBold(true);
     nom->setFont(grand);
     Etiquette(this, "Version", "Version 1.1", 58, 42, 200, 18);
-    Etiquette(this, "Label1", "Calculatrice scientifique en précision étendue", 14, 150, 260, 16);
+    Etiquette(this, "Label1", "Calculatrice scientifique", 14, 150, 260, 16);
     Etiquette(this, "Label2", "Chargement des modules ...", 14, 166, 260, 16);
 
     auto* cache = Etiquette(this, "ImCache", QString(), 14, 66, 84, 78);
