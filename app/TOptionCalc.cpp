@@ -60,7 +60,8 @@ TOptionCalc::TOptionCalc(QWidget* parent) : QDialog(parent)
                                QRect(256, 22, 237, 76));
     sonsGraf_ = new QCheckBox("Activer les sons.", this);
     sonsGraf_->setObjectName("SonsGraf");
-    sonsGraf_->setGeometry(264, 104, 220, 20);
+    sonsGraf_->move(264, 104);
+    sonsGraf_->adjustSize(); // a click anywhere on it toggles it
 
     saveBtn_ = new QPushButton("OK", this);
     saveBtn_->setObjectName("SaveBtn");
