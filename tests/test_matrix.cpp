@@ -190,27 +190,19 @@ private slots:
         QVERIFY(!ValeursPropres(5, Matrice({{1}}), x));
     }
 
+    // The cell texts typed in the window's tests are not repeated here.
     void litCoef_data()
     {
         QTest::addColumn<QString>("texte");
         QTest::addColumn<bool>("valide");
         QTest::addColumn<long double>("re");
         QTest::addColumn<long double>("im");
-        QTest::newRow("2.5") << "2.5" << true << 2.5L << 0.0L;
-        QTest::newRow("(1,-2)") << "(1,-2)" << true << 1.0L << -2.0L;
-        QTest::newRow("[1,-2]") << "[1,-2]" << true << 1.0L << -2.0L;
         QTest::newRow("{1e2, 3}") << "{1e2, 3}" << true << 100.0L << 3.0L;
-        QTest::newRow(".5") << ".5" << true << 0.5L << 0.0L;
-        QTest::newRow("abc") << "abc" << false << 0.0L << 0.0L;
-        QTest::newRow("1,5") << "1,5" << false << 0.0L << 0.0L;
-        QTest::newRow("12,34") << "12,34" << false << 0.0L << 0.0L;
         QTest::newRow("100,25") << "100,25" << false << 0.0L << 0.0L;
-        QTest::newRow("(5)") << "(5)" << false << 0.0L << 0.0L;
         QTest::newRow("5.") << "5." << false << 0.0L << 0.0L;
         QTest::newRow("blanc derrière") << "5 " << false << 0.0L << 0.0L;
         QTest::newRow("signe seul") << "-" << false << 0.0L << 0.0L;
         QTest::newRow("vide") << "" << false << 0.0L << 0.0L;
-        QTest::newRow("1E5000") << "1E5000" << false << 0.0L << 0.0L;
         QTest::newRow("(1,") << "(1," << false << 0.0L << 0.0L;
         QTest::newRow("(,)") << "(,)" << false << 0.0L << 0.0L;
         QTest::newRow("((1,2),3)") << "((1,2),3)" << false << 0.0L << 0.0L;
