@@ -9,22 +9,6 @@
 #include <cmath>
 #include <string_view>
 
-namespace {
-
-constexpr std::string_view Operateurs = "#~*/^";
-constexpr std::string_view Niveaux[] = {"^", "*/", "#~"};
-
-// An empty operand reads 0; a number beyond extended precision is a fault of
-// the operation, like an overflow.
-bool LitOperande(std::string_view texte, Etendu& valeur)
-{
-    const LectureNombre l = LitDebutNombre(texte);
-    valeur = l.valeur;
-    return !l.depassement;
-}
-
-} // namespace
-
 bool FonctionLigne(const std::string& code, Etendu& x, EvaluationLigne& e)
 {
     auto refus = [&](const char* message, bool erreurValeur) {
@@ -75,15 +59,12 @@ bool FonctionLigne(const std::string& code, Etendu& x, EvaluationLigne& e)
 
 Etendu CalculeLigne(std::string texte, EvaluationLigne& e)
 {
-    for (std::string_view niveau : Niveaux) {
+    for (std::string_view niveau : NiveauxOperateurs) {
         for (std::size_t p = 0; p < texte.size(); ++p) {
             const char op = texte[p];
             if (niveau.find(op) == std::string_view::npos)
                 continue;
-            const std::size_t suivant = texte.find_first_of(Operateurs, p + 1);
-            const std::size_t fin = suivant == std::string::npos ? texte.size() : suivant;
-            const std::size_t precedent = p == 0 ? std::string::npos : texte.find_last_of(Operateurs, p - 1);
-            const std::size_t debut = precedent == std::string::npos ? 0 : precedent + 1;
+            const auto [debut, fin] = BornesOperandes(texte, p);
             const std::string_view vue(texte);
             Etendu gauche, droite;
             if (!LitOperande(vue.substr(debut, p - debut), gauche) ||

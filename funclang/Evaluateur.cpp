@@ -9,9 +9,6 @@
 
 namespace {
 
-constexpr std::string_view Delimiteurs = "#~*/^";
-constexpr std::string_view Niveaux[] = {"^", "*/", "#~"};
-
 // Powers by an integer up to this exponent are the literal repeated product;
 // beyond it, repeated squaring keeps a plot of x^2147483647 from taking
 // minutes for every point.
@@ -23,15 +20,6 @@ Evaluation Echec(const char* message, Etendu valeur)
 }
 
 Evaluation Succes(Etendu valeur) { return Evaluation{valeur, std::string(), false}; }
-
-// An operand as the number reader sees it; a number beyond extended
-// precision is a floating-point fault of the operation.
-bool LitOperande(std::string_view texte, Etendu& valeur)
-{
-    const LectureNombre l = LitDebutNombre(texte);
-    valeur = l.valeur;
-    return !l.depassement;
-}
 
 Evaluation PuissanceEntiere(Etendu base, long n)
 {
@@ -171,16 +159,11 @@ bool AppliqueFonction(const std::string& code, Evaluation& e)
 
 Evaluation EvalueSansParentheses(std::string& texte)
 {
-    for (std::string_view niveau : Niveaux) {
+    for (std::string_view niveau : NiveauxOperateurs) {
         for (std::size_t p = 0; p < texte.size(); ++p) {
             if (niveau.find(texte[p]) == std::string_view::npos)
                 continue;
-            const std::size_t finDroite = texte.find_first_of(Delimiteurs, p + 1);
-            const std::size_t fin = finDroite == std::string::npos ? texte.size() : finDroite;
-            const std::size_t debutGauche =
-                p == 0 ? 0 : (texte.find_last_of(Delimiteurs, p - 1) == std::string::npos
-                                  ? 0
-                                  : texte.find_last_of(Delimiteurs, p - 1) + 1);
+            const auto [debutGauche, fin] = BornesOperandes(texte, p);
             Etendu gauche, droite;
             const std::string_view vue(texte);
             if (!LitOperande(vue.substr(debutGauche, p - debutGauche), gauche) ||

@@ -146,6 +146,13 @@ LectureNombre LitDebutNombre(std::string_view texte)
     return l;
 }
 
+bool LitOperande(std::string_view texte, Etendu& valeur)
+{
+    const LectureNombre l = LitDebutNombre(texte);
+    valeur = l.valeur;
+    return !l.depassement;
+}
+
 std::string TexteFixe(Etendu x, int decimales)
 {
     char tampon[6000];

@@ -30,6 +30,11 @@ struct LectureNombre {
 };
 LectureNombre LitDebutNombre(std::string_view texte);
 
+// The evaluators' operand reader: the number at the start of the operand (an
+// empty or unreadable operand reads 0); false for a number beyond extended
+// precision, which the evaluators treat as a fault of the operation.
+bool LitOperande(std::string_view texte, Etendu& valeur);
+
 // Fixed notation with the given number of decimals, no leading blank, "-"
 // for a negative value ("0.00000" for a value that rounds to zero).
 std::string TexteFixe(Etendu x, int decimales);

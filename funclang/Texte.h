@@ -2,6 +2,7 @@
 // The two text routines that every rewriting step of both evaluators uses.
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 // The longest function text or calculator line the program evaluates. Every
 // rewriting step removes an operator or a pair of brackets, so this also
@@ -15,6 +16,18 @@ void RemplaceTout(const std::string& motif, const std::string& remplacement, std
 
 // The tail of the text from the 1-based position on; empty beyond the end.
 std::string FinTexte(const std::string& texte, std::size_t position);
+
+// The operators of both evaluators, in the levels they are applied in, and
+// the operands around the operator at position p: from just after the
+// previous operator (or the start) to the next one (or the end). The left
+// operand is [debut, p), the right one (p, fin).
+inline constexpr std::string_view OperateursEvaluation = "#~*/^";
+inline constexpr std::string_view NiveauxOperateurs[] = {"^", "*/", "#~"};
+struct Operandes {
+    std::size_t debut;
+    std::size_t fin;
+};
+Operandes BornesOperandes(const std::string& texte, std::size_t p);
 
 // A list of rewrites applied until none is left: each time the first rule
 // whose pattern occurs replaces all its occurrences, and the list starts over.
