@@ -8,7 +8,6 @@
 #include "app/TOptionCalc.h"
 #include "calc/LigneEntree.h"
 #include "funclang/Nombres.h"
-#include "graph/EtatGraphe.h"
 #include "graph/TGraph.h"
 #include "matrix/TMatrice.h"
 #include "solver/TSolveur.h"
@@ -544,8 +543,8 @@ bool TCalculatrice::EcranRKeyPress(int touche)
         AjouteLigne(QString());
     } else {
         ligneCourante_ += 2;
-        const EtatGraphe& graphe = LEtatGraphe();
-        const EvaluationLigne e = EvalueLigne(ligne.toStdString(), graphe.Type, graphe.SonsActifs);
+        const TGraph* graphe = LesFenetres().Graph;
+        const EvaluationLigne e = EvalueLigne(ligne.toStdString(), graphe->TypeCourant(), graphe->SonsActifs());
         if (e.erreur) {
             SignaleErreur(e.message);
             --ligneCourante_;

@@ -1,8 +1,571 @@
 #include "graph/TGraph.h"
 
+#include "app/Disposition.h"
+#include "app/Fenetres.h"
+#include "app/Options.h"
+#include "app/Plateforme.h"
+#include "funclang/TFonctions.h"
+#include "graph/EcranDigit.h"
+#include "graph/Icones.h"
+#include "graph/Toile.h"
+
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+
+constexpr const char* Affiche = "Affiche la liste des fonctions utilisables .";
+constexpr const char* Cache = "Cache la liste des fonctions utilisables .";
+constexpr const char* DeriveesGenerique =
+    "Courbe(s) représentative(s) de la (des) dérivée(s) de la (des) fonction(s) .";
+constexpr const char* AideConique = "Conique ( de la forme : a*y^2+b*y+c où b et c peuvent être "
+                                    "des fonctions polynômiales de x ) .";
+constexpr const char* AideEcran =
+    "Clic gauche=curseur n°1 ; 2ème clic gauche=curseur n°2 . Clic droit=centre du graphique .";
+
+// What choosing each curve type shows.
+struct Presentation {
+    const char* tip;
+    const char* entree;
+    bool derivee;
+    const char* aideDerivee;
+};
+Presentation PresentationDe(TypeCourbe type)
+{
+    switch (type) {
+    case TypeCourbe::Carte:
+        return {"(Fonction cartésienne)", "Entrez la fonction f(x) çi-dessous :", true,
+                "Traçe en bleu clair la dérivée de f(x) ."};
+    case TypeCourbe::Polr:
+        return {"(Courbe polaire)", "Entrez la fonction ro(t) çi-dessous :", false, DeriveesGenerique};
+    case TypeCourbe::Para:
+        return {"(Courbe paramétrique)", "Entrez la fonction x(t) çi-dessous :", true,
+                "Traçe en vert la dérivée de x(t) et en bleu clair celle de y(t) ."};
+    case TypeCourbe::Cone:
+    case TypeCourbe::Aucune: break;
+    }
+    return {"(Conique)", "Entrez la fonction f(x,y)=0 çi-dessous :", false, DeriveesGenerique};
+}
+
+void Aide(QObject* o, const QString& aide)
+{
+    if (auto* w = qobject_cast<QWidget*>(o)) {
+        w->setStatusTip(aide);
+        w->setToolTip(aide);
+    } else if (auto* a = qobject_cast<QAction*>(o)) {
+        a->setStatusTip(aide);
+    }
+}
+
+QLineEdit* Champ(QWidget* parent, const char* nom, const QRect& place)
+{
+    auto* c = new QLineEdit(parent);
+    c->setObjectName(nom);
+    c->setGeometry(place);
+    return c;
+}
+
+} // namespace
+
 TGraph::TGraph(QWidget* parent) : QMainWindow(parent)
 {
     setObjectName("Graph");
     setWindowTitle("Module graphique");
-    resize(520, 420);
+    auto* centre = new QWidget(this);
+    centre->setFixedSize(570, 400);
+    setCentralWidget(centre);
+    CreePanneaux(centre);
+    CreeOutils();
+    CreeMenus();
+    panneau_ = BarreDEtat(this, "BarreEtat");
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    // Creation: the texts empty, nothing validated, the cursors dropped.
+    modele_.OublieCurseurs();
+    CentreSurEcran(this);
+}
+
+void TGraph::CreePanneaux(QWidget* centre)
+{
+    ecran_ = new EcranDigit(centre);
+    ecran_->move(8, 8);
+    Aide(ecran_, AideEcran);
+
+    QFont chiffres("Liberation Mono");
+    chiffres.setPixelSize(12);
+    Etiquette(centre, nullptr, "x =", 8, 252, 22, 18);
+    Etiquette(centre, nullptr, "y =", 200, 252, 22, 18);
+    for (auto [nom, x] : {std::pair{"CoordXCurs", 30}, std::pair{"CoordYCurs", 222}}) {
+        QLabel* l = Etiquette(centre, nom, "---", x, 252, 170, 18);
+        l->setFont(chiffres);
+    }
+
+    auto* cadre = new QFrame(centre);
+    cadre->setObjectName("CadreParametres");
+    cadre->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    cadre->setGeometry(336, 8, 226, 148);
+    static const std::pair<const char*, const char*> Lignes[] = {
+        {"xminval", "X minimum :"}, {"xmaxval", "X maximum :"}, {"yminval", "Y minimum :"},
+        {"ymaxval", "Y maximum :"}, {"VarMin", "Variable de :"}, {"VarMax", "à :"},
+        {"Label2", "Graduation :"}, {"Fine", "Précision :"},
+    };
+    int y = 4;
+    for (auto [nom, titre] : Lignes) {
+        Etiquette(cadre, nullptr, titre, 6, y, 90, 17);
+        lectures_[nom] = Etiquette(cadre, nom, QString(), 98, y, 124, 17);
+        y += 17;
+    }
+    tip_ = Etiquette(centre, "Tip", QString(), 336, 160, 226, 18);
+    tip_->setAlignment(Qt::AlignCenter);
+
+    auto* curseurs = new QFrame(centre);
+    curseurs->setObjectName("CadreCurseurs");
+    curseurs->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    curseurs->setGeometry(336, 182, 226, 66);
+    Aide(curseurs, "Position des curseurs .");
+    Etiquette(curseurs, nullptr, "x", 84, 2, 66, 16)->setAlignment(Qt::AlignCenter);
+    Etiquette(curseurs, nullptr, "y", 152, 2, 66, 16)->setAlignment(Qt::AlignCenter);
+    Etiquette(curseurs, nullptr, "Curseur 1 :", 6, 22, 76, 18);
+    Etiquette(curseurs, nullptr, "Curseur 2 :", 6, 42, 76, 18);
+    for (auto [nom, x, y2] : {std::tuple{"Cur1X", 84, 22}, std::tuple{"Cur1Y", 152, 22},
+                              std::tuple{"Cur2X", 84, 42}, std::tuple{"Cur2Y", 152, 42}})
+        lectures_[nom] = Etiquette(curseurs, nom, "---", x, y2, 66, 18);
+
+    entreFoncXouRo_ = Etiquette(centre, "EntreFoncXouRo", QString(), 8, 276, 440, 18);
+    fonctionXouRo_ = Champ(centre, "FonctionXouRo", QRect(8, 296, 440, 24));
+    entreFoncY_ = Etiquette(centre, "EntreFoncY", "Entrez la fonction y(t) çi-dessous :", 8, 324, 440, 18);
+    fonctionY_ = Champ(centre, "FonctionY", QRect(8, 344, 440, 24));
+    calculBtn_ = new QPushButton("Go ...", centre);
+    calculBtn_->setObjectName("CalculBtn");
+    calculBtn_->setGeometry(462, 294, 100, 28);
+    calculBtn_->setAutoDefault(true); // Enter on the focused button plots
+    Aide(calculBtn_, "Trace la courbe .");
+    drawProgress_ = new QProgressBar(centre);
+    drawProgress_->setObjectName("DrawProgress");
+    drawProgress_->setGeometry(8, 378, 554, 14);
+    drawProgress_->setTextVisible(false);
+    drawProgress_->hide();
+    for (QWidget* w : {static_cast<QWidget*>(entreFoncXouRo_), static_cast<QWidget*>(fonctionXouRo_),
+                       static_cast<QWidget*>(entreFoncY_), static_cast<QWidget*>(fonctionY_)})
+        w->hide();
+    fonctionXouRo_->installEventFilter(this);
+    fonctionY_->installEventFilter(this);
+    QWidget::setTabOrder(fonctionXouRo_, fonctionY_);
+    QWidget::setTabOrder(fonctionY_, calculBtn_);
+    connect(calculBtn_, &QPushButton::clicked, this, &TGraph::CalculBtnClick);
+}
+
+void TGraph::CreeOutils()
+{
+    auto* outils = addToolBar("Outils");
+    outils->setObjectName("ToolBar");
+    outils->setMovable(false);
+    outils->setIconSize(QSize(24, 24));
+    struct Outil {
+        const char* nom;
+        const char* aide;
+        std::function<void()> action;
+    };
+    const Outil liste[] = {
+        {"SpeedButton1", Affiche, [this] { SpeedButton1Click(); }},
+        {"SpeedButton2", "Fonction cartésienne .", [this] { ChoisitType(TypeCourbe::Carte); }},
+        {"SpeedButton3", "Courbe polaire .", [this] { ChoisitType(TypeCourbe::Polr); }},
+        {"SpeedButton4", "Courbe paramétrique .", [this] { ChoisitType(TypeCourbe::Para); }},
+        {"SpeedButton10", AideConique, [this] { ChoisitType(TypeCourbe::Cone); }},
+        {"SpeedButton7", "Coordonnées de l'écran .", {}},
+        {"SpeedButton5", "Intervalle d'étude de la variable .", {}},
+        {"SpeedButton6", "Echelle sur les axes .", {}},
+        {"SpeedButton9", "Zoom .", {}},
+        {"ZoomButton", "Zoom sur la zone définie par les curseurs .", {}},
+        {"SpeedButton8", "Efface l'écran .", [this] { CleanUpClick(); }},
+        {"dXButton", DeriveesGenerique, [this] { dXButtonClick(); }},
+        {"SomButton", "Intégrale de f(x) entre les deux curseurs .", {}},
+        {"ZeroButton", "Zéro de f(x) entre les deux curseurs .", {}},
+        {"Secours", "Aide sur le module graphique .", [] { LaPlateforme().Aide("GRAPH"); }},
+    };
+    for (const Outil& o : liste) {
+        auto* bouton = new QToolButton(outils);
+        bouton->setObjectName(o.nom);
+        bouton->setIcon(IconeOutil(o.nom));
+        Aide(bouton, o.aide);
+        outils->addWidget(bouton);
+        if (o.action)
+            connect(bouton, &QToolButton::clicked, this, o.action);
+        if (std::string_view(o.nom) == "SpeedButton10" || std::string_view(o.nom) == "SpeedButton8" ||
+            std::string_view(o.nom) == "ZoomButton" || std::string_view(o.nom) == "Secours")
+            outils->addSeparator();
+    }
+    Active({"ZoomButton", "dXButton", "SomButton", "ZeroButton"}, false);
+}
+
+QAction* TGraph::Action(QMenu* menu, const char* nom, const QString& titre, const QString& aide)
+{
+    QAction* a = menu ? menu->addAction(titre) : menuBar()->addAction(titre);
+    a->setObjectName(nom);
+    if (!aide.isEmpty())
+        a->setStatusTip(aide);
+    return a;
+}
+
+void TGraph::CreeMenus()
+{
+    QMenuBar* barre = menuBar();
+    QMenu* fichiers = barre->addMenu("Fichier&s");
+    fichiers->setObjectName("Fichiers");
+    Action(fichiers, "Ouvrir", "&Ouvrir", "Ouvre un fichier du module graphique")->setShortcut(QKeySequence("Ctrl+O"));
+    Action(fichiers, "Sauve", "&Enregistrer", "Enregistre le graphique dans son fichier")
+        ->setShortcut(QKeySequence("Ctrl+S"));
+    Action(fichiers, "SauveSous", "Enregistrer &sous ...", "Enregistre le graphique sous un autre nom");
+    Action(fichiers, "Fermer", "&Fermer", "Ferme le fichier du module graphique en cours d'utilisation");
+    QAction* trait = fichiers->addSeparator();
+    trait->setObjectName("TraitFichiers");
+    trait->setVisible(false);
+    for (int k = 0; k < 4; ++k) {
+        const QByteArray nom = "No" + QByteArray::number(k);
+        QAction* a = Action(fichiers, nom.constData(), "&" + QString::number(k), QString());
+        a->setCheckable(true);
+        a->setVisible(false);
+    }
+
+    QMenu* types = barre->addMenu("&Type de graphique");
+    types->setObjectName("TypeGraphique");
+    const std::tuple<const char*, const char*, const char*, TypeCourbe> Types[] = {
+        {"tyCartesian", "Fonction &cartésienne", "SpeedButton2", TypeCourbe::Carte},
+        {"tyPol", "Courbe &polaire", "SpeedButton3", TypeCourbe::Polr},
+        {"tyPara", "Courbe p&aramétrique", "SpeedButton4", TypeCourbe::Para},
+        {"tyCone", "&Conique", "SpeedButton10", TypeCourbe::Cone},
+    };
+    for (auto [nom, titre, bouton, type] : Types) {
+        QAction* a = Action(types, nom, titre, Bouton(bouton)->statusTip());
+        connect(a, &QAction::triggered, this, [this, t = type] { ChoisitType(t); });
+    }
+
+    QMenu* echelles = barre->addMenu("Ec&helles");
+    echelles->setObjectName("Echelles");
+    Action(echelles, "Coords", "Coordonné&es de l'écran", "Coordonnées des coins de l'écran graphique .")
+        ->setShortcut(QKeySequence("Alt+E"));
+    Action(echelles, "ScaleInterval", "&Intervalle d'étude de la variable", "Intervalle d'étude de la variable .")
+        ->setShortcut(QKeySequence("Alt+I"));
+    Action(echelles, "ScaleScreen", "Echelle sur les &axes", "Echelle représentée sur les axes .")
+        ->setShortcut(QKeySequence("Alt+A"));
+    echelles->addSeparator();
+    QMenu* zoom = echelles->addMenu("&Zoom");
+    zoom->setObjectName("ZoomMenu");
+    Action(zoom, "Zoom12", "1 : 2", "Multiplie par 1/2 les paramètres de traçage .");
+    Action(zoom, "Zoom21", "2 : 1", "Multiplie par 2 les paramètres de traçage .");
+    Action(zoom, "ZoomUser", "&Autre ...",
+           "Multiplie indépendamment l'axe de abscisses et des ordonnées par un facteur choisis .");
+    echelles->addSeparator();
+    Action(echelles, "ReInit", "&Réinitialisation des paramètres de traçage",
+           "Réinitialise les paramètres de traçage à leurs valeurs par défaut .")
+        ->setShortcut(QKeySequence("Alt+R"));
+    echelles->addSeparator();
+    QMenu* precision = echelles->addMenu("&Précision");
+    precision->setObjectName("PrecisionMenu");
+    const std::tuple<const char*, const char*, const char*, void (TGraph::*)()> Precisions[] = {
+        {"MiniPrecis", "&Minimum", "Un point calculé par pixel .", &TGraph::MiniPrecisClick},
+        {"MaxiPrecis", "Maxim&um", "Dix points calculés par pixel .", &TGraph::MaxiPrecisClick},
+        {"PlusPrecis", "&Augmenter", "Un point de plus par pixel .", &TGraph::PlusPrecisClick},
+        {"MoinsPrecis", "&Diminuer", "Un point de moins par pixel .", &TGraph::MoinsPrecisClick},
+    };
+    for (auto [nom, titre, aide, action] : Precisions)
+        connect(Action(precision, nom, titre, aide), &QAction::triggered, this, action);
+
+    QMenu* calculs = barre->addMenu("&Calculs");
+    calculs->setObjectName("Calculs");
+    Action(calculs, "CalcInt", "&Intégration", Bouton("SomButton")->statusTip());
+    Action(calculs, "CalcZero", "Recherche de &zéro", Bouton("ZeroButton")->statusTip());
+    connect(Action(calculs, "CalcDeriv", "&Dérivée(s)", DeriveesGenerique), &QAction::triggered, this,
+            &TGraph::CalcDerivClick);
+
+    connect(Action(nullptr, "CleanUp", "E&ffacer l'écran", "Efface l'écran ."), &QAction::triggered, this,
+            &TGraph::CleanUpClick);
+    connect(Action(nullptr, "Vamos", "&Quitter", "Ferme le module graphique ."), &QAction::triggered, this,
+            &TGraph::VamosClick);
+    QMenu* sos = barre->addMenu("&?");
+    sos->setObjectName("Aide");
+    connect(Action(sos, "ModOp", "&Aide sur le module graphique", "Aide sur le module graphique ."),
+            &QAction::triggered, this, [] { LaPlateforme().Aide("GRAPH"); });
+    connect(Action(sos, "ModOp1", "&Présentation du logiciel", "Présentation du logiciel ."),
+            &QAction::triggered, this, [] { LaPlateforme().Aide("PRESENT"); });
+
+    // The context menu of the drawing area.
+    auto* popup = new QMenu(this);
+    popup->setObjectName("GrafPopupMenu");
+    Action(popup, "Zoom1", "&Zoom", "Zoom sur la zone encadrée .");
+    Action(popup, "Intgration", "&Intégration", Bouton("SomButton")->statusTip());
+    Action(popup, "Recherchedezro", "Recherche de &zéro", Bouton("ZeroButton")->statusTip());
+    Action(popup, "Rinitialisationdesparamtres", "&Réinitialisation des paramètres",
+           "Réinitialise les paramètres de traçage à leurs valeurs par défaut .");
+    ecran_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(ecran_, &QWidget::customContextMenuRequested, this,
+            [this, popup](const QPoint& ou) { popup->popup(ecran_->mapToGlobal(ou)); });
+    Active({"CalcInt", "CalcZero", "CalcDeriv", "Zoom1", "Intgration", "Recherchedezro"}, false);
+}
+
+QAction* TGraph::ActionNommee(const char* nom) const { return findChild<QAction*>(nom); }
+
+QToolButton* TGraph::Bouton(const char* nom) const { return findChild<QToolButton*>(nom); }
+
+void TGraph::Active(std::initializer_list<const char*> noms, bool actif)
+{
+    for (const char* nom : noms) {
+        if (QAction* a = ActionNommee(nom))
+            a->setEnabled(actif);
+        else if (QToolButton* b = Bouton(nom))
+            b->setEnabled(actif);
+    }
+}
+
+void TGraph::showEvent(QShowEvent* evenement)
+{
+    QMainWindow::showEvent(evenement);
+    if (evenement->spontaneous())
+        return;
+    for (QWidget* w : {static_cast<QWidget*>(entreFoncXouRo_), static_cast<QWidget*>(fonctionXouRo_),
+                       static_cast<QWidget*>(entreFoncY_), static_cast<QWidget*>(fonctionY_)})
+        w->hide();
+    modele_.InitialiseAffichage();
+    AfficheMenuPrecision();
+    AfficheParametres();
+    tip_->clear();
+    EffaceEcran();
+}
+
+void TGraph::FormActivate()
+{
+    if (LesFenetres().Fonctions && LesFenetres().Fonctions->isVisible())
+        Aide(Bouton("SpeedButton1"), "Cache la liste des fonctions utilisables");
+    RemetCurseursAZero();
+    for (const char* nom : {"CoordXCurs", "CoordYCurs"})
+        findChild<QLabel*>(nom)->setText("---");
+    modele_.OublieCurseurs();
+    Active({"ZoomButton", "CalcInt", "SomButton", "ZeroButton"}, false);
+    if (!modele_.FoncXValidee)
+        Active({"CalcDeriv", "CalcZero", "dXButton"}, false);
+    Aide(Bouton("dXButton"), DeriveesGenerique);
+    modele_.SonsActifs = LitBooleenOption("Options", "Sons", false);
+}
+
+void TGraph::AfficheParametres()
+{
+    const LecturesGraphe l = modele_.Lectures();
+    const std::pair<const char*, const std::string*> Textes[] = {
+        {"xminval", &l.xminval}, {"xmaxval", &l.xmaxval}, {"yminval", &l.yminval}, {"ymaxval", &l.ymaxval},
+        {"VarMin", &l.VarMin},   {"VarMax", &l.VarMax},   {"Label2", &l.Label2},   {"Fine", &l.Fine},
+    };
+    for (auto [nom, texte] : Textes)
+        lectures_[nom]->setText(QString::fromStdString(*texte));
+}
+
+void TGraph::RemetCurseursAZero()
+{
+    for (const char* nom : {"Cur1X", "Cur1Y", "Cur2X", "Cur2Y"})
+        lectures_[nom]->setText("---");
+}
+
+void TGraph::EffaceEcran()
+{
+    EffaceImage(ecran_->Image());
+    ecran_->update();
+    modele_.OublieCurseurs();
+    modele_.CurseursAuxCoins();
+    Active({"Zoom1", "Intgration", "Recherchedezro", "ZoomButton"}, false);
+}
+
+void TGraph::ChoisitType(TypeCourbe type)
+{
+    const Presentation p = PresentationDe(type);
+    modele_.ChoisitType(type);
+    tip_->setText(p.tip);
+    fonctionXouRo_->setText(QString::fromStdString(modele_.SaisieX()));
+    if (type == TypeCourbe::Para)
+        fonctionY_->setText(QString::fromStdString(modele_.SaisieYt));
+    if (type != TypeCourbe::Carte)
+        Active({"CalcInt", "CalcZero", "SomButton", "ZeroButton"}, false);
+    Active({"CalcDeriv", "dXButton"}, p.derivee);
+    Aide(Bouton("dXButton"), p.aideDerivee);
+    entreFoncY_->setVisible(type == TypeCourbe::Para);
+    fonctionY_->setVisible(type == TypeCourbe::Para);
+    entreFoncXouRo_->setText(p.entree);
+    entreFoncXouRo_->show();
+    fonctionXouRo_->show();
+    fonctionXouRo_->setFocus();
+}
+
+void TGraph::FonctionXouRoKeyPress()
+{
+    switch (modele_.ValideX(fonctionXouRo_->text().toStdString())) {
+    case ModeleGraphe::Saisie::Vide: LaPlateforme().Bip(); break;
+    case ModeleGraphe::Saisie::Refusee: break;
+    case ModeleGraphe::Saisie::Validee:
+        if (modele_.Type == TypeCourbe::Para)
+            fonctionY_->setFocus();
+        else
+            calculBtn_->setFocus();
+        break;
+    }
+}
+
+void TGraph::FonctionYKeyPress()
+{
+    switch (modele_.ValideY(fonctionY_->text().toStdString())) {
+    case ModeleGraphe::Saisie::Vide: LaPlateforme().Bip(); break;
+    case ModeleGraphe::Saisie::Refusee: break;
+    case ModeleGraphe::Saisie::Validee: calculBtn_->setFocus(); break;
+    }
+}
+
+bool TGraph::Dessine(const std::function<ResultatTrace(const Progression&)>& trace)
+{
+    drawProgress_->setMaximum(modele_.Precision * LargeurEcran);
+    drawProgress_->setValue(1);
+    ResultatTrace r;
+    {
+        Sablier sablier;
+        // The bar is repainted a few times a second, not at every sample.
+        QElapsedTimer montre;
+        montre.start();
+        r = trace([this, &montre](long n) {
+            if (montre.elapsed() < 33)
+                return;
+            drawProgress_->setValue(static_cast<int>(std::min<long>(n, drawProgress_->maximum())));
+            drawProgress_->repaint();
+            montre.restart();
+        });
+    }
+    if (r.fatal) {
+        EffaceEcran();
+        drawProgress_->hide();
+        if (modele_.SonsActifs)
+            JoueSon(DossierProgramme() + "Son1.wav");
+        LaPlateforme().Message(r.icone, r.message);
+        return false;
+    }
+    Peint(ecran_->Image(), r.dessin);
+    ecran_->update();
+    if (modele_.SonsActifs)
+        JoueSon(DossierProgramme() + "Son2.wav");
+    return true;
+}
+
+bool TGraph::Redessine()
+{
+    if (!modele_.PeutTracer())
+        return false;
+    drawProgress_->show();
+    Dessine([this](const Progression& p) { return *modele_.TraceCourant(p); });
+    drawProgress_->hide();
+    return true;
+}
+
+void TGraph::CalculBtnClick()
+{
+    if (!Redessine())
+        LaPlateforme().Bip();
+    if (modele_.Type == TypeCourbe::Carte)
+        Active({"CalcDeriv", "dXButton"}, true);
+}
+
+void TGraph::Replot()
+{
+    EffaceEcran();
+    ecran_->repaint();
+    Redessine();
+}
+
+void TGraph::CleanUpClick()
+{
+    modele_.OublieCurseurs();
+    Active({"CalcInt", "CalcZero", "SomButton", "ZeroButton"}, false);
+    EffaceEcran();
+    RemetCurseursAZero();
+}
+
+void TGraph::VamosClick()
+{
+    EffaceEcran();
+    modele_.OublieCurseurs();
+    close();
+}
+
+void TGraph::SpeedButton1Click()
+{
+    QWidget* liste = LesFenetres().Fonctions;
+    if (!liste)
+        return;
+    liste->setVisible(!liste->isVisible());
+    const char* aide = liste->isVisible() ? Cache : Affiche;
+    Aide(Bouton("SpeedButton1"), aide);
+    panneau_->setText(QString(" ") + aide);
+}
+
+void TGraph::Derivees(bool bipSansCourbe)
+{
+    const int n = modele_.NombreDerivees();
+    if (n == 0) {
+        if (bipSansCourbe)
+            LaPlateforme().Bip();
+        return;
+    }
+    drawProgress_->show();
+    for (int rang = 0; rang < n; ++rang) {
+        if (rang > 0) {
+            repaint();
+            drawProgress_->setValue(0);
+        }
+        if (!Dessine([this, rang](const Progression& p) { return modele_.TraceDerivee(rang, p); }))
+            break;
+    }
+    drawProgress_->hide();
+}
+
+void TGraph::dXButtonClick() { Derivees(true); }
+
+void TGraph::CalcDerivClick() { Derivees(false); }
+
+void TGraph::ChangePrecision(int precision)
+{
+    modele_.OublieCurseurs();
+    modele_.ChangePrecision(precision);
+    AfficheMenuPrecision();
+    lectures_["Fine"]->setText(QString::fromStdString(modele_.Lectures().Fine));
+    Replot();
+}
+
+void TGraph::AfficheMenuPrecision()
+{
+    ActionNommee("PlusPrecis")->setEnabled(modele_.Precision < 10);
+    ActionNommee("MoinsPrecis")->setEnabled(modele_.Precision > 1);
+}
+
+void TGraph::MiniPrecisClick() { ChangePrecision(1); }
+void TGraph::MaxiPrecisClick() { ChangePrecision(10); }
+void TGraph::PlusPrecisClick() { ChangePrecision(modele_.Precision + 1); }
+void TGraph::MoinsPrecisClick() { ChangePrecision(modele_.Precision - 1); }
+
+bool TGraph::eventFilter(QObject* objet, QEvent* evenement)
+{
+    if (evenement->type() == QEvent::KeyPress) {
+        const int touche = static_cast<QKeyEvent*>(evenement)->key();
+        if (touche == Qt::Key_Return || touche == Qt::Key_Enter) {
+            objet == fonctionXouRo_ ? FonctionXouRoKeyPress() : FonctionYKeyPress();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(objet, evenement);
+}
+
+bool TGraph::event(QEvent* evenement)
+{
+    if (MontreAstuce(evenement, panneau_))
+        return true;
+    return QMainWindow::event(evenement);
 }

@@ -1,11 +1,93 @@
 #pragma once
+// The function plotter. Shown non-modally from the calculator's menu; it
+// keeps its state for the whole run (closing only hides it). The state and
+// the plots live in ModeleGraphe and the plotting routines; this window owns
+// the widgets and wires them.
 #include "app/Activation.h"
+#include "graph/ModeleGraphe.h"
 
 #include <QMainWindow>
 
-// The function plotter. Shown non-modally from the calculator's menu.
+#include <functional>
+#include <map>
+
+class EcranDigit;
+class QAction;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+class QToolButton;
+
 class TGraph : public QMainWindow, public FenetreActivable {
     Q_OBJECT
 public:
     explicit TGraph(QWidget* parent = nullptr);
+
+    ModeleGraphe& Modele() { return modele_; }
+    // What the calculator's line entry needs: the variable of the current
+    // curve type, and whether the plotter plays its sounds.
+    TypeCourbe TypeCourant() const { return modele_.Type; }
+    bool SonsActifs() const { return modele_.SonsActifs; }
+
+    void FormActivate() override;
+    // Rewrites the read-outs of the parameter panel from the state.
+    void AfficheParametres();
+    // Clears the area and draws the validated curve again.
+    void Replot();
+    void EffaceEcran();
+
+public slots:
+    void CalculBtnClick();
+    void CleanUpClick();
+    void VamosClick();
+    void SpeedButton1Click();
+    void dXButtonClick();
+    void CalcDerivClick();
+    void MiniPrecisClick();
+    void MaxiPrecisClick();
+    void PlusPrecisClick();
+    void MoinsPrecisClick();
+
+protected:
+    bool event(QEvent* evenement) override;
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
+    void showEvent(QShowEvent* evenement) override;
+
+private:
+    void CreePanneaux(QWidget* centre);
+    void CreeOutils();
+    void CreeMenus();
+    QAction* Action(QMenu* menu, const char* nom, const QString& titre, const QString& aide);
+    QAction* ActionNommee(const char* nom) const;
+    QToolButton* Bouton(const char* nom) const;
+    void Active(std::initializer_list<const char*> noms, bool actif);
+
+    void ChoisitType(TypeCourbe type);
+    void FonctionXouRoKeyPress();
+    void FonctionYKeyPress();
+    // Draws the validated curve, with the progress bar; false when no curve
+    // of the current type is validated (nothing drawn, nothing shown).
+    bool Redessine();
+    // One plot: hourglass and progress while it runs, then its drawing on
+    // the area and "Son2.wav", or the cleared area and the message of a
+    // wrong text. False after a wrong text.
+    bool Dessine(const std::function<ResultatTrace(const Progression&)>& trace);
+    void Derivees(bool bipSansCourbe);
+    void ChangePrecision(int precision);
+    void AfficheMenuPrecision();
+    void RemetCurseursAZero();
+
+    ModeleGraphe modele_;
+    EcranDigit* ecran_;
+    std::map<std::string, QLabel*> lectures_;
+    QLabel* tip_;
+    QLabel* entreFoncXouRo_;
+    QLineEdit* fonctionXouRo_;
+    QLabel* entreFoncY_;
+    QLineEdit* fonctionY_;
+    QPushButton* calculBtn_;
+    QProgressBar* drawProgress_;
+    QLabel* panneau_;
 };

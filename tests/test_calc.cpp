@@ -10,7 +10,7 @@
 #include "commun/PlateformeEnregistreuse.h"
 #include "commun/Proche.h"
 #include "funclang/Nombres.h"
-#include "graph/EtatGraphe.h"
+#include "graph/TGraph.h"
 #include "graph/TGraph.h"
 #include "matrix/TMatrice.h"
 #include "solver/TSolveur.h"
@@ -490,11 +490,11 @@ private slots:
 
     void verificationDeLaVariableDuTraceur()
     {
-        LEtatGraphe().Type = TypeCourbe::Carte;
+        LesFenetres().Graph->Modele().Type = TypeCourbe::Carte;
         Clique("SwapBtn");
         QTest::keyClicks(EcranR(), "2x");
         QTest::keyClick(EcranR(), Qt::Key_Return);
-        LEtatGraphe().Type = TypeCourbe::Aucune;
+        LesFenetres().Graph->Modele().Type = TypeCourbe::Aucune;
         // The names step reports the misplaced x, and the line still runs.
         QCOMPARE(p_->Messages().front(), std::string("erreur: Expression incorrecte ."));
         QVERIFY(EcranR()->toPlainText().startsWith("2x\n= "));

@@ -1,7 +1,0 @@
-#include "graph/EtatGraphe.h"
-
-EtatGraphe& LEtatGraphe()
-{
-    static EtatGraphe etat;
-    return etat;
-}

@@ -1,0 +1,151 @@
+#include "graph/ModeleGraphe.h"
+
+#include "funclang/Nombres.h"
+
+namespace {
+const std::string Rien;
+}
+
+const std::string& ModeleGraphe::SaisieX() const
+{
+    switch (Type) {
+    case TypeCourbe::Carte: return SaisieFx;
+    case TypeCourbe::Polr: return SaisieRo;
+    case TypeCourbe::Para: return SaisieXt;
+    case TypeCourbe::Cone: return SaisieConique;
+    case TypeCourbe::Aucune: break;
+    }
+    return Rien;
+}
+
+std::string& ModeleGraphe::SaisieX()
+{
+    return const_cast<std::string&>(static_cast<const ModeleGraphe*>(this)->SaisieX());
+}
+
+void ModeleGraphe::ChoisitType(TypeCourbe type)
+{
+    Type = type;
+    FoncXValidee = false;
+    FoncYValidee = false;
+}
+
+ModeleGraphe::Saisie ModeleGraphe::ValideX(const std::string& texte)
+{
+    if (texte.empty())
+        return Saisie::Vide;
+    if (Type == TypeCourbe::Aucune)
+        return Saisie::Refusee;
+    SaisieX() = texte;
+    const std::optional<std::string> expr = NormaliseFonction(texte, Type, SonsActifs);
+    if (!expr)
+        return Saisie::Refusee;
+    switch (Type) {
+    case TypeCourbe::Carte: ExprFx = *expr; break;
+    case TypeCourbe::Polr: ExprRo = *expr; break;
+    case TypeCourbe::Para: ExprXt = *expr; break;
+    case TypeCourbe::Cone: ExprConique = *expr; break;
+    case TypeCourbe::Aucune: break;
+    }
+    FoncXValidee = true;
+    return Saisie::Validee;
+}
+
+ModeleGraphe::Saisie ModeleGraphe::ValideY(const std::string& texte)
+{
+    if (texte.empty())
+        return Saisie::Vide;
+    SaisieYt = texte;
+    const std::optional<std::string> expr = NormaliseFonction(texte, TypeCourbe::Para, SonsActifs);
+    if (!expr)
+        return Saisie::Refusee;
+    ExprYt = *expr;
+    FoncYValidee = true;
+    return Saisie::Validee;
+}
+
+void ModeleGraphe::InitialiseAffichage()
+{
+    Graduation = 1.0L;
+    Precision = 1;
+    Fenetre = Vue{};
+    EtudeMin = Fenetre.Xmin;
+    EtudeMax = Fenetre.Xmax;
+    RecalculePas();
+    Type = TypeCourbe::Aucune;
+    OublieCurseurs();
+    CurseursAuxCoins();
+}
+
+void ModeleGraphe::ChangePrecision(int precision)
+{
+    Precision = precision < 1 ? 1 : precision > 10 ? 10 : precision;
+    RecalculePas();
+}
+
+void ModeleGraphe::OublieCurseurs()
+{
+    Curseur1Pose = Curseur2Pose = false;
+    Curseur1PixX = Curseur1PixY = Curseur2PixX = Curseur2PixY = 0;
+}
+
+void ModeleGraphe::CurseursAuxCoins()
+{
+    Curseur1X = Fenetre.Xmin;
+    Curseur2X = Fenetre.Xmax;
+    Curseur2Y = Fenetre.Ymin;
+    Curseur1Y = Fenetre.Ymax;
+}
+
+ParametresTrace ModeleGraphe::Parametres() const
+{
+    return ParametresTrace{Fenetre, EtudeMin, EtudeMax, Pas, Graduation};
+}
+
+LecturesGraphe ModeleGraphe::Lectures() const
+{
+    return LecturesGraphe{TexteFixe(Fenetre.Xmin, 7), TexteFixe(Fenetre.Xmax, 7),
+                          TexteFixe(Fenetre.Ymin, 7), TexteFixe(Fenetre.Ymax, 7),
+                          TexteFixe(EtudeMin, 3),     TexteFixe(EtudeMax, 3),
+                          TexteFixe(Graduation, 5),   std::to_string(Precision) + " ppp"};
+}
+
+bool ModeleGraphe::PeutTracer() const
+{
+    if (Type == TypeCourbe::Para)
+        return FoncXValidee && FoncYValidee;
+    return FoncXValidee && Type != TypeCourbe::Aucune;
+}
+
+std::optional<ResultatTrace> ModeleGraphe::TraceCourant(const Progression& progression) const
+{
+    if (!PeutTracer())
+        return std::nullopt;
+    const ParametresTrace p = Parametres();
+    switch (Type) {
+    case TypeCourbe::Para: return TraceParametrique(p, ExprXt, ExprYt, progression);
+    case TypeCourbe::Carte: return TraceCartesienne(p, ExprFx, progression);
+    case TypeCourbe::Polr: return TracePolaire(p, ExprRo, progression);
+    case TypeCourbe::Cone: return TraceConique(p, ExprConique, progression);
+    case TypeCourbe::Aucune: break;
+    }
+    return std::nullopt;
+}
+
+int ModeleGraphe::NombreDerivees() const
+{
+    if (Type == TypeCourbe::Carte && FoncXValidee)
+        return 1;
+    if (Type == TypeCourbe::Para && FoncXValidee && FoncYValidee)
+        return 2;
+    return 0;
+}
+
+ResultatTrace ModeleGraphe::TraceDerivee(int rang, const Progression& progression) const
+{
+    const ParametresTrace p = Parametres();
+    if (Type == TypeCourbe::Carte)
+        return TraceDeriveeCartesienne(p, ExprFx, progression);
+    return rang == 0 ? TraceDeriveeParametrique(p, ExprXt, Vert, progression)
+                     : TraceDeriveeParametrique(p, ExprYt, BleuClair, progression);
+}

@@ -1,0 +1,73 @@
+#pragma once
+// The plotter's state, owned by its window for the life of the program: the
+// curve type, the function texts as typed and as normalised, the window,
+// the study interval, the tick unit, the precision and the cursors, with
+// the rules that change them. No widget behind it: the tests drive it.
+#include "funclang/Normalisation.h"
+#include "graph/Trace.h"
+
+#include <optional>
+#include <string>
+
+// The read-outs of the parameter panel, as their labels show them.
+struct LecturesGraphe {
+    std::string xminval, xmaxval, yminval, ymaxval, VarMin, VarMax, Label2, Fine;
+};
+
+class ModeleGraphe {
+public:
+    TypeCourbe Type = TypeCourbe::Aucune;
+    bool FoncXValidee = false;
+    bool FoncYValidee = false;
+    std::string SaisieFx, SaisieRo, SaisieXt, SaisieYt, SaisieConique;
+    std::string ExprFx, ExprRo, ExprXt, ExprYt, ExprConique;
+
+    Vue Fenetre;
+    Etendu EtudeMin = -3.2L, EtudeMax = 3.2L;
+    Etendu Graduation = 1.0L;
+    int Precision = 1;
+    Etendu Pas = 0.02L;
+
+    Etendu Curseur1X = -3.2L, Curseur1Y = 2.4L, Curseur2X = 3.2L, Curseur2Y = -2.4L;
+    bool Curseur1Pose = false, Curseur2Pose = false;
+    int Curseur1PixX = 0, Curseur1PixY = 0, Curseur2PixX = 0, Curseur2PixY = 0;
+
+    bool SonsActifs = true; // the "Sons" setting, read on every activation
+
+    // The typed text of the first field for the current type (empty text
+    // for no type), and what the fields show after a change of type.
+    const std::string& SaisieX() const;
+    std::string& SaisieX();
+
+    // Choosing a type: its typed texts come back, both fields must be
+    // validated again.
+    void ChoisitType(TypeCourbe type);
+
+    enum class Saisie { Vide, Refusee, Validee };
+    // Enter in the first field or in the y(t) field: the text is kept as
+    // typed and normalised for the type. An empty text only beeps; a text
+    // that normalisation refuses is kept but not validated.
+    Saisie ValideX(const std::string& texte);
+    Saisie ValideY(const std::string& texte);
+
+    // Each showing of the window: defaults of the view and no type.
+    void InitialiseAffichage();
+    // Recomputes Pas from the window and the precision.
+    void RecalculePas() { Pas = PasDe(Fenetre, Precision); }
+    void ChangePrecision(int precision);
+
+    void OublieCurseurs();
+    void CurseursAuxCoins();
+
+    ParametresTrace Parametres() const;
+    LecturesGraphe Lectures() const;
+
+    // The curve of "Go ..." and of a replot: none when the fields of the
+    // current type are not validated.
+    bool PeutTracer() const;
+    std::optional<ResultatTrace> TraceCourant(const Progression& progression) const;
+    // The derivative curves: one for a cartesian curve, two (x'(t) then
+    // y'(t)) for a parametric one, none otherwise or before validation.
+    int NombreDerivees() const;
+    ResultatTrace TraceDerivee(int rang, const Progression& progression) const;
+};

@@ -1,0 +1,39 @@
+#pragma once
+// The visible window in user units and its mapping onto the drawing area of
+// 320 x 240 pixels. The window always contains the origin, so its width is
+// |Xmin| + |Xmax| and every formula below uses those sums.
+#include "numerics/Etendu.h"
+
+#include <cmath>
+
+inline constexpr int LargeurEcran = 320;
+inline constexpr int HauteurEcran = 240;
+
+struct Vue {
+    Etendu Xmin = -3.2L, Xmax = 3.2L, Ymin = -2.4L, Ymax = 2.4L;
+
+    Etendu Largeur() const { return std::fabs(Xmin) + std::fabs(Xmax); }
+    Etendu Hauteur() const { return std::fabs(Ymin) + std::fabs(Ymax); }
+
+    // User units to pixels, as real numbers: rounded only when drawn.
+    Etendu Px(Etendu x) const { return (std::fabs(Xmin) + x) * LargeurEcran / Largeur(); }
+    Etendu Py(Etendu y) const { return HauteurEcran - (std::fabs(Ymin) + y) * HauteurEcran / Hauteur(); }
+
+    // A pixel of the mouse to user units (EcranVersX, EcranVersY).
+    Etendu EcranVersX(int X) const;
+    Etendu EcranVersY(int Y) const;
+
+    // Column 320 and row 240 still count as visible.
+    static bool Visible(Etendu px, Etendu py)
+    {
+        return px >= 0.0L && px <= LargeurEcran && py >= 0.0L && py <= HauteurEcran;
+    }
+};
+
+// The sampling step: the window's width over the number of samples across it.
+Etendu PasDe(const Vue& vue, int precision);
+
+// Puts the origin back inside a window typed by the user: an edge on the
+// wrong side of an axis moves just past it (by the step of the previous
+// window), then reversed edges are exchanged.
+void NormaliseFenetre(Vue& vue, Etendu pas);
