@@ -29,7 +29,9 @@ int ArrondiPixel(Etendu p)
         return -static_cast<int>(Boite);
     if (p > Boite)
         return static_cast<int>(Boite);
-    return static_cast<int>(std::nearbyint(p));
+    // rint rounds ties to even in the default mode, without the cost of
+    // nearbyint, which saves and restores the floating-point environment.
+    return static_cast<int>(std::rint(p));
 }
 
 std::optional<Primitive> LigneEntre(Etendu x1, Etendu y1, Etendu x2, Etendu y2, Couleur c)

@@ -240,7 +240,7 @@ void TGraph::CreeMenus()
         {"tyCartesian", "Fonction &cartésienne", "SpeedButton2", TypeCourbe::Carte},
         {"tyPol", "Courbe &polaire", "SpeedButton3", TypeCourbe::Polr},
         {"tyPara", "Courbe p&aramétrique", "SpeedButton4", TypeCourbe::Para},
-        {"tyCone", "&Conique", "SpeedButton10", TypeCourbe::Cone},
+        {"tyCone", "Co&nique", "SpeedButton10", TypeCourbe::Cone},
     };
     for (auto [nom, titre, bouton, type] : Types) {
         QAction* a = Action(types, nom, titre, Bouton(bouton)->statusTip());

@@ -167,8 +167,14 @@ Dessin TraceAxes(const Vue& vue, Etendu graduation)
 ResultatTrace TraceCartesienne(const ParametresTrace& p, const std::string& texte,
                                const Progression& progression)
 {
+    return TraceCartesienne(p, [&texte](Etendu x) { return EvalueCourbe(texte, 'x', x); }, progression);
+}
+
+ResultatTrace TraceCartesienne(const ParametresTrace& p, const FonctionCourbe& f,
+                               const Progression& progression)
+{
     return TraceFonction(p, Rouge, [&](Etendu x, Etendu& px, Etendu& py) {
-        const Evaluation e = EvalueCourbe(texte, 'x', x);
+        const Evaluation e = f(x);
         px = p.vue.Px(x);
         py = p.vue.Py(e.resultat);
         return e;

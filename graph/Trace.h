@@ -46,6 +46,11 @@ Dessin TraceAxes(const Vue& vue, Etendu graduation);
 
 ResultatTrace TraceCartesienne(const ParametresTrace& p, const std::string& texte,
                                const Progression& progression);
+// The same plot over any function of x: what a text evaluates to, or (in
+// the benchmarks) a compiled formula.
+using FonctionCourbe = std::function<Evaluation(Etendu)>;
+ResultatTrace TraceCartesienne(const ParametresTrace& p, const FonctionCourbe& f,
+                               const Progression& progression);
 ResultatTrace TracePolaire(const ParametresTrace& p, const std::string& texte,
                            const Progression& progression);
 ResultatTrace TraceParametrique(const ParametresTrace& p, const std::string& texteX,

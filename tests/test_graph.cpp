@@ -356,6 +356,12 @@ private slots:
         p_->Vide();
         Go();
         QCOMPARE(p_->journal, std::vector<std::string>{"bip"});
+        // A text longer than the evaluator takes is refused on Enter.
+        Champ("FonctionXouRo")->setText(QString(10001, 'x'));
+        p_->Vide();
+        QTest::keyClick(Champ("FonctionXouRo"), Qt::Key_Return);
+        Go();
+        QCOMPARE(p_->journal, (std::vector<std::string>{"son: Son1.wav", "erreur: Expression incorrecte .", "bip"}));
         // A parametric curve needs both fields.
         Clique("SpeedButton4");
         QVERIFY(Champ("FonctionY")->isVisible());

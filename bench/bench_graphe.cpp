@@ -1,0 +1,102 @@
+// Whole plots as the plotter draws them: sampling, evaluation, joining and
+// painting on the 320 x 240 image, in milliseconds, each beside the same
+// loop over the formula compiled as C++.
+#include "funclang/Normalisation.h"
+#include "graph/Toile.h"
+#include "graph/Trace.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+
+namespace {
+
+const Progression SansProgression = [](long) {};
+
+ParametresTrace Parametres(int precision)
+{
+    ParametresTrace p;
+    p.pas = PasDe(p.vue, precision);
+    return p;
+}
+
+std::string Somme20()
+{
+    std::string s = "sin(x)";
+    for (int k = 2; k <= 20; ++k)
+        s += "+sin(" + std::to_string(k) + "*x)/" + std::to_string(k);
+    return s;
+}
+
+Etendu Somme20Lambda(Etendu x)
+{
+    Etendu s = 0.0L;
+    for (int k = 1; k <= 20; ++k)
+        s += std::sin(k * x) / k;
+    return s;
+}
+
+template <class Trace>
+void Mesure(benchmark::State& etat, Trace trace)
+{
+    QImage image = NouvelleImage();
+    for (auto _ : etat) {
+        EffaceImage(image);
+        const ResultatTrace r = trace();
+        Peint(image, r.dessin);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+
+void Cartesienne(benchmark::State& etat, const char* saisie, int precision)
+{
+    const std::string texte = saisie ? *NormaliseFonction(saisie, TypeCourbe::Carte, false)
+                                     : *NormaliseFonction(Somme20(), TypeCourbe::Carte, false);
+    const ParametresTrace p = Parametres(precision);
+    Mesure(etat, [&] { return TraceCartesienne(p, texte, SansProgression); });
+}
+
+void CartesienneLambda(benchmark::State& etat, Etendu (*f)(Etendu), int precision)
+{
+    const ParametresTrace p = Parametres(precision);
+    const FonctionCourbe g = [f](Etendu x) {
+        const Etendu y = f(x);
+        return std::isfinite(y) ? Evaluation{y, {}, false} : Evaluation{0.0L, "Division par zéro .", true};
+    };
+    Mesure(etat, [&] { return TraceCartesienne(p, g, SansProgression); });
+}
+
+Etendu SinXSurX(Etendu x) { return std::sin(x) / x; }
+
+BENCHMARK_CAPTURE(Cartesienne, sinx_sur_x_1ppp, "sin(x)/x", 1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(CartesienneLambda, sinx_sur_x_1ppp, SinXSurX, 1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Cartesienne, sinx_sur_x_10ppp, "sin(x)/x", 10)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(CartesienneLambda, sinx_sur_x_10ppp, SinXSurX, 10)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Cartesienne, somme20_10ppp, nullptr, 10)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(CartesienneLambda, somme20_10ppp, Somme20Lambda, 10)->Unit(benchmark::kMillisecond);
+
+void RosePolaire(benchmark::State& etat)
+{
+    const std::string texte = *NormaliseFonction("sin(4*t)", TypeCourbe::Polr, false);
+    const ParametresTrace p = Parametres(1);
+    Mesure(etat, [&] { return TracePolaire(p, texte, SansProgression); });
+}
+BENCHMARK(RosePolaire)->Unit(benchmark::kMillisecond);
+
+void CercleConique(benchmark::State& etat)
+{
+    const std::string texte = *NormaliseFonction("y^2+x^2-1", TypeCourbe::Cone, false);
+    const ParametresTrace p = Parametres(1);
+    Mesure(etat, [&] { return TraceConique(p, texte, SansProgression); });
+}
+BENCHMARK(CercleConique)->Unit(benchmark::kMillisecond);
+
+void DeriveeSinXSurX(benchmark::State& etat)
+{
+    const std::string texte = *NormaliseFonction("sin(x)/x", TypeCourbe::Carte, false);
+    const ParametresTrace p = Parametres(1);
+    Mesure(etat, [&] { return TraceDeriveeCartesienne(p, texte, SansProgression); });
+}
+BENCHMARK(DeriveeSinXSurX)->Unit(benchmark::kMillisecond);
+
+} // namespace
