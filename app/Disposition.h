@@ -1,6 +1,7 @@
 #pragma once
 // Small layout helpers shared by the windows.
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMainWindow>
 #include <QScreen>
@@ -50,4 +51,13 @@ inline bool MontreAstuce(QEvent* evenement, QLabel* panneau)
         return false;
     panneau->setText(" " + static_cast<QStatusTipEvent*>(evenement)->tip());
     return true;
+}
+
+// An Enter key pressed in a field: the fields of the program validate on it.
+inline bool EstToucheEntree(QEvent* evenement)
+{
+    if (evenement->type() != QEvent::KeyPress)
+        return false;
+    const int touche = static_cast<QKeyEvent*>(evenement)->key();
+    return touche == Qt::Key_Return || touche == Qt::Key_Enter;
 }

@@ -10,7 +10,6 @@
 #include "graph/Toile.h"
 
 #include <QElapsedTimer>
-#include <QKeyEvent>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -553,14 +552,10 @@ void TGraph::MoinsPrecisClick() { ChangePrecision(modele_.Precision - 1); }
 
 bool TGraph::eventFilter(QObject* objet, QEvent* evenement)
 {
-    if (evenement->type() == QEvent::KeyPress) {
-        const int touche = static_cast<QKeyEvent*>(evenement)->key();
-        if (touche == Qt::Key_Return || touche == Qt::Key_Enter) {
-            objet == fonctionXouRo_ ? FonctionXouRoKeyPress() : FonctionYKeyPress();
-            return true;
-        }
-    }
-    return QMainWindow::eventFilter(objet, evenement);
+    if (!EstToucheEntree(evenement))
+        return QMainWindow::eventFilter(objet, evenement);
+    objet == fonctionXouRo_ ? FonctionXouRoKeyPress() : FonctionYKeyPress();
+    return true;
 }
 
 bool TGraph::event(QEvent* evenement)

@@ -221,11 +221,8 @@ bool TSolveur::ChampKeyPress(QLineEdit* champ)
 
 bool TSolveur::eventFilter(QObject* objet, QEvent* evenement)
 {
-    if (evenement->type() == QEvent::KeyPress) {
-        const int touche = static_cast<QKeyEvent*>(evenement)->key();
-        if ((touche == Qt::Key_Return || touche == Qt::Key_Enter) && ChampKeyPress(static_cast<QLineEdit*>(objet)))
-            return true;
-    }
+    if (EstToucheEntree(evenement) && ChampKeyPress(static_cast<QLineEdit*>(objet)))
+        return true;
     return QMainWindow::eventFilter(objet, evenement);
 }
 
