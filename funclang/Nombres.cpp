@@ -215,3 +215,14 @@ bool LitDecimal(std::string_view texte, Etendu& valeur)
     valeur = l.valeur;
     return true;
 }
+
+std::optional<Etendu> LitNombre(std::string_view texte)
+{
+    std::string avecPoint(texte);
+    if (const auto virgule = avecPoint.find(','); virgule != std::string::npos)
+        avecPoint[virgule] = '.';
+    Etendu valeur;
+    if (!LitDecimal(avecPoint, valeur))
+        return std::nullopt;
+    return valeur;
+}

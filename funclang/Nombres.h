@@ -4,6 +4,7 @@
 #include "numerics/Etendu.h"
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -49,3 +50,8 @@ std::string TexteScientifiqueCourt(Etendu x);
 // at least one digit, and nothing after. A number beyond extended precision
 // does not read either.
 bool LitDecimal(std::string_view texte, Etendu& valeur);
+
+// The plotter's reader (its dialogs and its graph files): one whole number
+// of LitDecimal's form, where a decimal comma reads as the point ("2,5" is
+// 2.5). No value for anything else, the empty text included.
+std::optional<Etendu> LitNombre(std::string_view texte);

@@ -2,6 +2,8 @@
 
 #include "funclang/Nombres.h"
 
+#include <cmath>
+
 namespace {
 const std::string Rien;
 }
@@ -66,14 +68,39 @@ ModeleGraphe::Saisie ModeleGraphe::ValideY(const std::string& texte)
 
 void ModeleGraphe::InitialiseAffichage()
 {
-    Graduation = 1.0L;
-    Precision = 1;
-    Fenetre = Vue{};
+    Reinitialise();
+    Type = TypeCourbe::Aucune;
+}
+
+bool ModeleGraphe::ChangeFenetre(const Vue& vue)
+{
+    if (!FenetreCorrecte(vue))
+        return false;
+    Fenetre = vue;
+    RecalculePas();
     EtudeMin = Fenetre.Xmin;
     EtudeMax = Fenetre.Xmax;
-    RecalculePas();
-    Type = TypeCourbe::Aucune;
+    return true;
+}
+
+Vue ModeleGraphe::Normalisee(Vue vue) const
+{
+    NormaliseFenetre(vue, Pas);
+    return vue;
+}
+
+void ModeleGraphe::ChangeGraduation(Etendu graduation)
+{
+    graduation = std::fabs(graduation);
+    Graduation = graduation == 0.0L ? 1.0L : graduation;
+}
+
+void ModeleGraphe::Reinitialise()
+{
     OublieCurseurs();
+    Graduation = 1.0L;
+    Precision = 1;
+    ChangeFenetre(Vue{});
     CurseursAuxCoins();
 }
 
@@ -121,11 +148,16 @@ std::optional<ResultatTrace> ModeleGraphe::TraceCourant(const Progression& progr
 {
     if (!PeutTracer())
         return std::nullopt;
+    return TraceDuType(progression);
+}
+
+std::optional<ResultatTrace> ModeleGraphe::TraceDuType(const Progression& progression) const
+{
     const ParametresTrace p = Parametres();
     switch (Type) {
-    case TypeCourbe::Para: return TraceParametrique(p, ExprXt, ExprYt, progression);
     case TypeCourbe::Carte: return TraceCartesienne(p, ExprFx, progression);
     case TypeCourbe::Polr: return TracePolaire(p, ExprRo, progression);
+    case TypeCourbe::Para: return TraceParametrique(p, ExprXt, ExprYt, progression);
     case TypeCourbe::Cone: return TraceConique(p, ExprConique, progression);
     case TypeCourbe::Aucune: break;
     }

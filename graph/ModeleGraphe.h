@@ -56,6 +56,19 @@ public:
     void RecalculePas() { Pas = PasDe(Fenetre, Precision); }
     void ChangePrecision(int precision);
 
+    // Sets the window and makes the closing steps of every window change:
+    // the step, and the study interval reset to the x range. False, with
+    // nothing changed, for a window the plotter cannot map.
+    bool ChangeFenetre(const Vue& vue);
+    // The window typed by the user, put around the origin with the step of
+    // the current window.
+    Vue Normalisee(Vue vue) const;
+    // The tick unit from the dialog: its absolute value, 1 for 0.
+    void ChangeGraduation(Etendu graduation);
+    // "Réinitialisation des paramètres de traçage": the defaults of the
+    // view, the curve and its texts kept.
+    void Reinitialise();
+
     void OublieCurseurs();
     void CurseursAuxCoins();
 
@@ -66,6 +79,9 @@ public:
     // current type are not validated.
     bool PeutTracer() const;
     std::optional<ResultatTrace> TraceCourant(const Progression& progression) const;
+    // The curve of the current type drawn whether or not its fields were
+    // validated (an empty text draws the constant 0); none without a type.
+    std::optional<ResultatTrace> TraceDuType(const Progression& progression) const;
     // The derivative curves: one for a cartesian curve, two (x'(t) then
     // y'(t)) for a parametric one, none otherwise or before validation.
     int NombreDerivees() const;

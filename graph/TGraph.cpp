@@ -83,6 +83,7 @@ TGraph::TGraph(QWidget* parent) : QMainWindow(parent)
     CreePanneaux(centre);
     CreeOutils();
     CreeMenus();
+    ConnecteEchelles();
     panneau_ = BarreDEtat(this, "BarreEtat");
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 

@@ -49,6 +49,17 @@ public slots:
     void MaxiPrecisClick();
     void PlusPrecisClick();
     void MoinsPrecisClick();
+    // The viewport: the three dialogs, the zooms, the reset.
+    void CoordsClick();
+    void ScaleIntervalClick();
+    void ScaleScreenClick();
+    void Zoom12Click();
+    void Zoom21Click();
+    void ZoomUserClick();
+    void ZoomButtonClick();
+    void ReInitClick();
+    // The middle click at pixel (X, Y) of the area.
+    void Recentre(int X, int Y);
 
 protected:
     bool event(QEvent* evenement) override;
@@ -63,6 +74,18 @@ private:
     QAction* ActionNommee(const char* nom) const;
     QToolButton* Bouton(const char* nom) const;
     void Active(std::initializer_list<const char*> noms, bool actif);
+
+    void ConnecteEchelles();
+    // A new window with the closing steps; a window the plotter cannot map
+    // is refused with a warning box, before anything is cleared.
+    bool AccepteFenetre(const Vue& vue);
+    void ApresFenetre();
+    void Zoom(Etendu facteur);
+    // Draws the curve of the current type, validated or not.
+    void TraceDuType();
+    // Forgets both cursors (and erases their marks).
+    void LacheCurseurs();
+    void MontreDialogue(QWidget* dialogue);
 
     void ChoisitType(TypeCourbe type);
     void FonctionXouRoKeyPress();

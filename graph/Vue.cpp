@@ -32,3 +32,37 @@ void NormaliseFenetre(Vue& vue, Etendu pas)
     if (vue.Ymax < vue.Ymin)
         std::swap(vue.Ymin, vue.Ymax);
 }
+
+bool FenetreCorrecte(const Vue& vue)
+{
+    const Etendu l = vue.Largeur(), h = vue.Hauteur();
+    return std::isfinite(l) && std::isfinite(h) && l > 0.0L && h > 0.0L;
+}
+
+Vue Zoome(const Vue& vue, Etendu facteurX, Etendu facteurY)
+{
+    return Vue{vue.Xmin * facteurX, vue.Xmax * facteurX, vue.Ymin * facteurY, vue.Ymax * facteurY};
+}
+
+Vue Recentre(const Vue& vue, int X, int Y, Etendu pas)
+{
+    // The edges move as the cursors' corners do: 1 is top left, 2 bottom right.
+    Etendu c1x = vue.Xmin, c2x = vue.Xmax, c2y = vue.Ymin, c1y = vue.Ymax;
+    const Etendu dx = vue.EcranVersX(X);
+    if (std::fabs(dx) >= pas) {
+        c1x += dx;
+        c2x += dx;
+    } else {
+        c1x = -(std::fabs(c1x) + std::fabs(c2x)) * 0.5L;
+        c2x = -c1x;
+    }
+    const Etendu dy = vue.EcranVersY(Y);
+    if (std::fabs(dy) >= pas) {
+        c2y += dy;
+        c1y += dy;
+    } else {
+        c2y = -(std::fabs(c2y) + std::fabs(c1y)) * 0.5L;
+        c1y = -c2y;
+    }
+    return Vue{c1x, c2x, c2y, c1y};
+}

@@ -33,6 +33,18 @@ struct Vue {
 // The sampling step: the window's width over the number of samples across it.
 Etendu PasDe(const Vue& vue, int precision);
 
+// A window the plotter can map: finite edges, a width and a height above 0
+// that are finite too.
+bool FenetreCorrecte(const Vue& vue);
+
+// The window scaled about the origin.
+Vue Zoome(const Vue& vue, Etendu facteurX, Etendu facteurY);
+
+// The window after a middle click at pixel (X, Y): the clicked point takes
+// the place of the origin, or an axis clicked within one step is centred
+// instead. Not yet passed through NormaliseFenetre.
+Vue Recentre(const Vue& vue, int X, int Y, Etendu pas);
+
 // Puts the origin back inside a window typed by the user: an edge on the
 // wrong side of an axis moves just past it (by the step of the previous
 // window), then reversed edges are exchanged.

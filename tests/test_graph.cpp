@@ -6,7 +6,9 @@
 #include "commun/Bac.h"
 #include "commun/PlateformeEnregistreuse.h"
 #include "funclang/TFonctions.h"
+#include "funclang/Nombres.h"
 #include "graph/Conique.h"
+#include "graph/Dialogues.h"
 #include "graph/EcranDigit.h"
 #include "graph/ModeleGraphe.h"
 #include "graph/TGraph.h"
@@ -18,6 +20,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QToolButton>
+#include <QDialog>
 #include <QtTest>
 
 #include <memory>
@@ -81,6 +84,34 @@ class TestGraph : public QObject {
     void Go() { QTest::mouseClick(g_->findChild<QPushButton*>("CalculBtn"), Qt::LeftButton); }
     const QImage& Ecran() { return g_->findChild<EcranDigit*>("EcranDigit")->Image(); }
     Points Rouges() { return PixelsDe(Ecran(), Rouge); }
+
+    // Runs a command that shows a modal dialog and answers the dialog from
+    // inside its event loop; what is still open then is closed by its box.
+    void AvecDialogue(const char* commande, std::function<void(QDialog*)> reponse)
+    {
+        QTimer::singleShot(0, [reponse] {
+            auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(d);
+            reponse(d);
+            if (d->isVisible())
+                d->close();
+        });
+        Menu(commande)->trigger();
+    }
+    static void Tape(QDialog* d, const char* champ, const QString& texte)
+    {
+        auto* e = d->findChild<QLineEdit*>(champ);
+        e->setFocus();
+        e->setText(texte);
+        QTest::keyClick(e, Qt::Key_Return);
+    }
+    QStringList Fenetre()
+    {
+        QStringList l;
+        for (const char* nom : {"xminval", "xmaxval", "yminval", "ymaxval", "VarMin", "VarMax", "Label2"})
+            l << Texte(nom);
+        return l;
+    }
 
     // Types a text in a function field and validates it with Enter.
     void Valide(const char* champ, const QString& texte)
@@ -418,6 +449,149 @@ private slots:
         Clique("Secours");
         Menu("ModOp1")->trigger();
         QCOMPARE(p_->journal, (std::vector<std::string>{"aide: GRAPH", "aide: PRESENT"}));
+    }
+
+    void litNombre_data()
+    {
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<bool>("lu");
+        QTest::addColumn<long double>("valeur");
+        QTest::newRow("-3.2") << "-3.2" << true << -3.2L;
+        QTest::newRow("blancs devant") << "  7" << true << 7.0L;
+        QTest::newRow("1E2") << "1E2" << true << 100.0L;
+        QTest::newRow(".5") << ".5" << true << 0.5L;
+        QTest::newRow("2e-3") << "2e-3" << true << 0.002L;
+        QTest::newRow("virgule") << "1,5" << true << 1.5L;
+        for (const char* refuse : {"abc", "1.", "7 ", "1e", "", "1E5000", "1,5,3", "1,5.3"})
+            QTest::newRow(refuse) << refuse << false << 0.0L;
+    }
+    void litNombre()
+    {
+        const std::optional<Etendu> v = LitNombre(Donnee<QString>("texte").toStdString());
+        QCOMPARE(v.has_value(), Donnee<bool>("lu"));
+        if (v)
+            QCOMPARE(*v, Donnee<long double>("valeur"));
+    }
+
+    // Each viewport command, its read-outs compared whole.
+    void echelles_data()
+    {
+        QTest::addColumn<QString>("commande");
+        QTest::addColumn<QStringList>("saisies");
+        QTest::addColumn<QStringList>("lectures");
+        const QStringList defaut{"-3.2000000", "3.2000000", "-2.4000000", "2.4000000", "-3.200", "3.200", "1.00000"};
+        QTest::newRow("1 : 2") << "Zoom12" << QStringList{}
+                               << QStringList{"-1.6000000", "1.6000000", "-1.2000000", "1.2000000", "-1.600", "1.600", "0.50000"};
+        QTest::newRow("2 : 1") << "Zoom21" << QStringList{}
+                               << QStringList{"-6.4000000", "6.4000000", "-4.8000000", "4.8000000", "-6.400", "6.400", "2.00000"};
+        QTest::newRow("Autre 2 et 0.5") << "ZoomUser" << QStringList{"2", "0.5"}
+                                        << QStringList{"-6.4000000", "6.4000000", "-1.2000000", "1.2000000", "-6.400", "6.400", "2.00000"};
+        QTest::newRow("Autre x seul: 1 et 1") << "ZoomUser" << QStringList{"3"} << defaut;
+        QTest::newRow("fenêtre 1 5 -1 1") << "Coords" << QStringList{"1", "5", "-1", "1"}
+                                          << QStringList{"-0.0200000", "5.0000000", "-1.0000000", "1.0000000", "-0.020", "5.000", "1.00000"};
+        QTest::newRow("fenêtre 5 -5 (x seul)") << "Coords" << QStringList{"5", "-5"}
+                                               << QStringList{"-5.0000000", "5.0000000", "-2.4000000", "2.4000000", "-5.000", "5.000", "1.00000"};
+        QTest::newRow("fenêtre 2 (x min seul)") << "Coords" << QStringList{"2"}
+                                                << QStringList{"-0.0200000", "3.2000000", "-2.4000000", "2.4000000", "-0.020", "3.200", "1.00000"};
+        QTest::newRow("unité -2") << "ScaleScreen" << QStringList{"-2"} << QStringList(defaut.mid(0, 6)) + QStringList{"2.00000"};
+        QTest::newRow("unité 0") << "ScaleScreen" << QStringList{"0"} << defaut;
+        QTest::newRow("intervalle") << "ScaleInterval" << QStringList{"0", "1E1"}
+                                    << QStringList(defaut.mid(0, 4)) + QStringList{"0.000", "10.000", "1.00000"};
+    }
+    void echelles()
+    {
+        QFETCH(QStringList, saisies);
+        if (Donnee<QString>("commande").startsWith("Zoom") && saisies.isEmpty())
+            Menu(qPrintable(Donnee<QString>("commande")))->trigger(); // no dialog
+        else AvecDialogue(Donnee<QString>("commande").toLatin1().constData(), [saisies](QDialog* d) {
+            for (int k = 0; k < saisies.size(); ++k)
+                Tape(d, qPrintable("Edit" + QString::number(k + 1)), saisies[k]);
+        });
+        QCOMPARE(Fenetre(), Donnee<QStringList>("lectures"));
+        QCOMPARE(g_->Modele().Pas, PasDe(g_->Modele().Fenetre, 1));
+    }
+
+    void recentrage_data()
+    {
+        QTest::addColumn<QPoint>("clic");
+        QTest::addColumn<QStringList>("lectures");
+        QTest::newRow("(240, 60)") << QPoint(240, 60) << QStringList{"-1.6000000", "4.8000000", "-1.2000000", "3.6000000"};
+        QTest::newRow("(160, 120)") << QPoint(160, 120) << QStringList{"-3.2000000", "3.2000000", "-2.4000000", "2.4000000"};
+        QTest::newRow("(310, 120)") << QPoint(310, 120) << QStringList{"-0.2000000", "6.2000000", "-2.4000000", "2.4000000"};
+    }
+    void recentrage()
+    {
+        const QPoint clic = Donnee<QPoint>("clic");
+        g_->Recentre(clic.x(), clic.y());
+        QCOMPARE(Fenetre().mid(0, 4), Donnee<QStringList>("lectures"));
+        QCOMPARE(Fenetre().mid(4, 2), QStringList({Fenetre()[0].chopped(4), Fenetre()[1].chopped(4)}));
+    }
+
+    void dialogues()
+    {
+        // Fields in order: Enter in the second field first only beeps.
+        AvecDialogue("Coords", [this](QDialog* d) {
+            Tape(d, "Edit2", "5");
+            QCOMPARE(p_->journal, std::vector<std::string>{"bip"});
+            Tape(d, "Edit1", "abc"); // not a number: refused
+            Tape(d, "Edit1", "1E5000"); // beyond extended precision
+            QCOMPARE(p_->journal.size(), std::size_t(3));
+            Tape(d, "Edit1", "2");
+            QCOMPARE(d->focusWidget(), d->findChild<QLineEdit*>("Edit2"));
+        });
+        const TDonnees* donnees = LesFenetres().Donnees;
+        QVERIFY(donnees->DonXmin == 2 && donnees->DonXmax == 3.2L && donnees->DonYmin == -2.4L && donnees->DonYmax == 2.4L);
+        // An empty upper bound beeps and keeps the dialog open.
+        AvecDialogue("ScaleInterval", [](QDialog* d) {
+            Tape(d, "Edit1", "1");
+            Tape(d, "Edit2", "");
+            QVERIFY(d->isVisible());
+        });
+        // The tick unit closes at once; closed without a value the first time it is 0.
+        AvecDialogue("ScaleScreen", [](QDialog*) {});
+        QCOMPARE(LesFenetres().ScaleEcran->EchelleSaisie, 0.0L);
+        QCOMPARE(Texte("Label2"), QString("1.00000"));
+        // Zoom factors from 0.05 to 20.
+        p_->Vide();
+        AvecDialogue("ZoomUser", [](QDialog* d) {
+            Tape(d, "Edit1", "0.049");
+            Tape(d, "Edit1", "20.5");
+            Tape(d, "Edit1", "");
+            Tape(d, "Edit1", "20");
+            Tape(d, "Edit2", "0.05");
+        });
+        QCOMPARE(p_->journal, (std::vector<std::string>{"bip", "bip"}));
+        QCOMPARE(Texte("xmaxval"), QString("64.0000000"));
+        QCOMPARE(Texte("ymaxval"), QString("0.1200000"));
+    }
+
+    void fenetreRedessineEtRefusee()
+    {
+        Trace("SpeedButton2", "x^2");
+        AvecDialogue("Coords", [](QDialog* d) {
+            for (auto [champ, texte] : {std::pair{"Edit1", "-10"}, {"Edit2", "10"}, {"Edit3", "-7.5"}, {"Edit4", "7.5"}})
+                Tape(d, champ, texte);
+        });
+        // x = 2, y = 4 in the window of ±10 × ±7.5.
+        QVERIFY(Rouges().count({192, 56}));
+        const QImage avant = Ecran();
+        p_->Vide();
+        AvecDialogue("Coords", [](QDialog* d) {
+            for (auto [champ, texte] : {std::pair{"Edit1", "0"}, {"Edit2", "0"}, {"Edit3", "-1"}, {"Edit4", "1"}})
+                Tape(d, champ, texte);
+        });
+        QCOMPARE(p_->Messages(), std::vector<std::string>{"avertissement: Fenêtre d'affichage incorrecte ."});
+        QCOMPARE(Ecran(), avant);
+        QCOMPARE(Texte("xmaxval"), QString("10.0000000"));
+        // "1 : 2" without a curve beeps; so does nothing else.
+        Menu("CleanUp")->trigger();
+        Menu("tyPol")->trigger();
+        p_->Vide();
+        Menu("Zoom12")->trigger();
+        Menu("Zoom21")->trigger();
+        QCOMPARE(p_->journal, std::vector<std::string>{"bip"});
+        Menu("ReInit")->trigger();
+        QCOMPARE(Fenetre()[0], QString("-3.2000000"));
     }
 
     void sansSons()
