@@ -23,11 +23,24 @@ TSolutions::TSolutions(QWidget* parent) : QDialog(parent, Qt::Tool)
     CentreSurEcran(this);
 }
 
+void TSolutions::DefinitTextes(const QString& titre, const QString& nom, const QString& valeur)
+{
+    titre_ = titre;
+    nom_ = nom;
+    valeur_ = valeur;
+}
+
+void TSolutions::Affiche(const QString& titre, const QString& nom, const QString& valeur)
+{
+    DefinitTextes(titre, nom, valeur);
+    exec();
+}
+
 void TSolutions::FormActivate()
 {
-    methode_->setText(ResultatTitre);
-    resultat1_->setText(ResultatNom);
-    resVal1_->setText(ResultatValeur);
+    methode_->setText(titre_);
+    resultat1_->setText(nom_);
+    resVal1_->setText(valeur_);
 }
 
 void TSolutions::showEvent(QShowEvent* evenement)

@@ -5,23 +5,23 @@
 
 class QLabel;
 
-// The three texts that the plotter sets before it shows the results window.
-inline QString ResultatTitre;
-inline QString ResultatNom;
-inline QString ResultatValeur;
-
 // The result of an integral or a zero search, shown modally.
 class TSolutions : public QDialog, public FenetreActivable {
     Q_OBJECT
 public:
     explicit TSolutions(QWidget* parent = nullptr);
-    // Copies the three shared texts into the labels.
+    // The kind of calculation, the name of the result and its value, shown
+    // in the labels at the next showing.
+    void DefinitTextes(const QString& titre, const QString& nom, const QString& valeur);
+    // The texts, then the window shown modally.
+    void Affiche(const QString& titre, const QString& nom, const QString& valeur);
     void FormActivate() override;
 
 protected:
     void showEvent(QShowEvent* evenement) override;
 
 private:
+    QString titre_, nom_, valeur_;
     QLabel* methode_;
     QLabel* resultat1_;
     QLabel* resVal1_;

@@ -1,7 +1,12 @@
 #include "graph/Analyse.h"
 
 #include "funclang/Nombres.h"
+#include "app/Plateforme.h"
 #include "graph/Trace.h"
+
+#include <cmath>
+#include <optional>
+#include <utility>
 
 Derivee DeriveeEn(const std::string& texte, char lettre, Etendu x)
 {
@@ -28,4 +33,74 @@ Derivee DeriveeEn(const std::string& texte, char lettre, Etendu x)
     s = s + 8.0L * d;
     r.valeur = s / (6.0L * h);
     return r;
+}
+
+namespace {
+// f(x), or no value when the evaluation fails.
+std::optional<Etendu> F(const std::string& texte, Etendu x)
+{
+    const Evaluation e = EvalueCourbe(texte, 'x', x);
+    if (e.erreur)
+        return std::nullopt;
+    return e.resultat;
+}
+
+// The signs of two values differ or one is 0: the comparison a product
+// makes, without the product's overflow or underflow.
+bool ChangeDeSigne(Etendu u, Etendu v) { return u == 0.0L || v == 0.0L || (u < 0.0L) != (v < 0.0L); }
+} // namespace
+
+Etendu Integrale(const std::string& texte, Etendu a, Etendu b)
+{
+    Sablier sablier;
+    if (b < a)
+        std::swap(a, b);
+    const Etendu h = std::fabs(a - b) * 0.005L;
+    const auto fa = F(texte, a), fb = F(texte, b);
+    if (!fa || !fb)
+        return ValeurErreur;
+    Etendu s = h / 3.0L * (*fa + *fb);
+    for (int i = 1; i <= 100; ++i) {
+        const auto pair = F(texte, a + 2 * i * h), impair = F(texte, a + (2 * i - 1) * h);
+        if (!pair || !impair)
+            return ValeurErreur;
+        s = s + (2.0L * h / 3.0L) * (2.0L * *impair + *pair);
+    }
+    const auto fin = F(texte, a + 200 * h);
+    if (!fin)
+        return ValeurErreur;
+    s = s - (2.0L * h / 3.0L) * *fin;
+    return std::isfinite(s) ? s : ValeurErreur;
+}
+
+Etendu ChercheZero(const std::string& texte, Etendu a, Etendu b)
+{
+    constexpr Etendu Tolerance = 1E-14L;
+    Sablier sablier;
+    auto fa = F(texte, a);
+    if (!fa)
+        return ValeurErreur;
+    if (std::fabs(*fa) < Tolerance)
+        return a;
+    const auto fb = F(texte, b);
+    if (!fb)
+        return ValeurErreur;
+    if (std::fabs(*fb) < Tolerance)
+        return b;
+    if (!ChangeDeSigne(*fa, *fb) || !F(texte, (a + b) / 2.0L))
+        return ValeurErreur;
+    do {
+        const Etendu m = (a + b) / 2.0L;
+        if (m == a || m == b)
+            break; // the interval cannot shrink any more
+        fa = F(texte, a);
+        const auto fm = F(texte, m);
+        if (!fa || !fm)
+            return ValeurErreur;
+        (ChangeDeSigne(*fa, *fm) ? b : a) = m;
+    } while (!(std::fabs(a - b) / 2.0L < Tolerance));
+    Etendu m = (a + b) / 2.0L;
+    if (std::fabs(m) < Tolerance)
+        m = 0.0L;
+    return F(texte, m) ? m : ValeurErreur;
 }

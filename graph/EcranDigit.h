@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QWidget>
 
+#include <optional>
+
 class EcranDigit : public QWidget {
     Q_OBJECT
 public:
@@ -13,9 +15,19 @@ public:
     QImage& Image() { return image_; }
     const QImage& Image() const { return image_; }
 
+signals:
+    // The pointer over pixel (X, Y) of the picture, and a button pressed
+    // there; nothing is reported outside the picture.
+    void Deplacement(int X, int Y);
+    void Appui(Qt::MouseButton bouton, int X, int Y);
+
 protected:
     void paintEvent(QPaintEvent* evenement) override;
+    void mouseMoveEvent(QMouseEvent* evenement) override;
+    void mousePressEvent(QMouseEvent* evenement) override;
 
 private:
+    // The pixel under a position, if it lies on the picture.
+    std::optional<QPoint> PixelSous(const QPointF& position) const;
     QImage image_;
 };

@@ -110,20 +110,6 @@ void ModeleGraphe::ChangePrecision(int precision)
     RecalculePas();
 }
 
-void ModeleGraphe::OublieCurseurs()
-{
-    Curseur1Pose = Curseur2Pose = false;
-    Curseur1PixX = Curseur1PixY = Curseur2PixX = Curseur2PixY = 0;
-}
-
-void ModeleGraphe::CurseursAuxCoins()
-{
-    Curseur1X = Fenetre.Xmin;
-    Curseur2X = Fenetre.Xmax;
-    Curseur2Y = Fenetre.Ymin;
-    Curseur1Y = Fenetre.Ymax;
-}
-
 ParametresTrace ModeleGraphe::Parametres() const
 {
     return ParametresTrace{Fenetre, EtudeMin, EtudeMax, Pas, Graduation};

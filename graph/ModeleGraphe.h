@@ -4,6 +4,7 @@
 // the study interval, the tick unit, the precision and the cursors, with
 // the rules that change them. No widget behind it: the tests drive it.
 #include "funclang/Normalisation.h"
+#include "graph/Souris.h"
 #include "graph/Trace.h"
 
 #include <optional>
@@ -28,9 +29,7 @@ public:
     int Precision = 1;
     Etendu Pas = 0.02L;
 
-    Etendu Curseur1X = -3.2L, Curseur1Y = 2.4L, Curseur2X = 3.2L, Curseur2Y = -2.4L;
-    bool Curseur1Pose = false, Curseur2Pose = false;
-    int Curseur1PixX = 0, Curseur1PixY = 0, Curseur2PixX = 0, Curseur2PixY = 0;
+    Curseurs Souris;
 
     bool SonsActifs = true; // the "Sons" setting, read on every activation
 
@@ -69,8 +68,8 @@ public:
     // view, the curve and its texts kept.
     void Reinitialise();
 
-    void OublieCurseurs();
-    void CurseursAuxCoins();
+    void OublieCurseurs() { Souris.Oublie(); }
+    void CurseursAuxCoins() { Souris.AuxCoins(Fenetre); }
 
     ParametresTrace Parametres() const;
     LecturesGraphe Lectures() const;

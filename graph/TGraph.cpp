@@ -84,11 +84,13 @@ TGraph::TGraph(QWidget* parent) : QMainWindow(parent)
     CreeOutils();
     CreeMenus();
     ConnecteEchelles();
+    ConnecteSouris();
     panneau_ = BarreDEtat(this, "BarreEtat");
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     // Creation: the texts empty, nothing validated, the cursors dropped.
     modele_.OublieCurseurs();
+    copieEcran_ = NouvelleImage();
     CentreSurEcran(this);
 }
 
@@ -297,16 +299,13 @@ void TGraph::CreeMenus()
             &QAction::triggered, this, [] { LaPlateforme().Aide("PRESENT"); });
 
     // The context menu of the drawing area.
-    auto* popup = new QMenu(this);
+    auto* popup = popup_ = new QMenu(this);
     popup->setObjectName("GrafPopupMenu");
     Action(popup, "Zoom1", "&Zoom", "Zoom sur la zone encadrée .");
     Action(popup, "Intgration", "&Intégration", Bouton("SomButton")->statusTip());
     Action(popup, "Recherchedezro", "Recherche de &zéro", Bouton("ZeroButton")->statusTip());
     Action(popup, "Rinitialisationdesparamtres", "&Réinitialisation des paramètres",
            "Réinitialise les paramètres de traçage à leurs valeurs par défaut .");
-    ecran_->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(ecran_, &QWidget::customContextMenuRequested, this,
-            [this, popup](const QPoint& ou) { popup->popup(ecran_->mapToGlobal(ou)); });
     Active({"CalcInt", "CalcZero", "CalcDeriv", "Zoom1", "Intgration", "Recherchedezro"}, false);
 }
 
@@ -343,15 +342,16 @@ void TGraph::FormActivate()
 {
     if (LesFenetres().Fonctions && LesFenetres().Fonctions->isVisible())
         Aide(Bouton("SpeedButton1"), "Cache la liste des fonctions utilisables");
+    LacheCurseurs();
     RemetCurseursAZero();
     for (const char* nom : {"CoordXCurs", "CoordYCurs"})
         findChild<QLabel*>(nom)->setText("---");
-    modele_.OublieCurseurs();
     Active({"ZoomButton", "CalcInt", "SomButton", "ZeroButton"}, false);
     if (!modele_.FoncXValidee)
         Active({"CalcDeriv", "CalcZero", "dXButton"}, false);
     Aide(Bouton("dXButton"), DeriveesGenerique);
     modele_.SonsActifs = LitBooleenOption("Options", "Sons", false);
+    boutonsSouris_ = static_cast<int>(LitEntierOption("Options", "Boutons", 2));
 }
 
 void TGraph::AfficheParametres()
@@ -483,7 +483,7 @@ void TGraph::Replot()
 
 void TGraph::CleanUpClick()
 {
-    modele_.OublieCurseurs();
+    LacheCurseurs();
     Active({"CalcInt", "CalcZero", "SomButton", "ZeroButton"}, false);
     EffaceEcran();
     RemetCurseursAZero();
@@ -533,7 +533,7 @@ void TGraph::CalcDerivClick() { Derivees(false); }
 
 void TGraph::ChangePrecision(int precision)
 {
-    modele_.OublieCurseurs();
+    LacheCurseurs();
     modele_.ChangePrecision(precision);
     AfficheMenuPrecision();
     lectures_["Fine"]->setText(QString::fromStdString(modele_.Lectures().Fine));

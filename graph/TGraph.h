@@ -6,6 +6,7 @@
 #include "app/Activation.h"
 #include "graph/ModeleGraphe.h"
 
+#include <QImage>
 #include <QMainWindow>
 
 #include <functional>
@@ -60,6 +61,15 @@ public slots:
     void ReInitClick();
     // The middle click at pixel (X, Y) of the area.
     void Recentre(int X, int Y);
+    // The mouse on the drawing area.
+    void EcranDigitMouseMove(int X, int Y);
+    void EcranDigitMouseDown(Qt::MouseButton bouton, int X, int Y);
+    // The integral and the zero between the cursors: the buttons, and the
+    // menu and context items, which also disable the context items.
+    void SomButtonClick();
+    void CalcIntClick();
+    void ZeroButtonClick();
+    void CalcZeroClick();
 
 protected:
     bool event(QEvent* evenement) override;
@@ -87,6 +97,14 @@ private:
     void LacheCurseurs();
     void MontreDialogue(QWidget* dialogue);
 
+    void ConnecteSouris();
+    void SauveZone(const Zone& zone);
+    void RestaureZone(const Zone& zone);
+    void DessineBande(const Zone& zone);
+    void AfficheCurseur(int rang);
+    void Integration(bool parMenu);
+    void RechercheZero(bool parMenu);
+
     void ChoisitType(TypeCourbe type);
     void FonctionXouRoKeyPress();
     void FonctionYKeyPress();
@@ -113,4 +131,7 @@ private:
     QPushButton* calculBtn_;
     QProgressBar* drawProgress_;
     QLabel* panneau_;
+    QMenu* popup_;
+    QImage copieEcran_; // the pixels under the rubber band
+    int boutonsSouris_ = 2;
 };

@@ -39,8 +39,6 @@ void TGraph::MontreDialogue(QWidget* dialogue)
         d->exec();
 }
 
-void TGraph::LacheCurseurs() { modele_.OublieCurseurs(); }
-
 bool TGraph::AccepteFenetre(const Vue& vue)
 {
     if (FenetreCorrecte(vue))
@@ -140,7 +138,7 @@ void TGraph::ZoomUserClick()
 void TGraph::ZoomButtonClick()
 {
     const Vue vue = modele_.Normalisee(
-        Vue{modele_.Curseur1X, modele_.Curseur2X, modele_.Curseur2Y, modele_.Curseur1Y});
+        Vue{modele_.Souris.Curseur1X, modele_.Souris.Curseur2X, modele_.Souris.Curseur2Y, modele_.Souris.Curseur1Y});
     if (!AccepteFenetre(vue))
         return;
     LacheCurseurs();

@@ -405,16 +405,13 @@ private slots:
     {
         TSolutions s;
         QCOMPARE(s.findChild<QLabel*>("Methode")->text(), QString());
-        ResultatTitre = "Intégrale";
-        ResultatNom = "I =";
-        ResultatValeur = " 1.00000000000000E+0000";
+        s.DefinitTextes("Intégrale", "I =", " 1.00000000000000E+0000");
         s.show();
-        QCOMPARE(s.findChild<QLabel*>("ResVal1")->text(), ResultatValeur);
+        QCOMPARE(s.findChild<QLabel*>("ResVal1")->text(), QString(" 1.00000000000000E+0000"));
         s.hide();
-        ResultatTitre = "Recherche du zéro de la fonction :";
-        ResultatNom = "x0 =";
+        s.DefinitTextes("Recherche du zéro de la fonction :", "x0 =", "1.41421356237310");
         s.show();
-        QCOMPARE(s.findChild<QLabel*>("Methode")->text(), ResultatTitre);
+        QCOMPARE(s.findChild<QLabel*>("Methode")->text(), QString("Recherche du zéro de la fonction :"));
         QCOMPARE(s.findChild<QLabel*>("Resultat1")->text(), QString("x0 ="));
         QVERIFY(s.findChild<QLabel*>("Methode")->font().underline());
     }

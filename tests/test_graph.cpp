@@ -7,6 +7,8 @@
 #include "commun/PlateformeEnregistreuse.h"
 #include "funclang/TFonctions.h"
 #include "funclang/Nombres.h"
+#include "funclang/TSolutions.h"
+#include "graph/Analyse.h"
 #include "graph/Conique.h"
 #include "graph/Dialogues.h"
 #include "graph/EcranDigit.h"
@@ -17,6 +19,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QToolButton>
@@ -111,6 +114,39 @@ class TestGraph : public QObject {
         for (const char* nom : {"xminval", "xmaxval", "yminval", "ymaxval", "VarMin", "VarMax", "Label2"})
             l << Texte(nom);
         return l;
+    }
+
+    EcranDigit* Zone() { return g_->findChild<EcranDigit*>("EcranDigit"); }
+    // Mouse events sent to the area itself (QTest takes (0, 0) for its
+    // centre), at the middle of the pixel.
+    void Evenement(QEvent::Type type, int X, int Y, Qt::MouseButton bouton)
+    {
+        const QPointF ou(X + 0.5, Y + 0.5);
+        QMouseEvent e(type, ou, Zone()->mapToGlobal(ou), bouton, bouton, {});
+        QApplication::sendEvent(Zone(), &e);
+    }
+    void Souris(int X, int Y) { Evenement(QEvent::MouseMove, X, Y, Qt::NoButton); }
+    void Clic(int X, int Y, Qt::MouseButton bouton = Qt::LeftButton)
+    {
+        Evenement(QEvent::MouseButtonPress, X, Y, bouton);
+        Evenement(QEvent::MouseButtonRelease, X, Y, bouton);
+    }
+    // A command that shows the results window: its three texts.
+    QStringList Resultat(std::function<void()> commande)
+    {
+        QStringList textes;
+        QTimer::singleShot(0, [&textes] {
+            auto* s = LesFenetres().Solutions;
+            for (const char* nom : {"Methode", "Resultat1", "ResVal1"})
+                textes << s->findChild<QLabel*>(nom)->text();
+            s->close();
+        });
+        commande();
+        return textes;
+    }
+    QStringList Curseurs()
+    {
+        return {Texte("Cur1X"), Texte("Cur1Y"), Texte("Cur2X"), Texte("Cur2Y")};
     }
 
     // Types a text in a function field and validates it with Enter.
@@ -592,6 +628,158 @@ private slots:
         QCOMPARE(p_->journal, std::vector<std::string>{"bip"});
         Menu("ReInit")->trigger();
         QCOMPARE(Fenetre()[0], QString("-3.2000000"));
+    }
+
+    void analyse_data()
+    {
+        QTest::addColumn<QString>("calcul");
+        QTest::addColumn<QString>("fonction");
+        QTest::addColumn<long double>("a");
+        QTest::addColumn<long double>("b");
+        QTest::addColumn<QString>("texte");
+        QTest::newRow("intégrale de x^2 sur [0, 3]") << "I" << "x^2" << 0.0L << 3.0L << "9.00000000000000";
+        QTest::newRow("bornes échangées") << "I" << "x^2" << 3.0L << 0.0L << "9.00000000000000";
+        QTest::newRow("racine depuis -1") << "I" << "racine(x)" << -1.0L << 1.0L << "erreur";
+        QTest::newRow("x^2 sur ±1E4000") << "I" << "x^2" << -1E4000L << 1E4000L << "erreur";
+        QTest::newRow("zéro de x^2-2") << "Z" << "x^2-2" << 0.0L << 2.0L << "1.41421356237310";
+        QTest::newRow("x^2+1: pas de zéro") << "Z" << "x^2+1" << 0.0L << 2.0L << "erreur";
+        QTest::newRow("f(a) = 0") << "Z" << "x-0.5" << 0.5L << 2.0L << "0.50000000000000";
+        QTest::newRow("racine près de 0") << "Z" << "x-1E-15" << -1.0L << 1.0L << "0.00000000000000";
+        QTest::newRow("zéro de grande taille") << "Z" << "x-123456789" << 0.0L << 1E9L << "123456788.999999"; // x seen with 15 digits
+        QTest::newRow("bornes à 1E300") << "Z" << "x" << -1E300L << 2E300L << "0.00000000000000";
+        QTest::newRow("bornes à 1E-300") << "Z" << "x" << -1E-300L << 2E-300L << "0.00000000000000";
+        QTest::newRow("à travers un trou") << "Z" << "inv(x)" << -1.0L << 2.0L << "erreur";
+    }
+    void analyse()
+    {
+        const std::string texte = *NormaliseFonction(Donnee<QString>("fonction").toStdString(), TypeCourbe::Carte, false);
+        QFETCH(long double, a);
+        QFETCH(long double, b);
+        const Etendu r = Donnee<QString>("calcul") == "I" ? Integrale(texte, a, b) : ChercheZero(texte, a, b);
+        const QString texteLu = r == ValeurErreur ? QString("erreur") : QString::fromStdString(TexteFixe(r, 14));
+        QVERIFY2(texteLu.startsWith(Donnee<QString>("texte")), qPrintable(texteLu));
+        QCOMPARE(p_->sabliers, 0);
+    }
+
+    void deriveeEn()
+    {
+        QVERIFY(std::fabs(DeriveeEn("x^2", 'x', 1.0L).valeur - 2.0L) < 1E-13L);
+        QCOMPARE(DeriveeEn("RAC(x)", 'x', 0.0L).valeur, ValeurErreur);
+        QVERIFY(ErreurFatale(DeriveeEn("x*1E3000*1E3000", 'x', 1.0L).echec));
+        QVERIFY(std::isfinite(DeriveeEn("x", 'x', 1E4000L).valeur));
+    }
+
+    void etatsDeLaSouris()
+    {
+        const Vue v;
+        ::Curseurs c;
+        QVERIFY(!c.BandeVers(10, 10));
+        QCOMPARE(c.ClicGauche(v, 80, 60), ::Curseurs::Clic::Curseur1);
+        QCOMPARE(c.BandeVers(100, 70), (::Zone{80, 60, 100, 70}));
+        QVERIFY(!c.BandeVers(79, 70) && !c.BandeVers(100, 59));
+        QCOMPARE(c.ClicGauche(v, 40, 30), ::Curseurs::Clic::Curseur2); // up and left: accepted
+        QVERIFY(c.Curseur2Pose() && !c.BandeVers(100, 70));
+        QCOMPARE(c.ClicGauche(v, 1, 1), ::Curseurs::Clic::Efface);
+        QCOMPARE(c.Etat, EtatSouris::SansCurseur);
+    }
+
+    void lecturesDuPointeur()
+    {
+        Souris(100, 100); // no type yet
+        QCOMPARE(Texte("CoordXCurs"), QString("---"));
+        p_->Vide();
+        Clic(100, 100);
+        Clic(100, 100, Qt::RightButton);
+        QCOMPARE(p_->journal, (std::vector<std::string>{"bip", "bip"}));
+        QCOMPARE(Texte("Cur1X"), QString("---"));
+        g_->findChild<QMenu*>("GrafPopupMenu")->hide();
+        Clique("SpeedButton2");
+        const std::tuple<QPoint, const char*, const char*> Points[] = {
+            {{160, 120}, " 0.00000000000000E+0000", " 0.00000000000000E+0000"},
+            {{0, 0}, "-3.20000000000000E+0000", " 2.40000000000000E+0000"},
+            {{319, 239}, " 3.18000000000000E+0000", "-2.38000000000000E+0000"},
+        };
+        for (auto [point, x, y] : Points) {
+            Souris(point.x(), point.y());
+            QCOMPARE(Texte("CoordXCurs"), QString(x));
+            QCOMPARE(Texte("CoordYCurs"), QString(y));
+        }
+        QCOMPARE(Zone()->statusTip(), QString("Clic gauche = curseur n°1 ; 2ème clic gauche = curseur n°2 . Clic droit = menu contextuel ."));
+    }
+
+    void curseursEtZoom()
+    {
+        Trace("SpeedButton2", "x^2");
+        QVERIFY(!Bouton("SomButton")->isEnabled());
+        Clic(80, 60);
+        QVERIFY(!Bouton("SomButton")->isEnabled() && !Bouton("ZoomButton")->isEnabled());
+        Clic(240, 180);
+        QCOMPARE(Curseurs(), QStringList({"-1.600000", "1.200000", "1.600000", "-1.200000"}));
+        QVERIFY(Bouton("SomButton")->isEnabled() && Bouton("ZeroButton")->isEnabled() && Bouton("ZoomButton")->isEnabled());
+        Clique("ZoomButton");
+        QCOMPARE(Fenetre().mid(0, 4), QStringList({"-1.6000000", "1.6000000", "-1.2000000", "1.2000000"}));
+        QCOMPARE(Curseurs(), QStringList({"---", "---", "---", "---"}));
+        QVERIFY(Rouges().count({240, 56})); // x = 0.8, y = 0.64
+        // Other curve types: the zoom only.
+        Menu("tyPol")->trigger();
+        Clic(80, 60);
+        Clic(240, 180);
+        QVERIFY(Bouton("ZoomButton")->isEnabled() && !Bouton("SomButton")->isEnabled() && !Menu("CalcZero")->isEnabled());
+        // Activation drops the cursors.
+        g_->FormActivate();
+        QCOMPARE(Curseurs(), QStringList({"---", "---", "---", "---"}));
+        QVERIFY(!Bouton("ZoomButton")->isEnabled());
+    }
+
+    void bandeSansTrace()
+    {
+        Trace("SpeedButton2", "x^2");
+        const QImage avant = Ecran();
+        Clic(100, 100);
+        Souris(200, 150);
+        QVERIFY(PixelsDe(Ecran(), Couleur{128, 128, 128}).size() > 50);
+        Souris(50, 40);  // up and left: the last band stays
+        Souris(150, 130);
+        Souris(120, 110);
+        QVERIFY(!PixelsDe(Ecran(), Couleur{128, 128, 128}).empty());
+        Clic(30, 20); // cursor 2 up and left of cursor 1
+        Clic(5, 5);   // the third click
+        QCOMPARE(Ecran(), avant);
+        QCOMPARE(Curseurs(), QStringList({"---", "---", "---", "---"}));
+    }
+
+    void integraleEtZero()
+    {
+        Trace("SpeedButton2", "x^2");
+        Clic(160, 100);
+        Clic(310, 200); // x from 0 to 3
+        QCOMPARE(Resultat([this] { Clique("SomButton"); }), QStringList({"Intégration :", "I =", "9.00000000000000"}));
+        QVERIFY(!Bouton("SomButton")->isEnabled() && !Menu("CalcInt")->isEnabled() && Texte("Cur1X") == "---");
+        Trace("SpeedButton2", "x^2-2");
+        Clic(160, 100);
+        Clic(260, 200); // x from 0 to 2
+        QCOMPARE(Resultat([this] { Menu("CalcZero")->trigger(); }),
+                 QStringList({"Recherche du zéro de la fonction :", "x0 =", "1.41421356237310"}));
+        Trace("SpeedButton2", "racine(x)");
+        Clic(110, 100);
+        Clic(210, 200); // x from -1 to 1
+        p_->Vide();
+        QCOMPARE(Resultat([this] { Clique("SomButton"); }).last(), QString("Erreur lors du calcul ."));
+        QCOMPARE(p_->journal, std::vector<std::string>{"son: Son1.wav"});
+        Trace("SpeedButton2", "x^2+1");
+        Clic(110, 100);
+        Clic(210, 200);
+        p_->Vide();
+        QCOMPARE(Resultat([this] { Clique("ZeroButton"); }).last(), QString("Racine non trouvée ."));
+        QVERIFY(p_->journal.empty());
+    }
+
+    void clicDuMilieu()
+    {
+        Trace("SpeedButton2", "x");
+        Clic(240, 60, Qt::MiddleButton);
+        QCOMPARE(Fenetre().mid(0, 4), QStringList({"-1.6000000", "4.8000000", "-1.2000000", "3.6000000"}));
+        QVERIFY(Rouges().count({100, 160})); // y = x at 0.4
     }
 
     void sansSons()

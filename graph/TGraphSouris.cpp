@@ -1,0 +1,187 @@
+// The plotter's mouse: the pointer's read-out, the two cursors with their
+// rubber band, the middle click, the context menu; and the integral and the
+// zero search between the cursors.
+#include "graph/TGraph.h"
+
+#include "app/Fenetres.h"
+#include "app/Plateforme.h"
+#include "funclang/Nombres.h"
+#include "funclang/TSolutions.h"
+#include "graph/Analyse.h"
+#include "graph/EcranDigit.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QPainter>
+#include <QToolButton>
+
+#include <cmath>
+
+namespace {
+constexpr const char* AideDeuxBoutons =
+    "Clic gauche = curseur n°1 ; 2ème clic gauche = curseur n°2 . Clic droit = menu contextuel .";
+constexpr const char* AideTroisBoutons = "Clic gauche = curseur 1; 2nd clic gauche = curseur 2. Clic droit = menu "
+                                         "contextuel. Clic milieu = centre du graphique .";
+
+QRect Rectangle(const Zone& z) { return QRect(QPoint(z.x1, z.y1), QPoint(z.x2, z.y2)); }
+} // namespace
+
+void TGraph::ConnecteSouris()
+{
+    connect(ecran_, &EcranDigit::Deplacement, this, &TGraph::EcranDigitMouseMove);
+    connect(ecran_, &EcranDigit::Appui, this, &TGraph::EcranDigitMouseDown);
+    connect(Bouton("SomButton"), &QToolButton::clicked, this, &TGraph::SomButtonClick);
+    connect(Bouton("ZeroButton"), &QToolButton::clicked, this, &TGraph::ZeroButtonClick);
+    for (const char* nom : {"CalcInt", "Intgration"})
+        connect(ActionNommee(nom), &QAction::triggered, this, &TGraph::CalcIntClick);
+    for (const char* nom : {"CalcZero", "Recherchedezro"})
+        connect(ActionNommee(nom), &QAction::triggered, this, &TGraph::CalcZeroClick);
+}
+
+void TGraph::SauveZone(const Zone& zone)
+{
+    QPainter p(&copieEcran_);
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.drawImage(QPoint(0, 0), ecran_->Image(), Rectangle(zone));
+}
+
+void TGraph::RestaureZone(const Zone& zone)
+{
+    QPainter p(&ecran_->Image());
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.drawImage(QPoint(zone.x1, zone.y1), copieEcran_, QRect(0, 0, zone.x2 - zone.x1 + 1, zone.y2 - zone.y1 + 1));
+    ecran_->update();
+}
+
+void TGraph::DessineBande(const Zone& z)
+{
+    QPainter p(&ecran_->Image());
+    QPen stylo(QColor(128, 128, 128), 0, Qt::DashLine, Qt::FlatCap);
+    p.setPen(stylo);
+    p.drawLine(z.x1, z.y1, z.x2, z.y1);
+    p.drawLine(z.x2, z.y1, z.x2, z.y2);
+    p.drawLine(z.x2, z.y2, z.x1, z.y2);
+    p.drawLine(z.x1, z.y2, z.x1, z.y1);
+    ecran_->update();
+}
+
+void TGraph::LacheCurseurs()
+{
+    // Whatever the order of the clicks, the band drawn last is the one
+    // whose pixels are saved: restoring it leaves no trace.
+    if (modele_.Souris.Bande)
+        RestaureZone(*modele_.Souris.Bande);
+    modele_.OublieCurseurs();
+}
+
+void TGraph::AfficheCurseur(int rang)
+{
+    const Curseurs& c = modele_.Souris;
+    lectures_[rang == 1 ? "Cur1X" : "Cur2X"]->setText(QString::fromStdString(TexteFixe(rang == 1 ? c.Curseur1X : c.Curseur2X, 6)));
+    lectures_[rang == 1 ? "Cur1Y" : "Cur2Y"]->setText(QString::fromStdString(TexteFixe(rang == 1 ? c.Curseur1Y : c.Curseur2Y, 6)));
+}
+
+void TGraph::EcranDigitMouseMove(int X, int Y)
+{
+    auto* coordX = findChild<QLabel*>("CoordXCurs");
+    auto* coordY = findChild<QLabel*>("CoordYCurs");
+    if (modele_.Type == TypeCourbe::Aucune) {
+        coordX->setText("---");
+        coordY->setText("---");
+        ecran_->setStatusTip(QString());
+        panneau_->setText(" ");
+        return;
+    }
+    auto lecture = [](Etendu v) {
+        return QString::fromStdString(TexteNombre(std::fabs(v) < 1E-14L ? 0.0L : v));
+    };
+    coordX->setText(lecture(modele_.Fenetre.EcranVersX(X)));
+    coordY->setText(lecture(modele_.Fenetre.EcranVersY(Y)));
+    if (boutonsSouris_ == 2 || boutonsSouris_ == 3) {
+        const char* aide = boutonsSouris_ == 2 ? AideDeuxBoutons : AideTroisBoutons;
+        ecran_->setStatusTip(aide);
+        panneau_->setText(QString(" ") + aide);
+    }
+    if (const auto bande = modele_.Souris.BandeVers(X, Y)) {
+        if (modele_.Souris.Bande)
+            RestaureZone(*modele_.Souris.Bande);
+        SauveZone(*bande);
+        modele_.Souris.Bande = bande;
+        modele_.Souris.Curseur2PixX = X;
+        modele_.Souris.Curseur2PixY = Y;
+        DessineBande(*bande);
+    }
+}
+
+void TGraph::EcranDigitMouseDown(Qt::MouseButton bouton, int X, int Y)
+{
+    Curseurs& c = modele_.Souris;
+    if (modele_.Type == TypeCourbe::Aucune) {
+        LaPlateforme().Bip();
+    } else if (bouton == Qt::MiddleButton) {
+        Recentre(X, Y);
+        return;
+    } else if (bouton == Qt::RightButton) {
+        Active({"Intgration", "Recherchedezro"}, c.Curseur2Pose() && modele_.Type == TypeCourbe::Carte);
+    } else if (bouton == Qt::LeftButton) {
+        if (c.Etat == EtatSouris::DeuxCurseurs) {
+            LacheCurseurs();
+            Active({"ZoomButton", "CalcInt", "SomButton", "CalcZero", "ZeroButton"}, false);
+            RemetCurseursAZero();
+            return;
+        }
+        const Curseurs::Clic clic = c.ClicGauche(modele_.Fenetre, X, Y);
+        AfficheCurseur(clic == Curseurs::Clic::Curseur1 ? 1 : 2);
+        if (clic == Curseurs::Clic::Curseur1)
+            return;
+        if (modele_.Type == TypeCourbe::Carte)
+            Active({"CalcInt", "SomButton", "CalcZero", "ZeroButton"}, true);
+    }
+    if (c.Curseur2Pose())
+        Active({"ZoomButton", "Zoom1"}, true);
+    if (bouton == Qt::RightButton)
+        popup_->popup(ecran_->mapToGlobal(QPoint(X, Y)));
+}
+
+void TGraph::Integration(bool parMenu)
+{
+    LacheCurseurs();
+    if (lectures_["Cur1X"]->text() == "---" || lectures_["Cur1Y"]->text() == "---") {
+        LaPlateforme().Bip();
+        return;
+    }
+    const Etendu i = Integrale(modele_.ExprFx, modele_.Souris.Curseur1X, modele_.Souris.Curseur2X);
+    QString valeur = "Erreur lors du calcul .";
+    if (i != ValeurErreur)
+        valeur = QString::fromStdString(TexteFixe(i, 14));
+    else if (modele_.SonsActifs)
+        JoueSon(DossierProgramme() + "Son1.wav");
+    LesFenetres().Solutions->Affiche("Intégration :", "I =", valeur);
+    RemetCurseursAZero();
+    Active({"ZoomButton", "ZeroButton", "SomButton", "CalcInt", "CalcZero"}, false);
+    if (parMenu)
+        Active({"Zoom1", "Intgration", "Recherchedezro"}, false);
+}
+
+void TGraph::RechercheZero(bool parMenu)
+{
+    LacheCurseurs();
+    if (lectures_["Cur1X"]->text() == "---") {
+        LaPlateforme().Bip();
+        return;
+    }
+    const Etendu x0 = ChercheZero(modele_.ExprFx, modele_.Souris.Curseur1X, modele_.Souris.Curseur2X);
+    const QString valeur =
+        x0 == ValeurErreur ? QString("Racine non trouvée .") : QString::fromStdString(TexteFixe(x0, 14));
+    LesFenetres().Solutions->Affiche("Recherche du zéro de la fonction :", "x0 =", valeur);
+    RemetCurseursAZero();
+    Active({"ZoomButton", "ZeroButton", "SomButton", "CalcInt", "CalcZero"}, false);
+    if (parMenu)
+        Active({"Zoom1", "Intgration", "Recherchedezro"}, false);
+}
+
+void TGraph::SomButtonClick() { Integration(false); }
+void TGraph::CalcIntClick() { Integration(true); }
+void TGraph::ZeroButtonClick() { RechercheZero(false); }
+void TGraph::CalcZeroClick() { RechercheZero(true); }
