@@ -195,3 +195,20 @@ void EnregistreOptions(const TOptions& o)
     EcritTout(f, o);
     f.Enregistre();
 }
+
+std::array<std::string, 4> LitFichiersRecents()
+{
+    const Fichier f;
+    std::array<std::string, 4> fichiers;
+    for (int k = 0; k < 4; ++k)
+        fichiers[k] = f.Texte(Fichiers, CleFichier(k), "");
+    return fichiers;
+}
+
+void EnregistreFichiersRecents(const std::array<std::string, 4>& fichiers)
+{
+    Fichier f;
+    for (int k = 0; k < 4; ++k)
+        f.Ecrit(Fichiers, CleFichier(k), fichiers[k]);
+    f.Enregistre();
+}

@@ -26,6 +26,11 @@ void ChargeOptions(TOptions& options);
 // Writes every key in the program's order, keeping any other key of the file.
 void EnregistreOptions(const TOptions& options);
 
+// The recent graph files of section "Fichiers", most recent first (an
+// absent key is empty), and their writing, every other key kept.
+std::array<std::string, 4> LitFichiersRecents();
+void EnregistreFichiersRecents(const std::array<std::string, 4>& fichiers);
+
 // Single reads, each opening and closing the file.
 std::string LitTexteOption(const std::string& section, const std::string& cle,
                            const std::string& defaut);

@@ -1,14 +1,16 @@
 #include "graph/ModeleGraphe.h"
 
 #include "funclang/Nombres.h"
+#include "graph/FichierGraphe.h"
 
 #include <cmath>
 
-namespace {
-const std::string Rien;
+const std::string& ModeleGraphe::SaisieX() const
+{
+    return const_cast<ModeleGraphe*>(this)->SaisieX();
 }
 
-const std::string& ModeleGraphe::SaisieX() const
+std::string& ModeleGraphe::SaisieX()
 {
     switch (Type) {
     case TypeCourbe::Carte: return SaisieFx;
@@ -17,12 +19,19 @@ const std::string& ModeleGraphe::SaisieX() const
     case TypeCourbe::Cone: return SaisieConique;
     case TypeCourbe::Aucune: break;
     }
-    return Rien;
+    return saisieSansType_;
 }
 
-std::string& ModeleGraphe::SaisieX()
+std::string& ModeleGraphe::ExprX()
 {
-    return const_cast<std::string&>(static_cast<const ModeleGraphe*>(this)->SaisieX());
+    switch (Type) {
+    case TypeCourbe::Carte: return ExprFx;
+    case TypeCourbe::Polr: return ExprRo;
+    case TypeCourbe::Para: return ExprXt;
+    case TypeCourbe::Cone: return ExprConique;
+    case TypeCourbe::Aucune: break;
+    }
+    return exprSansType_;
 }
 
 void ModeleGraphe::ChoisitType(TypeCourbe type)
@@ -42,13 +51,7 @@ ModeleGraphe::Saisie ModeleGraphe::ValideX(const std::string& texte)
     const std::optional<std::string> expr = NormaliseFonction(texte, Type, SonsActifs);
     if (!expr)
         return Saisie::Refusee;
-    switch (Type) {
-    case TypeCourbe::Carte: ExprFx = *expr; break;
-    case TypeCourbe::Polr: ExprRo = *expr; break;
-    case TypeCourbe::Para: ExprXt = *expr; break;
-    case TypeCourbe::Cone: ExprConique = *expr; break;
-    case TypeCourbe::Aucune: break;
-    }
+    ExprX() = *expr;
     FoncXValidee = true;
     return Saisie::Validee;
 }
@@ -64,6 +67,39 @@ ModeleGraphe::Saisie ModeleGraphe::ValideY(const std::string& texte)
     ExprYt = *expr;
     FoncYValidee = true;
     return Saisie::Validee;
+}
+
+void ModeleGraphe::Charge(const ContenuGraphe& c)
+{
+    Ferme();
+    Type = c.Type;
+    Fenetre = c.Fenetre;
+    EtudeMin = c.EtudeMin;
+    EtudeMax = c.EtudeMax;
+    Graduation = c.Graduation;
+    Precision = c.Precision;
+    RecalculePas();
+    // As on Enter, except that an empty text is taken too (it draws 0).
+    SaisieX() = c.SaisieX;
+    ExprX() = NormaliseFonction(c.SaisieX, Type, SonsActifs).value_or(std::string());
+    FoncXValidee = true;
+    if (Type == TypeCourbe::Para) {
+        SaisieYt = c.SaisieY;
+        ExprYt = NormaliseFonction(c.SaisieY, Type, SonsActifs).value_or(std::string());
+        FoncYValidee = true;
+    }
+}
+
+void ModeleGraphe::Ferme()
+{
+    Type = TypeCourbe::Aucune;
+    FoncXValidee = FoncYValidee = false;
+    SaisieFx.clear();
+    SaisieRo.clear();
+    SaisieXt.clear();
+    SaisieYt.clear();
+    SaisieConique.clear();
+    saisieSansType_.clear();
 }
 
 void ModeleGraphe::InitialiseAffichage()

@@ -10,6 +10,8 @@
 #include <optional>
 #include <string>
 
+struct ContenuGraphe;
+
 // The read-outs of the parameter panel, as their labels show them.
 struct LecturesGraphe {
     std::string xminval, xmaxval, yminval, ymaxval, VarMin, VarMax, Label2, Fine;
@@ -37,6 +39,7 @@ public:
     // for no type), and what the fields show after a change of type.
     const std::string& SaisieX() const;
     std::string& SaisieX();
+    std::string& ExprX();
 
     // Choosing a type: its typed texts come back, both fields must be
     // validated again.
@@ -48,6 +51,13 @@ public:
     // that normalisation refuses is kept but not validated.
     Saisie ValideX(const std::string& texte);
     Saisie ValideY(const std::string& texte);
+
+    // A graph file loaded: its type and typed texts, validated and
+    // normalised as on Enter (the typed texts of the other types emptied),
+    // and its view as the file gives it.
+    void Charge(const ContenuGraphe& contenu);
+    // "&Fermer": no type, nothing validated, the typed texts emptied.
+    void Ferme();
 
     // Each showing of the window: defaults of the view and no type.
     void InitialiseAffichage();
@@ -85,4 +95,8 @@ public:
     // y'(t)) for a parametric one, none otherwise or before validation.
     int NombreDerivees() const;
     ResultatTrace TraceDerivee(int rang, const Progression& progression) const;
+
+private:
+    // The text of a file whose keyword names no type: shown, never drawn.
+    std::string saisieSansType_, exprSansType_;
 };

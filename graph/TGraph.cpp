@@ -85,6 +85,7 @@ TGraph::TGraph(QWidget* parent) : QMainWindow(parent)
     CreeMenus();
     ConnecteEchelles();
     ConnecteSouris();
+    ConnecteFichiers();
     panneau_ = BarreDEtat(this, "BarreEtat");
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -352,6 +353,8 @@ void TGraph::FormActivate()
     Aide(Bouton("dXButton"), DeriveesGenerique);
     modele_.SonsActifs = LitBooleenOption("Options", "Sons", false);
     boutonsSouris_ = static_cast<int>(LitEntierOption("Options", "Boutons", 2));
+    recents_ = LitFichiersRecents();
+    AfficheRecents();
 }
 
 void TGraph::AfficheParametres()
@@ -382,8 +385,14 @@ void TGraph::EffaceEcran()
 
 void TGraph::ChoisitType(TypeCourbe type)
 {
-    const Presentation p = PresentationDe(type);
     modele_.ChoisitType(type);
+    PresenteType(type);
+    fonctionXouRo_->setFocus();
+}
+
+void TGraph::PresenteType(TypeCourbe type)
+{
+    const Presentation p = PresentationDe(type);
     tip_->setText(p.tip);
     fonctionXouRo_->setText(QString::fromStdString(modele_.SaisieX()));
     if (type == TypeCourbe::Para)
@@ -397,7 +406,6 @@ void TGraph::ChoisitType(TypeCourbe type)
     entreFoncXouRo_->setText(p.entree);
     entreFoncXouRo_->show();
     fonctionXouRo_->show();
-    fonctionXouRo_->setFocus();
 }
 
 void TGraph::FonctionXouRoKeyPress()

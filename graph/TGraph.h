@@ -4,6 +4,7 @@
 // the plots live in ModeleGraphe and the plotting routines; this window owns
 // the widgets and wires them.
 #include "app/Activation.h"
+#include "graph/FichierGraphe.h"
 #include "graph/ModeleGraphe.h"
 
 #include <QImage>
@@ -66,6 +67,12 @@ public slots:
     void EcranDigitMouseDown(Qt::MouseButton bouton, int X, int Y);
     // The integral and the zero between the cursors: the buttons, and the
     // menu and context items, which also disable the context items.
+    // Graph files: the "Fichiers" menu and its recent items.
+    void OuvrirClick();
+    void SauveClick();
+    void SauveSousClick();
+    void FermerClick();
+    void ChargeFichierGraphe(const QString& nom);
     void SomButtonClick();
     void CalcIntClick();
     void ZeroButtonClick();
@@ -97,6 +104,13 @@ private:
     void LacheCurseurs();
     void MontreDialogue(QWidget* dialogue);
 
+    void ConnecteFichiers();
+    void AfficheRecents();
+    void CocheRecent(int rang);
+    std::optional<ContenuGraphe> LitFichierGraphe(const QString& chemin);
+    void ChargeContenu(const ContenuGraphe& contenu, const QString& chemin);
+    void Enregistre(const QString& chemin);
+    void PresenteType(TypeCourbe type);
     void ConnecteSouris();
     void SauveZone(const Zone& zone);
     void RestaureZone(const Zone& zone);
@@ -134,4 +148,6 @@ private:
     QMenu* popup_;
     QImage copieEcran_; // the pixels under the rubber band
     int boutonsSouris_ = 2;
+    QString fichierCourant_;             // full path of the file loaded last
+    std::array<std::string, 4> recents_; // the recent files, most recent first
 };

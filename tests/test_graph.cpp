@@ -10,6 +10,7 @@
 #include "funclang/TSolutions.h"
 #include "graph/Analyse.h"
 #include "graph/Conique.h"
+#include "graph/FichierGraphe.h"
 #include "graph/Dialogues.h"
 #include "graph/EcranDigit.h"
 #include "graph/ModeleGraphe.h"
@@ -27,6 +28,11 @@
 #include <QtTest>
 
 #include <memory>
+#include <fstream>
+#include <iterator>
+#include <signal.h>
+#include <sys/resource.h>
+#include <unistd.h>
 #include <set>
 
 namespace {
@@ -780,6 +786,194 @@ private slots:
         Clic(240, 60, Qt::MiddleButton);
         QCOMPARE(Fenetre().mid(0, 4), QStringList({"-1.6000000", "4.8000000", "-1.2000000", "3.6000000"}));
         QVERIFY(Rouges().count({100, 160})); // y = x at 0.4
+    }
+
+    // -- Graph files.
+
+    void formatDuFichier()
+    {
+        const std::string octets = EcritGraphe(TypeCourbe::Para, "cos(t)", "sin(t)",
+                                               {"-3.2000000", "3.2000000", "-2.4000000", "2.4000000", "-3.200", "3.200", "1.00000", "1"});
+        std::string clair = octets;
+        for (std::size_t i = clair.find('\n') + 1; i < clair.size(); ++i)
+            if (clair[i] != '\r' && clair[i] != '\n')
+                clair[i] = static_cast<char>(clair[i] - DecalageGraphe);
+        QCOMPARE(QString::fromStdString(clair),
+                 QString("Para\r\ncos(t)\r\nsin(t)\r\n-3.2000000\r\n3.2000000\r\n-2.4000000\r\n2.4000000\r\n"
+                         "-3.200\r\n3.200\r\n1.00000\r\n1\r\n"));
+        QVERIFY(octets.find("cos") == std::string::npos); // the texts are shifted
+        // Every printable character survives the shift and the line split.
+        std::string tous;
+        for (char c = ' '; c < 127; ++c)
+            tous += c;
+        const auto relu = LitGraphe(EcritGraphe(TypeCourbe::Carte, tous, "", {"-1", "1", "-1", "1", "-1", "1", "1", "10"}));
+        QVERIFY(relu && relu->SaisieX == tous && relu->Precision == 10);
+        // The same file with LF line ends.
+        std::string lf = octets;
+        std::erase(lf, '\r');
+        const auto c = LitGraphe(lf);
+        QVERIFY(c && c->Type == TypeCourbe::Para && c->SaisieY == "sin(t)" && c->Fenetre.Xmin == -3.2L);
+        // A window of zero width cannot be drawn.
+        QVERIFY(!LitGraphe(EcritGraphe(TypeCourbe::Carte, "x", "", {"0", "-0", "-1", "1", "-1", "1", "1", "1"})));
+    }
+
+    void fichiersRefuses_data()
+    {
+        QTest::addColumn<QByteArray>("ligne");   // replaces the line of that rank ...
+        QTest::addColumn<int>("rang");           // ... of a valid cartesian file
+        QTest::addColumn<bool>("accepte");
+        QTest::newRow("précision 0") << QByteArray("0") << 9 << false;
+        QTest::newRow("précision 266") << QByteArray("266") << 9 << false;
+        QTest::newRow("précision 10") << QByteArray("10") << 9 << true;
+        QTest::newRow("précision 2.5") << QByteArray("2.5") << 9 << false;
+        QTest::newRow("valeur abc") << QByteArray("abc") << 3 << false;
+        QTest::newRow("valeur vide") << QByteArray("") << 4 << false;
+        QTest::newRow("graduation 0") << QByteArray("0") << 8 << false;
+        QTest::newRow("graduation -2") << QByteArray("-2") << 8 << true;
+        QTest::newRow("fenêtre sans l'origine") << QByteArray("1") << 2 << true;
+        QTest::newRow("ligne d'un million") << QByteArray(1000000, '1') << 1 << false;
+        QTest::newRow("octet nul") << QByteArray("Ca\0rte", 6) << 0 << false;
+        QTest::newRow("caractère de contrôle") << QByteArray("x\x01") << 1 << false;
+        QTest::newRow("mot-clé inconnu") << QByteArray("Courbe") << 0 << true;
+    }
+    void fichiersRefuses()
+    {
+        std::array<std::string, 10> lignes{"Carte", "x^2", "-3.2000000", "3.2000000", "-2.4000000", "2.4000000",
+                                           "-3.200", "3.200", "1.00000", "1"};
+        const QByteArray remplace = Donnee<QByteArray>("ligne");
+        lignes[Donnee<int>("rang")] = std::string(remplace.constData(), remplace.size());
+        std::string octets = lignes[0] + "\r\n";
+        for (std::size_t k = 1; k < lignes.size(); ++k) {
+            std::string l = lignes[k];
+            for (char& ch : l)
+                ch = static_cast<char>(ch + DecalageGraphe);
+            octets += l + "\r\n";
+        }
+        QCOMPARE(LitGraphe(octets).has_value(), Donnee<bool>("accepte"));
+        // Truncated anywhere, the file is refused.
+        QVERIFY(!LitGraphe(octets.substr(0, octets.size() / 2)));
+    }
+
+    void enregistreEtOuvre()
+    {
+        QTemporaryDir dossier;
+        const std::string chemin = dossier.filePath("cercle.mgr").toStdString();
+        // Nothing to save yet.
+        Menu("Sauve")->trigger();
+        Menu("SauveSous")->trigger();
+        QCOMPARE(p_->journal, (std::vector<std::string>{"bip", "bip"}));
+        Trace("SpeedButton4", "cos(t)", "sin(t)");
+        p_->reponses.push_back(chemin);
+        Menu("SauveSous")->trigger();
+        std::ifstream f(chemin, std::ios::binary);
+        const std::string octets{std::istreambuf_iterator<char>(f), {}};
+        QCOMPARE(octets, EcritGraphe(TypeCourbe::Para, "cos(t)", "sin(t)",
+                                     {"-3.2000000", "3.2000000", "-2.4000000", "2.4000000", "-3.200", "3.200", "1.00000", "1"}));
+        QCOMPARE(g_->windowTitle(), QString("Module graphique")); // saving names no file
+        // Closed, then opened again through the dialog.
+        Menu("Fermer")->trigger();
+        QVERIFY(Rouges().empty() && Champ("FonctionXouRo")->text().isEmpty());
+        for (int k = 0; k < 10; ++k)
+            Menu("PlusPrecis")->trigger();
+        p_->Vide();
+        p_->reponses.push_back(chemin);
+        Menu("Ouvrir")->trigger();
+        QCOMPARE(g_->windowTitle(), QString("Module graphique (cercle.mgr)"));
+        QVERIFY(Rouges().count({210, 120}) && Rouges().count({160, 70}));
+        QCOMPARE(Texte("Fine"), QString("1 ppp"));
+        QVERIFY(!Menu("MoinsPrecis")->isEnabled() && Menu("No0")->isChecked() && Menu("No0")->isVisible());
+        QCOMPARE(Menu("No0")->text(), QString::fromStdString("&0 " + chemin));
+        QCOMPARE(LitFichiersRecents()[0], chemin);
+        QCOMPARE(LitTexteOption("Options", "Sons", ""), std::string("1")); // the other keys stay
+        // "&Enregistrer" now writes to the loaded file, at precision 10.
+        Menu("MaxiPrecis")->trigger();
+        Menu("Sauve")->trigger();
+        Menu("Fermer")->trigger();
+        Menu("No0")->trigger();
+        QCOMPARE(Texte("Fine"), QString("10 ppp"));
+        QVERIFY(!Menu("PlusPrecis")->isEnabled() && Menu("MoinsPrecis")->isEnabled());
+        // After "&Fermer", "&Enregistrer" asks for a name (here cancelled).
+        Menu("Fermer")->trigger();
+        Trace("SpeedButton2", "x");
+        p_->Vide();
+        Menu("Sauve")->trigger();
+        QCOMPARE(p_->journal, std::vector<std::string>{"enregistrer"});
+        // A cancelled open changes nothing.
+        const QImage avant = Ecran();
+        Menu("Ouvrir")->trigger();
+        QCOMPARE(Ecran(), avant);
+        QCOMPARE(g_->TypeCourant(), TypeCourbe::Carte);
+    }
+
+    void listeDesRecents()
+    {
+        QTemporaryDir dossier;
+        std::vector<std::string> noms;
+        for (const char* nom : {"a.mgr", "b.mgr", "c.mgr", "d.mgr", "e.mgr"}) {
+            noms.push_back(dossier.filePath(nom).toStdString());
+            std::ofstream(noms.back(), std::ios::binary)
+                << EcritGraphe(TypeCourbe::Carte, "x", "", {"-1", "1", "-1", "1", "-1", "1", "1", "1"});
+        }
+        for (int k = 0; k < 4; ++k) {
+            p_->reponses.push_back(noms[k]);
+            Menu("Ouvrir")->trigger();
+        }
+        QCOMPARE(LitFichiersRecents(), (std::array<std::string, 4>{noms[3], noms[2], noms[1], noms[0]}));
+        // Entry 2 opened again: list and settings file unchanged.
+        const std::string reglages = bac_->TexteReglages();
+        p_->reponses.push_back(noms[1]);
+        Menu("Ouvrir")->trigger();
+        QCOMPARE(bac_->TexteReglages(), reglages);
+        QVERIFY(Menu("No2")->isChecked() && !Menu("No0")->isChecked());
+        // A fifth file: the oldest falls off.
+        p_->reponses.push_back(noms[4]);
+        Menu("Ouvrir")->trigger();
+        QCOMPARE(LitFichiersRecents(), (std::array<std::string, 4>{noms[4], noms[3], noms[2], noms[1]}));
+        // A file gone: the message, the entry stays.
+        std::remove(noms[3].c_str());
+        p_->Vide();
+        Menu("No1")->trigger();
+        QCOMPARE(p_->Messages(), std::vector<std::string>{"erreur: Fichier introuvable"});
+        QCOMPARE(LitFichiersRecents()[1], noms[3]);
+        // Not a graph file: refused, the view unchanged.
+        std::ofstream(noms[3], std::ios::binary) << "Carte\r\n";
+        p_->Vide();
+        p_->reponses.push_back(noms[3]);
+        Menu("Ouvrir")->trigger();
+        QCOMPARE(p_->Messages(), std::vector<std::string>{"avertissement: Fichier graphique incorrect ."});
+        QCOMPARE(g_->windowTitle(), QString::fromStdString("Module graphique (e.mgr)"));
+    }
+
+    void enregistrementsRates()
+    {
+        QTemporaryDir dossier;
+        const std::string chemin = dossier.filePath("garde.mgr").toStdString();
+        const std::string ancien = "ancien contenu, à garder octet pour octet";
+        std::ofstream(chemin, std::ios::binary) << ancien;
+        Trace("SpeedButton2", "x^2");
+        // A write that fails halfway: the file size limit stops it.
+        struct rlimit avant;
+        getrlimit(RLIMIT_FSIZE, &avant);
+        signal(SIGXFSZ, SIG_IGN);
+        struct rlimit petit = avant;
+        petit.rlim_cur = 20;
+        setrlimit(RLIMIT_FSIZE, &petit);
+        p_->reponses.push_back(chemin);
+        Menu("SauveSous")->trigger();
+        setrlimit(RLIMIT_FSIZE, &avant);
+        QCOMPARE(p_->Messages(), std::vector<std::string>{"erreur: Disque plein"});
+        std::ifstream f(chemin, std::ios::binary);
+        QCOMPARE(std::string(std::istreambuf_iterator<char>(f), {}), ancien);
+        QCOMPARE(QDir(dossier.path()).entryList(QDir::Files), QStringList{"garde.mgr"}); // no temporary left
+        // A folder where nothing may be written (root writes everywhere but in /sys).
+        QTemporaryDir ferme;
+        QFile::setPermissions(ferme.path(), QFile::ReadOwner | QFile::ExeOwner);
+        const QString interdit = geteuid() == 0 ? "/sys/essai.mgr" : ferme.filePath("essai.mgr");
+        p_->Vide();
+        p_->reponses.push_back(interdit.toStdString());
+        Menu("SauveSous")->trigger();
+        QCOMPARE(p_->Messages(), std::vector<std::string>{"erreur: Accès au fichier refusé"});
+        QFile::setPermissions(ferme.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 
     void sansSons()

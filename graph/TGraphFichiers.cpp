@@ -1,0 +1,162 @@
+// The plotter's graph files: open, save, save under a name, close, and the
+// four recent files kept in the settings file.
+#include "graph/TGraph.h"
+
+#include "app/Disque.h"
+#include "app/Options.h"
+#include "app/Plateforme.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace {
+constexpr const char* Filtre = "Fichier Module Graphique (*.mgr)";
+constexpr const char* Extension = "mgr";
+constexpr const char* Titre = "Module graphique";
+const char* const Lectures[] = {"xminval", "xmaxval", "yminval", "ymaxval", "VarMin", "VarMax", "Label2"};
+} // namespace
+
+void TGraph::ConnecteFichiers()
+{
+    connect(ActionNommee("Ouvrir"), &QAction::triggered, this, &TGraph::OuvrirClick);
+    connect(ActionNommee("Sauve"), &QAction::triggered, this, &TGraph::SauveClick);
+    connect(ActionNommee("SauveSous"), &QAction::triggered, this, &TGraph::SauveSousClick);
+    connect(ActionNommee("Fermer"), &QAction::triggered, this, &TGraph::FermerClick);
+    for (int k = 0; k < 4; ++k)
+        connect(ActionNommee(qPrintable("No" + QString::number(k))), &QAction::triggered, this, [this, k] {
+            CocheRecent(k);
+            ChargeFichierGraphe(QString::fromStdString(recents_[k]));
+        });
+}
+
+void TGraph::AfficheRecents()
+{
+    // The items appear with their entries and are never hidden again.
+    if (!recents_[0].empty())
+        ActionNommee("TraitFichiers")->setVisible(true);
+    for (int k = 0; k < 4; ++k) {
+        if (recents_[k].empty())
+            continue;
+        QAction* a = ActionNommee(qPrintable("No" + QString::number(k)));
+        a->setText("&" + QString::number(k) + " " + QString::fromStdString(recents_[k]));
+        a->setVisible(true);
+    }
+}
+
+void TGraph::CocheRecent(int rang)
+{
+    for (int k = 0; k < 4; ++k)
+        ActionNommee(qPrintable("No" + QString::number(k)))->setChecked(k == rang);
+}
+
+std::optional<ContenuGraphe> TGraph::LitFichierGraphe(const QString& chemin)
+{
+    std::string octets;
+    if (const auto erreur = LitFichierDisque(chemin, TailleGrapheMax, octets)) {
+        LaPlateforme().Message(Plateforme::Icone::Erreur, *erreur);
+        return std::nullopt;
+    }
+    std::optional<ContenuGraphe> contenu = LitGraphe(octets);
+    if (!contenu)
+        LaPlateforme().Message(Plateforme::Icone::Avertissement, "Fichier graphique incorrect .");
+    return contenu;
+}
+
+void TGraph::ChargeContenu(const ContenuGraphe& c, const QString& chemin)
+{
+    fichierCourant_ = chemin;
+    setWindowTitle(QString(Titre) + " (" + QFileInfo(chemin).fileName() + ")");
+    modele_.Charge(c);
+    // The read-outs show the file's texts as they are.
+    for (int k = 0; k < 7; ++k)
+        lectures_[Lectures[k]]->setText(QString::fromStdString(c.Lectures[k]));
+    lectures_["Fine"]->setText(QString::fromStdString(c.Lectures[7]) + " ppp");
+    AfficheMenuPrecision();
+    fonctionXouRo_->setText(QString::fromStdString(modele_.SaisieX()));
+    fonctionY_->setText(QString::fromStdString(modele_.SaisieYt));
+    EffaceEcran();
+    if (modele_.Type == TypeCourbe::Aucune)
+        return;
+    PresenteType(modele_.Type);
+    calculBtn_->setFocus();
+    TraceDuType();
+}
+
+void TGraph::OuvrirClick()
+{
+    // A cancelled dialog or a file that cannot be read changes nothing.
+    const auto nom = LaPlateforme().DialogueOuvrir(Filtre, Extension);
+    if (!nom)
+        return;
+    const QString chemin = QString::fromStdString(*nom);
+    const std::optional<ContenuGraphe> contenu = LitFichierGraphe(chemin);
+    if (!contenu)
+        return;
+    const auto deja = std::find(recents_.begin(), recents_.end(), *nom);
+    if (deja != recents_.end()) {
+        CocheRecent(static_cast<int>(deja - recents_.begin()));
+    } else {
+        std::rotate(recents_.rbegin(), recents_.rbegin() + 1, recents_.rend());
+        recents_[0] = *nom;
+        EnregistreFichiersRecents(recents_);
+        CocheRecent(0);
+    }
+    AfficheRecents();
+    ChargeContenu(*contenu, chemin);
+}
+
+void TGraph::ChargeFichierGraphe(const QString& nom)
+{
+    if (const std::optional<ContenuGraphe> contenu = LitFichierGraphe(nom))
+        ChargeContenu(*contenu, nom);
+}
+
+void TGraph::Enregistre(const QString& chemin)
+{
+    std::array<std::string, 8> textes;
+    for (int k = 0; k < 7; ++k)
+        textes[k] = lectures_[Lectures[k]]->text().toStdString();
+    textes[7] = lectures_["Fine"]->text().chopped(4).toStdString();
+    const std::string octets = EcritGraphe(modele_.Type, modele_.SaisieX(), modele_.SaisieYt, textes);
+    if (const auto erreur = EcritFichierDisque(chemin, octets))
+        LaPlateforme().Message(Plateforme::Icone::Erreur, *erreur);
+}
+
+void TGraph::SauveClick()
+{
+    if (!fichierCourant_.isEmpty()) {
+        Enregistre(fichierCourant_);
+    } else if (modele_.Type != TypeCourbe::Aucune) {
+        if (const auto nom = LaPlateforme().DialogueEnregistrer(Filtre, Extension))
+            Enregistre(QString::fromStdString(*nom));
+    } else {
+        LaPlateforme().Bip();
+    }
+}
+
+void TGraph::SauveSousClick()
+{
+    // Nothing confirmed, or no type (a file with an unknown keyword): nothing to save.
+    if ((!modele_.FoncXValidee && !modele_.FoncYValidee) || modele_.Type == TypeCourbe::Aucune) {
+        LaPlateforme().Bip();
+        return;
+    }
+    if (const auto nom = LaPlateforme().DialogueEnregistrer(Filtre, Extension))
+        Enregistre(QString::fromStdString(*nom));
+}
+
+void TGraph::FermerClick()
+{
+    fichierCourant_.clear();
+    setWindowTitle(Titre);
+    modele_.Ferme();
+    fonctionXouRo_->clear();
+    fonctionY_->clear();
+    EffaceEcran();
+    CocheRecent(-1);
+}
