@@ -4,6 +4,8 @@
 
 #include <QShowEvent>
 
+#include <algorithm>
+
 TSolutions::TSolutions(QWidget* parent) : QDialog(parent, Qt::Tool)
 {
     setObjectName("Solutions");
@@ -41,6 +43,11 @@ void TSolutions::FormActivate()
     methode_->setText(titre_);
     resultat1_->setText(nom_);
     resVal1_->setText(valeur_);
+    // The window keeps its size unless a text needs more room.
+    const int largeur = std::max({190, methode_->sizeHint().width() + 16, 48 + resVal1_->sizeHint().width()});
+    setFixedSize(largeur, 67);
+    methode_->resize(largeur - 14, methode_->height());
+    resVal1_->resize(largeur - 42, resVal1_->height());
 }
 
 void TSolutions::showEvent(QShowEvent* evenement)

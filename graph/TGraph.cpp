@@ -104,8 +104,8 @@ void TGraph::CreePanneaux(QWidget* centre)
     QFont chiffres("Liberation Mono");
     chiffres.setPixelSize(12);
     Etiquette(centre, nullptr, "x =", 8, 252, 22, 18);
-    Etiquette(centre, nullptr, "y =", 200, 252, 22, 18);
-    for (auto [nom, x] : {std::pair{"CoordXCurs", 30}, std::pair{"CoordYCurs", 222}}) {
+    Etiquette(centre, nullptr, "y =", 212, 252, 22, 18);
+    for (auto [nom, x] : {std::pair{"CoordXCurs", 30}, std::pair{"CoordYCurs", 234}}) {
         QLabel* l = Etiquette(centre, nom, "---", x, 252, 170, 18);
         l->setFont(chiffres);
     }
