@@ -1,13 +1,16 @@
 #pragma once
-// The real-valued evaluator of the plotter and the solver. It works on the
-// normalised text by rewriting: each variable letter becomes the text of its
-// value, each bracketed group and then each operation is replaced by the
-// 23-character text of its value, until one number is left. Every
-// intermediate value therefore passes through 15 significant digits.
+// The real-valued evaluator of the plotter and the solver, by rewriting the
+// normalised text: each variable letter becomes the text of its value, each
+// bracketed group and then each operation is replaced by the 23-character
+// text of its value, until one number is left. Every intermediate value
+// therefore passes through 15 significant digits. This text path defines the
+// results; the compiled path of Programme.h gives the same bits faster.
 //
-// Errors are never exceptions: the caller gets a flag, a French message and
-// a value (1.0 for the bracket and division messages, ValeurErreur for the
-// others). A successful evaluation leaves the message empty.
+// Errors are never exceptions: the caller gets a flag, its kind, a French
+// message and a value (1.0 for the bracket and division messages,
+// ValeurErreur for the others). A successful evaluation leaves the message
+// empty.
+#include "funclang/Reecriture.h"
 #include "numerics/Etendu.h"
 
 #include <span>
@@ -17,7 +20,11 @@ struct Evaluation {
     Etendu resultat = 0.0L;
     std::string message;
     bool erreur = false;
+    GenreErreur genre = GenreErreur::Aucune;
 };
+
+// The outcome of a failed step.
+Evaluation EvaluationDe(const Echec& e);
 
 // The text with each letter replaced by the value of the same rank.
 Evaluation Evalue(const std::string& texte, std::span<const char> lettres,
@@ -25,18 +32,15 @@ Evaluation Evalue(const std::string& texte, std::span<const char> lettres,
 // One variable, as the plotter and the solver use it.
 Evaluation Evalue(const std::string& texte, char lettre, Etendu valeur);
 
-// The inner steps, for the conic coefficients and the tests.
+// The inner steps, for the conic coefficients and the tests. A sign right in
+// front of a letter binds to its value ("2*-x"). Without the leading blank,
+// a value's text joins the characters before it (the conic's "2x" at 3.2
+// reads 23.2).
 void SubstitueVariables(std::string& texte, std::span<const char> lettres,
-                        std::span<const Etendu> valeurs);
+                        std::span<const Etendu> valeurs, bool blancInitial = true);
 Evaluation ReduitParentheses(std::string texte);
-Evaluation EvalueSansParentheses(std::string& texte);
-// Applies the function of a three-letter code to the value in place; false
-// when the code is not one of the 26.
-bool AppliqueFonction(const std::string& code, Evaluation& e);
-Etendu Factorielle(int n);
-// The arc cosine of x in [-1, 1], as both evaluators compute it: by the arc
-// tangent of sqrt(1 - x^2) / x, plus pi for a negative x, pi/2 at 0.
-Etendu ArcCosinus(Etendu x);
+// The same skeleton with the messages and rules of a dialect.
+Evaluation ReduitAvec(std::string texte, const Dialecte& d);
 
 // The evaluator's messages.
 namespace Messages {

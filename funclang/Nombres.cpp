@@ -146,12 +146,6 @@ LectureNombre LitDebutNombre(std::string_view texte)
     return l;
 }
 
-bool LitOperande(std::string_view texte, Etendu& valeur)
-{
-    const LectureNombre l = LitDebutNombre(texte);
-    valeur = l.valeur;
-    return !l.depassement;
-}
 
 std::string TexteFixe(Etendu x, int decimales)
 {
@@ -225,4 +219,12 @@ std::optional<Etendu> LitNombre(std::string_view texte)
     if (!LitDecimal(avecPoint, valeur))
         return std::nullopt;
     return valeur;
+}
+
+std::optional<Etendu> LitOperandeEntier(std::string_view texte)
+{
+    const LectureNombre l = LitDebutNombre(texte);
+    if (!l.chiffres || l.depassement || texte.find_first_not_of(' ', l.fin) != std::string_view::npos)
+        return std::nullopt;
+    return l.valeur;
 }

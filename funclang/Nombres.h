@@ -31,10 +31,12 @@ struct LectureNombre {
 };
 LectureNombre LitDebutNombre(std::string_view texte);
 
-// The evaluators' operand reader: the number at the start of the operand (an
-// empty or unreadable operand reads 0); false for a number beyond extended
-// precision, which the evaluators treat as a fault of the operation.
-bool LitOperande(std::string_view texte, Etendu& valeur);
+
+// An operand of the evaluators: one whole number of LitDebutNombre's form,
+// blanks around it allowed; no value for an empty text, for anything else
+// (letters, a second point, a sign before a blank) or beyond extended
+// precision.
+std::optional<Etendu> LitOperandeEntier(std::string_view texte);
 
 // Fixed notation with the given number of decimals, no leading blank, "-"
 // for a negative value ("0.00000" for a value that rounds to zero).

@@ -1,23 +1,13 @@
 #include "funclang/Normalisation.h"
 
 #include "app/Plateforme.h"
+#include "funclang/Fonctions.h"
 #include "funclang/Texte.h"
 
 #include <algorithm>
 #include <cctype>
 
 namespace {
-
-// Longer names first, so that "arcsin" wins over "sin" and "argsh" over "sh";
-// the codes are upper case and so are never matched again.
-constexpr const char* Noms[][2] = {
-    {"e+", "E+"},     {"e-", "E-"},    {"frac", "FRC"},  {"abs", "ABS"},    {"carre", "CAR"},
-    {"cube", "CUB"},  {"racine", "RAC"}, {"signe", "SGN"}, {"rad", "RAD"},  {"deg", "DEG"},
-    {"fact", "FAC"},  {"inv", "INV"},  {"exp", "EXP"},   {"ln", "LGN"},     {"log", "LOG"},
-    {"arcsin", "ASI"}, {"sin", "SIN"}, {"int", "INT"},   {"arccos", "ACO"}, {"cos", "COS"},
-    {"arctan", "ATN"}, {"tan", "TAN"}, {"argsh", "ASH"}, {"sh", "SIH"},     {"argch", "ACH"},
-    {"ch", "COH"},    {"argth", "ATH"}, {"th", "TAH"},
-};
 
 bool VariableBienPlacee(const std::string& texte, char lettre)
 {
@@ -43,8 +33,11 @@ bool NormaliseNoms(std::string& texte, TypeCourbe type, bool sons)
 {
     std::transform(texte.begin(), texte.end(), texte.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    for (const auto& [nom, code] : Noms)
-        RemplaceTout(nom, code, texte);
+    RemplaceTout("e+", "E+", texte);
+    RemplaceTout("e-", "E-", texte);
+    // The codes are upper case and so are never matched again.
+    for (const Fonction& f : LesFonctions())
+        RemplaceTout(f.nom, f.code, texte);
 
     // One pass is enough: a second finds nothing left to rewrite.
     bool correct = true;
@@ -101,6 +94,7 @@ std::optional<std::string> NormaliseFonction(const std::string& saisie, TypeCour
         return std::nullopt;
     }
     std::string texte = saisie;
+    std::replace(texte.begin(), texte.end(), ',', '.'); // "2,5" as French users type it
     if (type == TypeCourbe::Cone) {
         NormaliseSignes(texte);
         std::transform(texte.begin(), texte.end(), texte.begin(),

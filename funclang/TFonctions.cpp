@@ -1,7 +1,12 @@
 #include "funclang/TFonctions.h"
 
+#include "funclang/Fonctions.h"
+
 #include <QListWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <vector>
 
 TFonctions::TFonctions(QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
@@ -17,43 +22,25 @@ TFonctions::TFonctions(QWidget* parent)
     police.setPixelSize(12);
     liste->setFont(police);
     liste->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    liste->addItems({
-        "INT(X) : partie entière",
-        "FRAC(X) : partie décimale",
-        "ABS(X) : valeur absolue",
-        "SIGNE(X) : signe",
-        "DEG(X) : convertit en degrés",
-        "RAD(X) : convertit en radians",
-        "",
-        "CARRE(X) : carré",
-        "CUBE(X) : cube",
-        "X^Y : X puissance Y",
-        "RACINE(X) : racine carrée",
-        "FACT(X) : factorielle",
-        "INV(X) : inverse",
-        "",
-        "EXP(X) : exponentielle",
-        "LN(X) : logarithme népérien",
-        "LOG(X) : logarithme décimal",
-        "",
-        "SIN(X) -> sinus",
-        "COS(X) -> cosinus",
-        "TAN(X) -> tangente",
-        "ARCSIN(X) -> sinus inverse",
-        "ARCCOS(X) -> cosinus inverse",
-        "ARCTAN(X) -> tangente",
-        "                        inverse",
-        "",
-        "SH(X) -> sinus hyperbolique",
-        "CH(X) -> cosinus hyperbolique",
-        "TH(X) -> tangente hyperbolique",
-        "ARGSH(X) -> sinus",
-        "                 hyperbolique inverse",
-        "ARGCH(X) -> cosinus",
-        "                 hyperbolique inverse",
-        "ARGTH(X) -> tangente",
-        "                 hyperbolique inverse",
+    // The table's lines by group and rank, a blank line between groups;
+    // the power, which is no function, among the powers.
+    std::vector<const Fonction*> ordre;
+    for (const Fonction& f : LesFonctions())
+        ordre.push_back(&f);
+    std::sort(ordre.begin(), ordre.end(), [](const Fonction* a, const Fonction* b) {
+        return std::pair(a->groupe, a->rang) < std::pair(b->groupe, b->rang);
     });
+    int groupe = 0;
+    for (const Fonction* f : ordre) {
+        if (f->groupe != groupe)
+            liste->addItem(QString());
+        groupe = f->groupe;
+        if (f->groupe == 1 && f->rang == 3)
+            liste->addItem("X^Y : X puissance Y");
+        liste->addItem(QString::fromUtf8(f->ligneListe));
+        if (f->suiteListe)
+            liste->addItem(QString::fromUtf8(f->suiteListe));
+    }
     auto* disposition = new QVBoxLayout(this);
     disposition->setContentsMargins(0, 0, 0, 0);
     disposition->addWidget(liste);

@@ -10,11 +10,16 @@
 
 Derivee DeriveeEn(const std::string& texte, char lettre, Etendu x)
 {
+    return DeriveeEn(Programme(texte, lettre), x);
+}
+
+Derivee DeriveeEn(const Programme& programme, Etendu x)
+{
     constexpr Etendu h = 0.01L;
     Derivee r{0.0L, {}};
     // The first failed evaluation ends the difference.
     auto f = [&](Etendu t, Etendu& valeur) {
-        const Evaluation e = EvalueCourbe(texte, lettre, t);
+        const Evaluation e = programme.Execute(t);
         if (e.erreur) {
             r.echec = e;
             return false;
@@ -37,9 +42,9 @@ Derivee DeriveeEn(const std::string& texte, char lettre, Etendu x)
 
 namespace {
 // f(x), or no value when the evaluation fails.
-std::optional<Etendu> F(const std::string& texte, Etendu x)
+std::optional<Etendu> F(const Programme& f, Etendu x)
 {
-    const Evaluation e = EvalueCourbe(texte, 'x', x);
+    const Evaluation e = f.Execute(x);
     if (e.erreur)
         return std::nullopt;
     return e.resultat;
@@ -50,51 +55,53 @@ std::optional<Etendu> F(const std::string& texte, Etendu x)
 bool ChangeDeSigne(Etendu u, Etendu v) { return u == 0.0L || v == 0.0L || (u < 0.0L) != (v < 0.0L); }
 } // namespace
 
-Etendu Integrale(const std::string& texte, Etendu a, Etendu b)
+Etendu Integrale(const std::string& fonction, Etendu a, Etendu b)
 {
     Sablier sablier;
+    const Programme f(fonction, 'x');
     if (b < a)
         std::swap(a, b);
     const Etendu h = std::fabs(a - b) * 0.005L;
-    const auto fa = F(texte, a), fb = F(texte, b);
+    const auto fa = F(f, a), fb = F(f, b);
     if (!fa || !fb)
         return ValeurErreur;
     Etendu s = h / 3.0L * (*fa + *fb);
     for (int i = 1; i <= 100; ++i) {
-        const auto pair = F(texte, a + 2 * i * h), impair = F(texte, a + (2 * i - 1) * h);
+        const auto pair = F(f, a + 2 * i * h), impair = F(f, a + (2 * i - 1) * h);
         if (!pair || !impair)
             return ValeurErreur;
         s = s + (2.0L * h / 3.0L) * (2.0L * *impair + *pair);
     }
-    const auto fin = F(texte, a + 200 * h);
+    const auto fin = F(f, a + 200 * h);
     if (!fin)
         return ValeurErreur;
     s = s - (2.0L * h / 3.0L) * *fin;
     return std::isfinite(s) ? s : ValeurErreur;
 }
 
-Etendu ChercheZero(const std::string& texte, Etendu a, Etendu b)
+Etendu ChercheZero(const std::string& fonction, Etendu a, Etendu b)
 {
     constexpr Etendu Tolerance = 1E-14L;
     Sablier sablier;
-    auto fa = F(texte, a);
+    const Programme f(fonction, 'x');
+    auto fa = F(f, a);
     if (!fa)
         return ValeurErreur;
     if (std::fabs(*fa) < Tolerance)
         return a;
-    const auto fb = F(texte, b);
+    const auto fb = F(f, b);
     if (!fb)
         return ValeurErreur;
     if (std::fabs(*fb) < Tolerance)
         return b;
-    if (!ChangeDeSigne(*fa, *fb) || !F(texte, (a + b) / 2.0L))
+    if (!ChangeDeSigne(*fa, *fb) || !F(f, (a + b) / 2.0L))
         return ValeurErreur;
     do {
         const Etendu m = (a + b) / 2.0L;
         if (m == a || m == b)
             break; // the interval cannot shrink any more
-        fa = F(texte, a);
-        const auto fm = F(texte, m);
+        fa = F(f, a);
+        const auto fm = F(f, m);
         if (!fa || !fm)
             return ValeurErreur;
         (ChangeDeSigne(*fa, *fm) ? b : a) = m;
@@ -102,5 +109,5 @@ Etendu ChercheZero(const std::string& texte, Etendu a, Etendu b)
     Etendu m = (a + b) / 2.0L;
     if (std::fabs(m) < Tolerance)
         m = 0.0L;
-    return F(texte, m) ? m : ValeurErreur;
+    return F(f, m) ? m : ValeurErreur;
 }

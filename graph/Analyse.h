@@ -1,7 +1,7 @@
 #pragma once
 // Derivative of a function text at a point, as the plotter computes it: the
 // five-point central difference with h = 0.01.
-#include "funclang/Evaluateur.h"
+#include "funclang/Programme.h"
 
 #include <string>
 
@@ -11,6 +11,7 @@ struct Derivee {
 };
 
 Derivee DeriveeEn(const std::string& texte, char lettre, Etendu x);
+Derivee DeriveeEn(const Programme& f, Etendu x);
 
 // The integral of the cartesian text in x from a to b by Simpson's rule on
 // 200 sub-intervals, taken from the left end to the right one whatever the

@@ -34,7 +34,13 @@ TextesConique CoefficientsConique(std::string texte)
     t.B = Coefficient(texte, q);
     if (q != std::string::npos)
         texte.erase(0, q + 1);
-    t.C = "0.0#" + texte;
+    // What remains is added to 0; its own leading sign is the operator.
+    if (texte.empty())
+        t.C = "0";
+    else if (texte[0] == '#' || texte[0] == '~')
+        t.C = "0.0" + texte;
+    else
+        t.C = "0.0#" + texte;
     return t;
 }
 

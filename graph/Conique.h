@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-// The A, B and C texts of a conic whose x has already been replaced by a
-// number: a missing term gives "0", a term without coefficient "1", and C
-// is "0.0#" followed by what remains after the y term.
+// The A, B and C texts of a conic (texts in x): a missing term gives "0",
+// a term without coefficient "1", and C is 0 plus what remains after the y
+// term ("0" when nothing remains).
 struct TextesConique {
     std::string A, B, C;
 };

@@ -6,22 +6,12 @@
 
 #include <cmath>
 
-Evaluation EvalueCourbe(const std::string& texte, char lettre, Etendu valeur)
-{
-    return Evalue(texte, lettre, valeur);
-}
-
-bool ErreurFatale(const Evaluation& e)
-{
-    return e.erreur && (e.message == Messages::ExpressionIncorrecte ||
-                        e.message == Messages::ParentheseFermante ||
-                        e.message == Messages::ParentheseOuvrante);
-}
-
 Plateforme::Icone IconeDe(const Evaluation& e)
 {
-    return e.message == Messages::ExpressionIncorrecte ? Plateforme::Icone::Erreur
-                                                       : Plateforme::Icone::Avertissement;
+    // The bracket messages are warnings; every other fault of the text an error.
+    return e.message == Messages::ParentheseFermante || e.message == Messages::ParentheseOuvrante
+               ? Plateforme::Icone::Avertissement
+               : Plateforme::Icone::Erreur;
 }
 
 namespace {
@@ -167,7 +157,8 @@ Dessin TraceAxes(const Vue& vue, Etendu graduation)
 ResultatTrace TraceCartesienne(const ParametresTrace& p, const std::string& texte,
                                const Progression& progression)
 {
-    return TraceCartesienne(p, [&texte](Etendu x) { return EvalueCourbe(texte, 'x', x); }, progression);
+    const Programme f(texte, 'x');
+    return TraceCartesienne(p, [&f](Etendu x) { return f.Execute(x); }, progression);
 }
 
 ResultatTrace TraceCartesienne(const ParametresTrace& p, const FonctionCourbe& f,
@@ -184,8 +175,9 @@ ResultatTrace TraceCartesienne(const ParametresTrace& p, const FonctionCourbe& f
 ResultatTrace TracePolaire(const ParametresTrace& p, const std::string& texte,
                            const Progression& progression)
 {
+    const Programme ro(texte, 't');
     return TraceFonction(p, Rouge, [&](Etendu t, Etendu& px, Etendu& py) {
-        const Evaluation e = EvalueCourbe(texte, 't', t);
+        const Evaluation e = ro.Execute(t);
         px = p.vue.Px(e.resultat * std::cos(t));
         py = p.vue.Py(e.resultat * std::sin(t));
         return e;
@@ -200,8 +192,9 @@ ResultatTrace TraceParametrique(const ParametresTrace& p, const std::string& tex
     long compteur = 1;
     // An undefined coordinate puts the point just left of or above the
     // area, so the curve breaks there.
-    auto coordonnee = [&](const std::string& texte, Etendu t, Etendu& pixel, auto vers) {
-        const Evaluation e = EvalueCourbe(texte, 't', t);
+    const Programme fx(texteX, 't'), fy(texteY, 't');
+    auto coordonnee = [&](const Programme& f, Etendu t, Etendu& pixel, auto vers) {
+        const Evaluation e = f.Execute(t);
         if (ErreurFatale(e)) {
             Arrete(r, e);
             return false;
@@ -211,8 +204,8 @@ ResultatTrace TraceParametrique(const ParametresTrace& p, const std::string& tex
     };
     Echantillonne(p, [&](Etendu t) {
         Etendu px, py;
-        if (!coordonnee(texteX, t, px, [&](Etendu x) { return p.vue.Px(x); }) ||
-            !coordonnee(texteY, t, py, [&](Etendu y) { return p.vue.Py(y); }))
+        if (!coordonnee(fx, t, px, [&](Etendu x) { return p.vue.Px(x); }) ||
+            !coordonnee(fy, t, py, [&](Etendu y) { return p.vue.Py(y); }))
             return false;
         j.Ajoute(px, py);
         progression(compteur++);
@@ -225,19 +218,16 @@ ResultatTrace TraceConique(const ParametresTrace& p, const std::string& texte,
                            const Progression& progression)
 {
     ResultatTrace r = Debut(p);
+    // The three coefficients are texts in x, each value of x joined to the
+    // characters before it.
+    const TextesConique t = CoefficientsConique(texte);
+    const Programme a(t.A, 'x', false), b(t.B, 'x', false), c(t.C, 'x', false);
     long compteur = 1;
     Echantillonne(p, [&](Etendu x) {
-        std::string colonne = texte;
-        std::string nombre = TexteNombre(x);
-        if (!nombre.empty() && nombre[0] == ' ')
-            nombre.erase(0, 1);
-        for (std::size_t q = colonne.find('x'); q != std::string::npos; q = colonne.find('x', q + nombre.size()))
-            colonne.replace(q, 1, nombre);
         // A coefficient that cannot be evaluated leaves the column empty.
-        const TextesConique t = CoefficientsConique(colonne);
-        const Evaluation a = ReduitParentheses(t.A), b = ReduitParentheses(t.B), c = ReduitParentheses(t.C);
-        if (!a.erreur && !b.erreur && !c.erreur)
-            for (Etendu y : RacinesConique(a.resultat, b.resultat, c.resultat)) {
+        const Evaluation ea = a.Execute(x), eb = b.Execute(x), ec = c.Execute(x);
+        if (!ea.erreur && !eb.erreur && !ec.erreur)
+            for (Etendu y : RacinesConique(ea.resultat, eb.resultat, ec.resultat)) {
                 const Etendu px = p.vue.Px(x), py = p.vue.Py(y);
                 if (Vue::Visible(px, py))
                     r.dessin.push_back(Pixel(ArrondiPixel(px), ArrondiPixel(py), Rouge));
@@ -256,9 +246,10 @@ ResultatTrace TraceDerivee(const ParametresTrace& p, const std::string& texte, c
 {
     ResultatTrace r = Debut(p);
     Jonction j(p.pas, couleur, r.dessin);
+    const Programme f(texte, lettre);
     long compteur = 1;
     Echantillonne(p, [&](Etendu v) {
-        const Derivee d = DeriveeEn(texte, lettre, v);
+        const Derivee d = DeriveeEn(f, v);
         if (ErreurFatale(d.echec)) {
             Arrete(r, d.echec);
             return false;

@@ -3,19 +3,16 @@
 // values: what to draw on the area and what to tell the user. Nothing here
 // touches a widget; the window paints the drawing and shows the message.
 #include "app/Plateforme.h"
-#include "funclang/Evaluateur.h"
+#include "funclang/Programme.h"
 #include "graph/Dessin.h"
 #include "graph/Vue.h"
 
 #include <functional>
 #include <string>
 
-// The one place where the plotter calls the evaluator.
-Evaluation EvalueCourbe(const std::string& texte, char lettre, Etendu valeur);
-
 // An evaluation that stops a plot (the text itself is wrong: the area is
 // cleared and the message shown once) rather than one undefined sample.
-bool ErreurFatale(const Evaluation& e);
+inline bool ErreurFatale(const Evaluation& e) { return e.genre == GenreErreur::Texte; }
 Plateforme::Icone IconeDe(const Evaluation& e);
 
 // The most samples one plot takes: a study interval far wider than the

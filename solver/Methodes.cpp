@@ -1,5 +1,7 @@
 #include "solver/Methodes.h"
 
+#include "funclang/Programme.h"
+
 #include "funclang/Evaluateur.h"
 #include "funclang/Nombres.h"
 #include "funclang/Normalisation.h"
@@ -113,10 +115,11 @@ std::optional<FonctionTexte> FonctionDuTexte(const std::string& saisie, bool son
     const auto normalise = NormaliseFonction(saisie, TypeCourbe::Carte, sons);
     if (!normalise)
         return std::nullopt;
-    const std::string interne = *normalise;
+    // Compiled once: the methods evaluate it up to 100,000 times.
+    auto programme = std::make_shared<const Programme>(*normalise, 'x');
     auto echec = std::make_shared<bool>(false);
-    return FonctionTexte{[interne, echec](Etendu x) {
-                             const Evaluation e = Evalue(interne, 'x', x);
+    return FonctionTexte{[programme, echec](Etendu x) {
+                             const Evaluation e = programme->Execute(x);
                              if (e.erreur)
                                  *echec = true;
                              return e.resultat;

@@ -4,10 +4,15 @@
 #include "funclang/Evaluateur.h"
 #include "funclang/Nombres.h"
 #include "funclang/Normalisation.h"
+#include "funclang/Arrondi.h"
+#include "funclang/Programme.h"
 #include "funclang/Texte.h"
-
+#include "Chemins.h"
+#include "Generateur.h"
 
 #include <QtTest>
+
+#include <random>
 
 #include <cstring>
 #include <limits>
@@ -310,6 +315,104 @@ private slots:
         QVERIFY(p.journal.empty());
         QVERIFY(!NormaliseFonction(std::string(LongueurTexteMax + 1, 'x'), TypeCourbe::Carte, true));
         QCOMPARE(p.journal, (std::vector<std::string>{"son: Son1.wav", "erreur: Expression incorrecte ."}));
+    }
+
+    // The rules mended in both evaluators, as a user's function text sees them.
+    void textesReparees_data()
+    {
+        QTest::addColumn<QString>("saisie");
+        QTest::addColumn<long double>("x");
+        QTest::addColumn<QString>("resultat"); // the number text, or the message
+        QTest::newRow("3*-(2)") << "3*-(2)" << 0.0L << "-6.00000000000000E+0000";
+        QTest::newRow("2*-(x+1) en 1") << "2*-(x+1)" << 1.0L << "-4.00000000000000E+0000";
+        QTest::newRow("2*-x en 3") << "2*-x" << 3.0L << "-6.00000000000000E+0000";
+        QTest::newRow("x*-x en 3") << "x*-x" << 3.0L << "-9.00000000000000E+0000";
+        QTest::newRow("2*-sin(0)") << "2*-sin(0)" << 0.0L << " 0.00000000000000E+0000";
+        QTest::newRow("abs(-5)") << "abs(-5)" << 0.0L << " 5.00000000000000E+0000";
+        QTest::newRow("sqrt(4)") << "sqrt(4)" << 0.0L << "Expression incorrecte .";
+        QTest::newRow("2(x+1)") << "2(x+1)" << 1.0L << "Expression incorrecte .";
+        QTest::newRow("1.2.3") << "1.2.3" << 0.0L << "Expression incorrecte .";
+        QTest::newRow("2*3*") << "2*3*" << 0.0L << "Expression incorrecte .";
+        QTest::newRow("2^3^") << "2^3^" << 0.0L << "Expression incorrecte .";
+        QTest::newRow("5. et 2.E3") << "5.#2.E3" << 0.0L << " 2.00500000000000E+0003";
+        QTest::newRow("2,5*2") << "2,5*2" << 0.0L << " 5.00000000000000E+0000";
+        QTest::newRow("argch(4/0)") << "argch(4/0)" << 0.0L << "Division par zéro .";
+        QTest::newRow("sin(PI/2)") << "sin(PI/2)" << 0.0L << "Expression incorrecte .";
+        QTest::newRow("x2 en 3") << "x2" << 3.0L << " 3.00000000000000E+0002";
+        QTest::newRow("arccos(1E-4940)") << "arccos(1E-4940)" << 0.0L << " 1.57079632679490E+0000";
+    }
+    void textesReparees()
+    {
+        QFETCH(QString, saisie);
+        QFETCH(long double, x);
+        QFETCH(QString, resultat);
+        const std::string interne = NormaliseFonction(saisie.toStdString(), TypeCourbe::Carte, false).value();
+        for (const Evaluation& e : {Evalue(interne, 'x', x), Programme(interne, 'x').Execute(x)})
+            QCOMPARE(QString::fromStdString(e.erreur ? e.message : TexteNombre(e.resultat)), resultat);
+    }
+
+    void genresDErreur()
+    {
+        QCOMPARE(Evalue("(2#3", 'x', 0).genre, GenreErreur::Texte);
+        QCOMPARE(Evalue("1E4000*1E4000", 'x', 0).genre, GenreErreur::Texte);
+        QCOMPARE(Evalue("1/0", 'x', 0).genre, GenreErreur::Valeur);
+        QCOMPARE(Evalue("RAC(0.0~1)", 'x', 0).genre, GenreErreur::Valeur);
+        QCOMPARE(Evalue("x", 'x', 2).genre, GenreErreur::Aucune);
+        // The conic's "2x" at 3.2 reads 23.2: the value's text joins the 2.
+        QCOMPARE(Programme("2x", 'x', false).Execute(3.2L).resultat, Evalue("23.2", 'x', 0).resultat);
+    }
+
+    // The compiled path gives the text path's bits, message and kind on
+    // texts from the grammar (the fuzz target runs the same comparison).
+    void compileCommeLeTexte()
+    {
+        std::mt19937 alea(20261208);
+        auto octet = [&alea]() -> unsigned { return alea() & 0xFF; };
+        GenerateurTexte<decltype(octet)> g(octet);
+        int differences = 0;
+        for (int i = 0; i < 100000; ++i) {
+            const bool conique = i % 5 == 0;
+            const auto interne = NormaliseFonction(g.Texte('x'), conique ? TypeCourbe::Cone : TypeCourbe::Carte, false);
+            if (interne && !CompareChemins(*interne, 'x', g.Valeur(), !conique) && ++differences < 5)
+                qWarning("différence : %s", interne->c_str());
+        }
+        QCOMPARE(differences, 0);
+    }
+
+    void arrondiCommeLeTexte()
+    {
+        std::mt19937_64 alea(42);
+        int differences = 0;
+        auto compare = [&](long double x) {
+            const long double a = Arrondi15(x), b = LitDebutNombre(TexteNombre(x)).valeur;
+            differences += std::memcmp(&a, &b, 10) != 0 && !(a == 0 && b == 0);
+        };
+        for (int i = 0; i < 100000; ++i) {
+            // Any bits over the whole exponent range, and values next to a tie.
+            std::uint64_t m = alea() | (1ULL << 63);
+            std::uint16_t e = static_cast<std::uint16_t>(alea() % 32767);
+            long double x;
+            std::memcpy(&x, &m, 8);
+            std::memcpy(reinterpret_cast<char*>(&x) + 8, &e, 2);
+            compare(x);
+            char t[64];
+            std::snprintf(t, sizeof t, "%llu5e%d", 100000000000000ULL + alea() % 900000000000000ULL,
+                          static_cast<int>(alea() % 70) - 50);
+            compare(-std::strtold(t, nullptr));
+        }
+        QCOMPARE(differences, 0);
+    }
+
+    void programmeBorne()
+    {
+        const std::string long_ = NormaliseFonction(QString("sin(x)+").repeated(1428).toStdString() + "x",
+                                                    TypeCourbe::Carte, false).value();
+        const Programme p(long_, 'x');
+        QVERIFY(p.Taille() <= 2 * long_.size());
+        QVERIFY(CompareChemins(long_, 'x', 0.5L, true));
+        const std::string imbrique = std::string(5000, '(') + "x" + std::string(5000, ')');
+        QVERIFY(CompareChemins(imbrique, 'x', 2.0L, true));
+        QCOMPARE(Programme(imbrique + "(", 'x').Execute(1).message, std::string(Messages::ExpressionIncorrecte));
     }
 
     void allerRetourSansPerte()

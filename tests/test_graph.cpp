@@ -279,9 +279,10 @@ private slots:
         QTest::addColumn<QString>("C");
         QTest::newRow("cercle") << "y^2#x^2~1" << "1" << "0" << "0.0#x^2~1";
         QTest::newRow("-y^2+1") << "0.0~y^2#1" << "0.0~1.0" << "0" << "0.0#1";
-        QTest::newRow("trois termes") << "2*y^2#3*y~4" << "2" << "3" << "0.0#~4";
-        QTest::newRow("y^2-y") << "y^2~y" << "1" << "-1.0" << "0.0#";
-        QTest::newRow("x*y") << "x*y" << "0" << "x" << "0.0#";
+        QTest::newRow("trois termes") << "2*y^2#3*y~4" << "2" << "3" << "0.0~4";
+        QTest::newRow("y^2+2*y+x") << "y^2#2*y#x" << "1" << "2" << "0.0#x";
+        QTest::newRow("y^2-y") << "y^2~y" << "1" << "-1.0" << "0";
+        QTest::newRow("x*y") << "x*y" << "0" << "x" << "0";
         QTest::newRow("sans y") << "x~1" << "0" << "0" << "0.0#x~1";
     }
     void coefficientsConique()
@@ -320,7 +321,7 @@ private slots:
             QCOMPARE(r.icone, icone);
         }
         // Undefined everywhere, or beyond every number: axes only, no end.
-        for (const char* texte : {"RAC(~1#0.0*x)", "(x*x#2)^20000.5"})
+        for (const char* texte : {"RAC(0.0~1#0.0*x)", "(x*x#2)^20000.5"})
             QCOMPARE(TraceCartesienne(p, texte, Rien).dessin.size(), axes);
         // No y term: nothing drawn, no crash.
         QCOMPARE(TraceConique(p, "x~1", Rien).dessin.size(), axes);

@@ -1,0 +1,222 @@
+#include "funclang/Programme.h"
+
+#include "funclang/Arrondi.h"
+#include "funclang/Nombres.h"
+#include "funclang/Texte.h"
+
+#include <cmath>
+
+// The text as the compiler sees it: characters, and values standing for
+// the text of a register.
+class TexteSymbolique {
+public:
+    using Valeur = std::uint32_t;
+    struct Jeton {
+        char c;
+        std::int32_t registre; // -1 for a character
+        bool sansBlanc;
+    };
+
+    TexteSymbolique(std::vector<Jeton> jetons, Programme& p) : j_(std::move(jetons)), p_(p) {}
+
+    std::size_t Taille() const { return j_.size(); }
+    // A value reads as a character that is no operator, bracket or letter.
+    char Car(std::size_t i) const { return j_[i].registre >= 0 ? '\x01' : j_[i].c; }
+    TexteSymbolique Extrait(std::size_t debut, std::size_t fin) const
+    {
+        return {std::vector<Jeton>(j_.begin() + debut, j_.begin() + fin), p_};
+    }
+
+    std::optional<Valeur> Operande(std::size_t debut, std::size_t fin)
+    {
+        if (debut == fin)
+            return std::nullopt; // an empty operand
+        // Characters alone: read now. One value with blanks around it: that
+        // value. Anything else glues a value's text to characters: read the
+        // text built at run time.
+        std::size_t valeurs = 0, autres = 0, place = debut;
+        std::string litteral;
+        for (std::size_t i = debut; i < fin; ++i) {
+            if (j_[i].registre >= 0) {
+                ++valeurs;
+                place = i;
+            } else {
+                litteral += j_[i].c;
+                autres += j_[i].c != ' ';
+            }
+        }
+        if (valeurs == 0) {
+            const std::optional<Etendu> v = LitOperandeEntier(litteral);
+            if (!v)
+                return std::nullopt;
+            p_.constantes_.push_back(*v);
+            return p_.Emet({Programme::Code::Constante, 0, static_cast<std::uint32_t>(p_.constantes_.size() - 1), 0, nullptr});
+        }
+        if (valeurs == 1 && autres == 0) // blanks around one value: it reads whole
+            return static_cast<Valeur>(j_[place].registre);
+        std::vector<Programme::Morceau> morceaux;
+        for (std::size_t i = debut; i < fin; ++i) {
+            if (j_[i].registre >= 0)
+                morceaux.push_back({std::string(), j_[i].registre, j_[i].sansBlanc});
+            else if (!morceaux.empty() && morceaux.back().registre < 0)
+                morceaux.back().litteral += j_[i].c;
+            else
+                morceaux.push_back({std::string(1, j_[i].c), -1, false});
+        }
+        p_.assemblages_.push_back(std::move(morceaux));
+        return p_.Emet({Programme::Code::Assemble, 0, static_cast<std::uint32_t>(p_.assemblages_.size() - 1), 0, nullptr});
+    }
+
+    std::optional<Valeur> Final()
+    {
+        bool rien = true;
+        for (const Jeton& j : j_)
+            rien = rien && j.registre < 0 && j.c == ' ';
+        if (rien) {
+            p_.constantes_.push_back(0.0L);
+            return p_.Emet({Programme::Code::Constante, 0, static_cast<std::uint32_t>(p_.constantes_.size() - 1), 0, nullptr});
+        }
+        return Operande(0, j_.size());
+    }
+
+    std::optional<Echec> Opere(char op, Valeur a, Valeur b, Valeur& r)
+    {
+        r = p_.Emet({Programme::Code::Operation, op, a, b, nullptr});
+        return std::nullopt;
+    }
+    std::optional<Echec> Applique(const Fonction& f, Valeur& v)
+    {
+        v = p_.Emet({Programme::Code::Fonction, 0, v, 0, &f});
+        return std::nullopt;
+    }
+    Valeur Oppose(Valeur v) { return p_.Emet({Programme::Code::Oppose, 0, v, 0, nullptr}); }
+    std::size_t Remplace(std::size_t debut, std::size_t fin, Valeur v)
+    {
+        v = p_.Reecrit(v);
+        j_.erase(j_.begin() + debut + 1, j_.begin() + fin);
+        j_[debut] = Jeton{'\x01', static_cast<std::int32_t>(v), false};
+        return 1;
+    }
+
+private:
+    std::vector<Jeton> j_;
+    Programme& p_;
+};
+
+std::uint32_t Programme::Emet(Instruction i)
+{
+    code_.push_back(i);
+    return static_cast<std::uint32_t>(code_.size() - 1);
+}
+
+std::uint32_t Programme::Reecrit(std::uint32_t registre)
+{
+    switch (code_[registre].code) {
+    case Code::Variable:
+    case Code::Operation:
+    case Code::Fonction:
+    case Code::Reecrit: return registre;
+    default: return Emet({Code::Reecrit, 0, registre, 0, nullptr});
+    }
+}
+
+Programme::Programme(const std::string& texte, char lettre, bool blancInitial)
+{
+    auto arrete = [this](const Echec& e) {
+        arrets_.push_back(e);
+        resultat_ = Emet({Code::Arret, 0, static_cast<std::uint32_t>(arrets_.size() - 1), 0, nullptr});
+    };
+    if (texte.size() > LongueurTexteMax) {
+        arrete(Echec{Messages::ExpressionIncorrecte, ValeurErreur, GenreErreur::Texte});
+        registres_.resize(code_.size());
+        return;
+    }
+    // The variable's value, and its opposite where a sign binds to it.
+    const std::uint32_t x = Emet({Code::Variable, 0, 0, 0, nullptr});
+    std::int32_t moinsX = -1;
+    std::vector<TexteSymbolique::Jeton> jetons;
+    jetons.reserve(texte.size());
+    for (char c : texte) {
+        if (c != lettre) {
+            jetons.push_back({c, -1, false});
+            continue;
+        }
+        std::int32_t r = static_cast<std::int32_t>(x);
+        const std::size_t n = jetons.size();
+        if (n > 0 && jetons[n - 1].registre < 0 && (jetons[n - 1].c == '+' || jetons[n - 1].c == '-') &&
+            (n == 1 || (jetons[n - 2].registre < 0 && (jetons[n - 2].c == '(' || reecriture::EstOperateur(jetons[n - 2].c))))) {
+            if (jetons[n - 1].c == '-') {
+                if (moinsX < 0)
+                    moinsX = static_cast<std::int32_t>(Reecrit(Emet({Code::Oppose, 0, x, 0, nullptr})));
+                r = moinsX;
+            }
+            jetons.pop_back();
+        }
+        jetons.push_back({'\x01', r, !blancInitial});
+    }
+    TexteSymbolique t(std::move(jetons), *this);
+    std::uint32_t r = 0;
+    if (const auto e = reecriture::Parentheses(t, DialecteFonctions, r))
+        arrete(*e);
+    else
+        resultat_ = r;
+    registres_.resize(code_.size());
+}
+
+Evaluation Programme::Execute(Etendu x) const
+{
+    Etendu* reg = registres_.data();
+    const Echec fauteDuTexte{Messages::ExpressionIncorrecte, ValeurErreur, GenreErreur::Texte};
+    for (std::uint32_t i = 0; i < code_.size(); ++i) {
+        const Instruction& in = code_[i];
+        switch (in.code) {
+        case Code::Variable:
+            // A value without digits (never from the plotter) cannot be read.
+            reg[i] = std::isfinite(x) ? Arrondi15(x) : NAN;
+            break;
+        case Code::Constante: reg[i] = constantes_[in.a]; break;
+        case Code::Oppose: reg[i] = -reg[in.a]; break;
+        case Code::Operation: {
+            if (std::isnan(reg[in.a]) || std::isnan(reg[in.b]))
+                return EvaluationDe(fauteDuTexte);
+            Etendu r;
+            if (const auto e = Opere(in.op, reg[in.a], reg[in.b], DialecteFonctions, r))
+                return EvaluationDe(*e);
+            reg[i] = Arrondi15(r);
+            break;
+        }
+        case Code::Fonction: {
+            Etendu v = reg[in.a];
+            if (std::isnan(v))
+                return EvaluationDe(fauteDuTexte);
+            if (const auto e = Applique(*in.f, v, DialecteFonctions))
+                return EvaluationDe(*e);
+            reg[i] = Arrondi15(v);
+            break;
+        }
+        case Code::Assemble: {
+            tampon_.clear();
+            for (const Morceau& m : assemblages_[in.a]) {
+                if (m.registre < 0) {
+                    tampon_ += m.litteral;
+                    continue;
+                }
+                const Etendu v = reg[m.registre];
+                const std::string t = TexteNombre(m.registre == 0 ? x : v);
+                tampon_.append(m.sansBlanc && t[0] == ' ' ? t.substr(1) : t);
+            }
+            const std::optional<Etendu> v = LitOperandeEntier(tampon_);
+            if (!v)
+                return EvaluationDe(fauteDuTexte);
+            reg[i] = *v;
+            break;
+        }
+        case Code::Reecrit: reg[i] = Arrondi15(reg[in.a]); break;
+        case Code::Arret: return EvaluationDe(arrets_[in.a]);
+        }
+    }
+    const Etendu r = reg[resultat_];
+    if (std::isnan(r))
+        return EvaluationDe(fauteDuTexte);
+    return Evaluation{r, std::string(), false, GenreErreur::Aucune};
+}
