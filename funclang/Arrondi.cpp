@@ -2,6 +2,7 @@
 
 #include "funclang/Nombres.h"
 
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -28,6 +29,8 @@ struct Puissances {
     }
 };
 constexpr Puissances P;
+
+static_assert(sizeof(Puissances::dix) / sizeof(Etendu) == 28);
 
 int Bits(U128 v)
 {
@@ -60,40 +63,94 @@ int Compare(std::uint64_t M, int e, int m, std::uint64_t K)
 
 } // namespace
 
-Etendu Arrondi15(Etendu x)
+// The 64-bit significand M and the exponent e of a = M * 2^e (a normal
+// extended value), for the exact comparisons.
+void Decompose(Etendu a, std::uint64_t& M, int& e)
 {
-    if (x == 0.0L || !std::isfinite(x))
-        return x == 0.0L ? 0.0L : x;
-    const Etendu a = std::fabs(x);
-    // a = M * 2^e with the 64-bit significand M of the extended format.
-    std::uint64_t M;
     std::uint16_t champ;
     std::memcpy(&M, &a, 8);
     std::memcpy(&champ, reinterpret_cast<const char*>(&a) + 8, 2);
-    const int e = (champ & 0x7FFF) - 16383 - 63;
-    // The decimal exponent d of a, so that 10^14 <= a * 10^(14 - d) < 10^15.
-    int d = static_cast<int>(std::floor((e + 63) * 0.30102999566398119521L));
+    e = (champ & 0x7FFF) - 16383 - 63;
+}
+
+Etendu arrondi::Exact(Etendu x)
+{
+    const Etendu a = std::fabs(x);
+    // Far from 1 (and for 0, denormals, infinities, NaN), the text itself:
+    // the exact comparisons below need 10^|m| within 128 bits.
+    if (!(a >= 1E-13L && a < 1E42L))
+        return x == 0.0L ? 0.0L : std::isfinite(x) ? LitDebutNombre(TexteNombre(x)).valeur : x;
+    // d, the decimal exponent of a, so that 10^14 <= V = a * 10^(14 - d) <
+    // 10^15; guessed from the binary exponent of a as a double (1233 / 4096
+    // is log10(2) to within 5E-6), then corrected.
+    const double ad = static_cast<double>(a);
+    std::uint64_t bits;
+    std::memcpy(&bits, &ad, 8);
+    int d = ((static_cast<int>((bits >> 52) & 0x7FF) - 1023) * 1233) >> 12;
+    std::uint64_t M = 0;
+    int e = 0;
+    bool decompose = false;
+    auto exact = [&] {
+        if (!decompose)
+            Decompose(a, M, e);
+        decompose = true;
+    };
     int m = 0;
+    Etendu V = 0.0L;
     for (int essai = 0;; ++essai) {
         m = 14 - d;
-        if (essai == 3 || m < -KMax || m > KMax || (M >> 63) == 0)
-            return LitDebutNombre(TexteNombre(x)).valeur; // far from 1, or denormal: the text
-        if (Compare(M, e, m, 100000000000000ULL) < 0)
-            --d;
-        else if (Compare(M, e, m, 1000000000000000ULL) >= 0)
-            ++d;
-        else
+        if (essai == 3 || m < -KMax || m > KMax)
+            return LitDebutNombre(TexteNombre(x)).valeur;
+        // One rounding: V is within 4E-5 of a * 10^m.
+        V = m >= 0 ? a * P.dix[m] : a / P.dix[-m];
+        if (V > 1E14L + 1.0L && V < 1E15L - 1.0L)
             break;
+        // Clearly outside: the guess was one off. Within one of a bound:
+        // the exact comparison decides.
+        const bool loin = V < 1E14L - 1.0L || V > 1E15L + 1.0L;
+        if (!loin) {
+            exact();
+            if (Compare(M, e, m, 100000000000000ULL) >= 0 && Compare(M, e, m, 1000000000000000ULL) < 0)
+                break;
+        }
+        d += V < 5E14L ? -1 : 1;
     }
-    // N, the 15 digits rounded half up: N - 1/2 <= a * 10^m < N + 1/2.
-    const Etendu estime = m >= 0 ? a * P.dix[m] : a / P.dix[-m];
-    auto N = static_cast<std::uint64_t>(estime + 0.5L);
-    while (Compare(M, e + 1, m, 2 * N - 1) < 0)
-        --N;
-    while (Compare(M, e + 1, m, 2 * N + 1) >= 0)
-        ++N;
+    // N, the 15 digits rounded half up: N - 1/2 <= a * 10^m < N + 1/2. Far
+    // from a halfway case the rounded V decides: adding 2^63 leaves no
+    // fraction bit. Near one, exact integers decide.
+    constexpr Etendu DeuxPuissance63 = 9223372036854775808.0L;
+    Etendu n = (V + DeuxPuissance63) - DeuxPuissance63;
+    if (std::fabs(std::fabs(V - n) - 0.5L) < 1E-3L) {
+        exact();
+        auto N = static_cast<std::uint64_t>(V + 0.5L);
+        while (Compare(M, e + 1, m, 2 * N - 1) < 0)
+            --N;
+        while (Compare(M, e + 1, m, 2 * N + 1) >= 0)
+            ++N;
+        n = static_cast<Etendu>(N);
+    }
     // N * 10^-m rounded once, as the reader of the text does.
-    const Etendu n = static_cast<Etendu>(N);
     const Etendu r = m >= 0 ? n / P.dix[m] : n * P.dix[-m];
     return x < 0.0L ? -r : r;
 }
+
+const Etendu arrondi::Dix[28] = {1E0L,  1E1L,  1E2L,  1E3L,  1E4L,  1E5L,  1E6L,  1E7L,  1E8L,  1E9L,
+                                 1E10L, 1E11L, 1E12L, 1E13L, 1E14L, 1E15L, 1E16L, 1E17L, 1E18L, 1E19L,
+                                 1E20L, 1E21L, 1E22L, 1E23L, 1E24L, 1E25L, 1E26L, 1E27L};
+
+namespace {
+std::array<arrondi::Seuil, arrondi::NombreExposants> FaitSeuils()
+{
+    std::array<arrondi::Seuil, arrondi::NombreExposants> t{};
+    for (int k = 0; k < arrondi::NombreExposants; ++k) {
+        const int b = arrondi::PremierExposant + k;
+        // log10(2^b) is never a whole number for b != 0: its floor is safe.
+        const int d = static_cast<int>(std::floor(b * 0.30102999566398119521373889472449L));
+        const Etendu suivante = std::pow(10.0L, d + 1); // a threshold off by an ulp only sends a value to Exact
+        t[k] = {suivante < std::ldexp(1.0L, b + 1) ? suivante : HUGE_VALL, d};
+    }
+    return t;
+}
+} // namespace
+
+const std::array<arrondi::Seuil, arrondi::NombreExposants> arrondi::Seuils = FaitSeuils();

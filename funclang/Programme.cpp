@@ -2,6 +2,7 @@
 
 #include "funclang/Arrondi.h"
 #include "funclang/Nombres.h"
+#include "funclang/Operations.h"
 #include "funclang/Texte.h"
 
 #include <cmath>

@@ -41,11 +41,9 @@ extern const Dialecte DialecteLigne;
 
 inline constexpr std::string_view OperateursTexte = "#~*/^";
 
-// One operation on two values read from the text; r is the exact result,
-// before it is written back with 15 digits.
-std::optional<Echec> Opere(char op, Etendu gauche, Etendu droite, const Dialecte& d, Etendu& r);
-// A function applied to a value read from the text.
-std::optional<Echec> Applique(const Fonction& f, Etendu& v, const Dialecte& d);
+// Opere (one operation on two values read from the text, its exact result
+// before it is written back with 15 digits) and Applique (a function) are
+// in Operations.h.
 
 namespace reecriture {
 
