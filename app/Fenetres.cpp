@@ -10,11 +10,20 @@
 #include "matrix/TMatrice.h"
 #include "solver/TSolveur.h"
 
+#include <QApplication>
+#include <QIcon>
+
 namespace {
 Fenetres fenetres;
 }
 
 const Fenetres& LesFenetres() { return fenetres; }
+
+void NommeApplication()
+{
+    QApplication::setApplicationName("Tarvelle");
+    QApplication::setWindowIcon(QIcon(":/tarvelle.png"));
+}
 
 void CreeFenetres()
 {

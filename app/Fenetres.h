@@ -31,5 +31,8 @@ struct Fenetres {
 };
 
 const Fenetres& LesFenetres();
+// The application's name and icon. No display name: the window system would
+// append it to every caption ("Calculette — Tarvelle").
+void NommeApplication();
 void CreeFenetres();
 void DetruitFenetres();

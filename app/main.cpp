@@ -29,9 +29,7 @@ int main(int argc, char* argv[])
     splash->repaint();
     QApplication::processEvents();
 
-    QApplication::setApplicationName("Tarvelle");
-    QApplication::setApplicationDisplayName("Tarvelle");
-    QApplication::setWindowIcon(QIcon(":/tarvelle.png"));
+    NommeApplication();
 
     CreeFenetres();
 

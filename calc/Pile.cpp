@@ -1,5 +1,6 @@
 #include "calc/Pile.h"
 
+#include "app/Plateforme.h"
 #include "funclang/Nombres.h"
 #include "numerics/Racines.h"
 
@@ -82,7 +83,9 @@ void Equation4(Pile& p)
 
 } // namespace
 
-void ActionPile(int tag, Pile& p)
+namespace {
+
+void ActionBrute(int tag, Pile& p)
 {
     switch (tag) {
     case 1: p.Echange(); break;
@@ -125,6 +128,22 @@ void ActionPile(int tag, Pile& p)
     case 34: Applique(CConjugue, p); break;
     default: break;
     }
+}
+
+} // namespace
+
+void ActionPile(int tag, Pile& p)
+{
+    // A result beyond extended precision is refused: the stack stays as it
+    // was and the display never shows an infinity or a NaN.
+    const Pile avant = p;
+    ActionBrute(tag, p);
+    for (int n = 1; n <= 5; ++n)
+        if (!std::isfinite(p[n].Re) || !std::isfinite(p[n].Im)) {
+            p = avant;
+            SignaleErreur("Dépassement de capacité .");
+            return;
+        }
 }
 
 const char* TexteTouche(int tag)

@@ -16,6 +16,7 @@
 #include <QCloseEvent>
 #include <QFocusEvent>
 #include <QFontDatabase>
+#include <QFrame>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QLineEdit>
@@ -136,6 +137,14 @@ TCalculatrice::TCalculatrice(QWidget* parent)
 void TCalculatrice::CreeEcran(QWidget* centre)
 {
     const QFont police = PoliceNombres();
+    // Behind the lines, the stack display as one control: after an entry it
+    // holds the focus, where Space and Enter do nothing and typing goes on.
+    ecranPile_ = new QFrame(centre);
+    ecranPile_->setObjectName("EcranPile");
+    ecranPile_->setGeometry(2, 2, 482, 136);
+    ecranPile_->setFocusPolicy(Qt::StrongFocus);
+    ecranPile_->installEventFilter(this);
+    Indique(ecranPile_, "Pile .");
     cadreNumero_ = new QWidget(centre);
     cadreNumero_->setObjectName("CadreNumero");
     cadreNumero_->setGeometry(4, 4, 28, 130);
@@ -393,6 +402,7 @@ void TCalculatrice::DispositionComplexe()
 {
     Indique(swapBtn_, "Calculs dans C .");
     ecranR_->hide();
+    ecranPile_->show();
     cadreNumero_->show();
     polaire_ = false;
     degres_ = false;
@@ -409,6 +419,7 @@ void TCalculatrice::DispositionReelle()
     Indique(swapBtn_, "Calculs dans R .");
     ecranR_->show();
     ecranR_->raise();
+    ecranPile_->hide();
     cadreNumero_->hide();
     ActiveCommandesComplexes(false);
     CoordEnXY();
@@ -433,7 +444,15 @@ void TCalculatrice::FormActivate()
 {
     AppliqueModeEnregistre();
     if (modeComplexe_)
-        quitter_->setFocus();
+        ecranPile_->setFocus();
+    else
+        ecranR_->setFocus();
+}
+
+void TCalculatrice::FocusDeSaisie()
+{
+    if (modeComplexe_)
+        acquisition_->setFocus();
     else
         ecranR_->setFocus();
 }
@@ -445,6 +464,7 @@ void TCalculatrice::SwapBtnClick()
         DispositionComplexe();
     else
         DispositionReelle();
+    FocusDeSaisie();
 }
 
 void TCalculatrice::CoordClick()
@@ -506,7 +526,7 @@ bool TCalculatrice::AcquisitionKeyPress(int touche)
     const std::string texte = acquisition_->text().toStdString();
     if (texte.empty())
         return false;
-    const LectureNombre lu = LitDebutNombre(texte);
+    const LectureNombre lu = LitChamp(texte);
     if (lu.depassement) {
         // A number beyond extended precision never reaches the stack.
         SignaleErreur("Dépassement de capacité .");
@@ -524,10 +544,32 @@ bool TCalculatrice::AcquisitionKeyPress(int touche)
     parties_->setText("Partie Réelle :");
     pile_.Monte(Complexe(saisieRe_, saisieIm_));
     RefreshEcran();
-    quitter_->setFocus();
+    ecranPile_->setFocus();
     parties_->setVisible(false);
     etapeSaisie_ = 0;
     return true;
+}
+
+bool TCalculatrice::EcranPileKeyPress(QKeyEvent* touche)
+{
+    // The keypad's twins of the operator keys, by their tags.
+    static const std::pair<QChar, int> Operations[] = {{'+', 10}, {'-', 8}, {'*', 6}, {'/', 4}, {'^', 18}};
+    const QString texte = touche->text();
+    if (touche->key() == Qt::Key_Space || touche->key() == Qt::Key_Return || touche->key() == Qt::Key_Enter)
+        return true;
+    if (texte.size() != 1)
+        return false;
+    if (texte[0].isDigit() || texte[0] == '.' || texte[0] == ',') {
+        acquisition_->setFocus();
+        acquisition_->insert(texte);
+        return true;
+    }
+    for (auto [car, tag] : Operations)
+        if (texte[0] == car) {
+            Touche(tag);
+            return true;
+        }
+    return false;
 }
 
 bool TCalculatrice::EcranRKeyPress(int touche)
@@ -535,6 +577,19 @@ bool TCalculatrice::EcranRKeyPress(int touche)
     if (touche != Qt::Key_Return && touche != Qt::Key_Enter)
         return false;
     QTextDocument* document = ecranR_->document();
+    // Enter on an earlier line: its expression again, at the end, as if
+    // typed there; nothing above changes.
+    const int ici = ecranR_->textCursor().blockNumber();
+    if (ici < ligneCourante_) {
+        QString expression = document->findBlockByNumber(ici).text();
+        if (expression.startsWith("= "))
+            expression = expression.mid(2).trimmed(); // a result: its value
+        while (document->blockCount() <= ligneCourante_)
+            AjouteLigne(QString());
+        QTextCursor curseur(document->findBlockByNumber(ligneCourante_));
+        curseur.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+        curseur.insertText(expression);
+    }
     const QTextBlock bloc = document->findBlockByNumber(ligneCourante_);
     const QString ligne = bloc.isValid() ? bloc.text() : QString();
     if (ligne.isEmpty()) {
@@ -572,6 +627,9 @@ bool TCalculatrice::eventFilter(QObject* objet, QEvent* evenement)
         }
     } else if (objet == ecranR_ && evenement->type() == QEvent::KeyPress) {
         if (EcranRKeyPress(static_cast<QKeyEvent*>(evenement)->key()))
+            return true;
+    } else if (objet == ecranPile_ && evenement->type() == QEvent::KeyPress) {
+        if (EcranPileKeyPress(static_cast<QKeyEvent*>(evenement)))
             return true;
     }
     return QMainWindow::eventFilter(objet, evenement);

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 
 class QAction;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -63,6 +64,9 @@ private:
     void AcquisitionExit();
     bool AcquisitionKeyPress(int touche);
     bool EcranRKeyPress(int touche);
+    bool EcranPileKeyPress(QKeyEvent* touche);
+    // Where the user types next: the entry field or the lines of real mode.
+    void FocusDeSaisie();
 
     Pile pile_;
     bool modeComplexe_ = true;
@@ -77,6 +81,7 @@ private:
     QLabel* signe_[5];
     QLabel* ligneC_[5];
     QWidget* cadreNumero_;
+    QWidget* ecranPile_; // the stack display: takes the focus after an entry
     QLabel* parties_;
     QLineEdit* acquisition_;
     QPlainTextEdit* ecranR_;

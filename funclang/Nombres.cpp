@@ -228,3 +228,10 @@ std::optional<Etendu> LitOperandeEntier(std::string_view texte)
         return std::nullopt;
     return l.valeur;
 }
+
+LectureNombre LitChamp(std::string texte)
+{
+    if (const auto virgule = texte.find(','); virgule != std::string::npos)
+        texte[virgule] = '.';
+    return LitDebutNombre(texte);
+}

@@ -30,6 +30,10 @@ struct LectureNombre {
     bool depassement = false;  // the value is beyond extended precision (valeur is 0)
 };
 LectureNombre LitDebutNombre(std::string_view texte);
+// The same in a field where the user types one real number (the
+// calculator's entry, the solver's bounds): a decimal comma reads as the
+// point, as French users type it ("2,5" is 2.5).
+LectureNombre LitChamp(std::string texte);
 
 
 // An operand of the evaluators: one whole number of LitDebutNombre's form,

@@ -10,7 +10,7 @@
 #include "commun/PlateformeEnregistreuse.h"
 #include "commun/Proche.h"
 #include "funclang/Nombres.h"
-#include "graph/TGraph.h"
+#include "funclang/TFonctions.h"
 #include "graph/TGraph.h"
 #include "matrix/TMatrice.h"
 #include "solver/TSolveur.h"
@@ -109,7 +109,65 @@ private slots:
         VerifieLigne(1, " 3.00000000000000E+0000", "--", " 4.00000000000000E+0000");
         VerifieLigne(5, " 2.00000000000000E+0000", "+", " 0.00000000000000E+0000");
         QCOMPARE(Texte("Parties"), QString("Partie Réelle :"));
-        QVERIFY(Bouton("Quitter")->hasFocus());
+        QVERIFY(c_->findChild<QWidget*>("EcranPile")->hasFocus());
+    }
+
+    // After an entry the focus rests on the stack display: Space does not
+    // quit, and typing goes on without the mouse.
+    void saisieAuClavierSansSouris()
+    {
+        Entre("7");
+        QWidget* pile = c_->findChild<QWidget*>("EcranPile");
+        QTest::keyClick(pile, Qt::Key_Space);
+        QTest::keyClick(pile, Qt::Key_Return);
+        QVERIFY(c_->isVisible());
+        QCOMPARE(c_->LaPile()[1].Re, 7.0L);
+        for (const char* touches : {"1\r0\r", "2\r0\r"})
+            for (const char* t = touches; *t; ++t) {
+                QWidget* ici = QApplication::focusWidget();
+                QVERIFY(ici == pile || ici == Acquisition());
+                if (*t == '\r')
+                    QTest::keyClick(ici, Qt::Key_Return);
+                else
+                    QTest::keyClicks(ici, QString(*t));
+            }
+        QTest::keyClicks(QApplication::focusWidget(), "+");
+        QCOMPARE(c_->LaPile()[1].Re, 3.0L);
+        QCOMPARE(c_->LaPile()[2].Re, 7.0L);
+        // After "R / C" the focus goes where the user types.
+        Clique("SwapBtn");
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(EcranR()));
+        Clique("SwapBtn");
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(Acquisition()));
+    }
+
+    void carreQuiDeborde()
+    {
+        Entre("5");
+        Entre("1E4000");
+        p_->Vide();
+        Clique("xcarre");
+        QCOMPARE(p_->journal, (std::vector<std::string>{"son: Son1.wav", "erreur: Dépassement de capacité ."}));
+        QCOMPARE(c_->LaPile()[1].Re, 1E4000L);
+        QCOMPARE(c_->LaPile()[2].Re, 5.0L);
+        QCOMPARE(Texte("Ligne1R"), QString(" 1.00000000000000E+4000"));
+    }
+
+    void legendesExactes()
+    {
+        const std::pair<QWidget*, const char*> Fenetres[] = {
+            {c_, "Calculette"}, {LesFenetres().Graph, "Module graphique"},
+            {LesFenetres().Matrice, "Module matriciel"}, {LesFenetres().Solveur, "Module solveur"},
+            {LesFenetres().OptionCalc, "Options"},
+            {LesFenetres().Fonctions, "Liste des fonctions"}};
+        for (auto [fenetre, titre] : Fenetres)
+            QCOMPARE(fenetre->windowTitle(), QString(titre));
+        // No display name for the window system to append.
+        const QString nom = QCoreApplication::applicationName();
+        NommeApplication();
+        QCoreApplication::setApplicationName("Essai");
+        QCOMPARE(QGuiApplication::applicationDisplayName(), QString("Essai"));
+        QCoreApplication::setApplicationName(nom);
     }
 
     void affichagePolaireEtDegres()
@@ -250,7 +308,8 @@ private slots:
         QTest::addColumn<QString>("texte");
         QTest::addColumn<long double>("valeur");
         QTest::newRow("abc") << "abc" << 0.0L;
-        QTest::newRow("1,5") << "1,5" << 1.0L;
+        QTest::newRow("1,5") << "1,5" << 1.5L;
+        QTest::newRow("2,5") << "2,5" << 2.5L;
         QTest::newRow("--3") << "--3" << 0.0L;
         QTest::newRow("12abc") << "12abc" << 12.0L;
         QTest::newRow("5000 chiffres") << QString(5000, '7').prepend("0.") << 0.7777777777777777777777L;
@@ -503,6 +562,22 @@ private slots:
         QTest::keyClicks(EcranR(), "2");
         QTest::keyClick(EcranR(), Qt::Key_Return);
         QVERIFY(EcranR()->toPlainText().endsWith("4*2\n=  8.00000000000000E+0000\n"));
+    }
+
+    void entreeSurUneLigneAnterieure()
+    {
+        Clique("SwapBtn");
+        QTest::keyClicks(EcranR(), "2+3");
+        QTest::keyClick(EcranR(), Qt::Key_Return);
+        QTest::keyClicks(EcranR(), "4*2");
+        QTest::keyClick(EcranR(), Qt::Key_Return);
+        // Back on the first line: evaluated again at the end, nothing above changed.
+        QTextCursor debut(EcranR()->document());
+        EcranR()->setTextCursor(debut);
+        QTest::keyClick(EcranR(), Qt::Key_Return);
+        QCOMPARE(EcranR()->toPlainText(), QString("2+3\n=  5.00000000000000E+0000\n4*2\n=  8.00000000000000E+0000\n"
+                                                  "2+3\n=  5.00000000000000E+0000\n"));
+        QCOMPARE(c_->LigneCourante(), 6);
     }
 
     void verificationDeLaVariableDuTraceur()
