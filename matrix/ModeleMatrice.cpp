@@ -165,10 +165,10 @@ std::optional<RefusMatrice> ModeleMatrice::Systeme(std::vector<TComplexe>& x) co
         return RefusMatrice{Plateforme::Icone::Avertissement,
                             "Entrez la matrice dans A et le vecteur solution dans la 1ère colonne de B ."};
     const int n = TailleA;
-    TComplexe d;
-    if (const auto refus = Det(d))
-        return refus;
-    if (EstNul(d))
+    // Only a zero determinant refuses the system: one beyond extended
+    // precision may still have a finite solution.
+    const TComplexe d = Determinant(n, BlocMat(MatA, n));
+    if (Fini(d) && EstNul(d))
         return RefusMatrice{Plateforme::Icone::Avertissement,
                             "La matrice A n'est pas de rang " + std::to_string(n) + " . Système indéterminé ."};
     TMat m = BlocMat(MatA, n);

@@ -39,14 +39,21 @@ protected:
             const int touche = static_cast<QKeyEvent*>(evenement)->key();
             if (touche == Qt::Key_Return || touche == Qt::Key_Enter) {
                 auto* champ = static_cast<QWidget*>(editeur);
-                const QModelIndex index = champ->property("index").toModelIndex();
-                emit commitData(champ);
+                emit commitData(champ); // reads the cell, in setModelData
                 emit closeEditor(champ, QAbstractItemDelegate::NoHint);
-                entree_(index.row(), index.column());
                 return true;
             }
         }
         return QStyledItemDelegate::eventFilter(editeur, evenement);
+    }
+
+    // Every way of leaving the editor commits its text (Enter, Tab, a click
+    // elsewhere): the cell is read then, so that what the grid shows is what
+    // the commands use.
+    void setModelData(QWidget* editeur, QAbstractItemModel* modele, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::setModelData(editeur, modele, index);
+        entree_(index.row(), index.column());
     }
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
@@ -301,8 +308,12 @@ void TMatrice::AppliqueMode()
 void TMatrice::Dimensionne(QTableWidget* grille, int colonnes, int lignes)
 {
     const int largeur = grille->horizontalHeader()->defaultSectionSize();
-    for (int c = 0; c < Cotes; ++c)
+    // Every column takes the width of the mode, hidden ones too: they keep
+    // their old width when shown again otherwise.
+    for (int c = 0; c < Cotes; ++c) {
+        grille->setColumnWidth(c, largeur);
         grille->setColumnHidden(c, c >= colonnes);
+    }
     for (int l = 0; l < grille->rowCount(); ++l)
         grille->setRowHidden(l, l >= lignes);
     grille->resize((largeur + 1) * colonnes + 3, (HauteurLigne + 1) * lignes + 3);
@@ -344,8 +355,11 @@ void TMatrice::Ouvre(bool a)
         defini = true;
         ZeroMat(store);
     }
-    const int taille = a ? modele_.TailleA : modele_.TailleB;
-    tailMat_->setValue(taille);
+    // The order the spinner allows in the current mode (a matrix of order 10
+    // opened in complex mode becomes 5 x 5).
+    tailMat_->setValue(a ? modele_.TailleA : modele_.TailleB);
+    const int taille = tailMat_->value();
+    (a ? modele_.TailleA : modele_.TailleB) = taille;
     AfficheMat(store);
     cadreTaille_->show();
     mat_->show();
@@ -436,12 +450,14 @@ void TMatrice::MatKeyPress(int ligne, int colonne)
     ligCour_ = ligne + 1;
     QTableWidgetItem* cellule = mat_->item(ligne, colonne);
     const auto z = LitCoef(cellule->text().toStdString());
+    TComplexe& coefficient = (modele_.EditA ? modele_.MatA : modele_.MatB)(ligCour_, colCour_);
     if (!z) {
+        // The cell shows what the matrix still holds.
         LaPlateforme().Bip();
-        cellule->setText("0.00000");
+        cellule->setText(QString::fromStdString(FormatCoef(coefficient, modele_.ModeComplexe())));
         return;
     }
-    (modele_.EditA ? modele_.MatA : modele_.MatB)(ligCour_, colCour_) = *z;
+    coefficient = *z;
 }
 
 void TMatrice::MontreA()

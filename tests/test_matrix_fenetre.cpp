@@ -112,9 +112,56 @@ private slots:
             QVERIFY(p_->journal.empty());
         } else {
             QCOMPARE(z.Re, 9.0L);
-            QCOMPARE(Cellule(0, 1), QString("0.00000"));
+            QCOMPARE(Cellule(0, 1), QString("9.00000")); // what the matrix holds
             QCOMPARE(p_->journal, (std::vector<std::string>{"bip"}));
         }
+    }
+
+    // A cell left by Tab is read as if Enter had been pressed.
+    void tabulationValideLaCellule()
+    {
+        Reglages(10);
+        Clique("MatABtn");
+        Mat()->setCurrentCell(0, 0);
+        Mat()->setFocus();
+        QTest::keyClick(Mat(), '7');
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(m_->Modele().MatA(1, 1).Re, 7.0L);
+        QVERIFY(p_->journal.empty());
+    }
+
+    // The real mode chosen while the program runs: every column has its
+    // width; back in complex mode a matrix of order 10 opens as 5 x 5.
+    void changementDeModeEnCours()
+    {
+        Reglages(5);
+        EnregistreOptions(TOptions{"complexe", 2, true, 10, {}});
+        m_->FormActivate();
+        Clique("MatABtn");
+        m_->findChild<QSpinBox*>("TailMat")->setValue(10);
+        const int largeur = Mat()->columnWidth(0);
+        for (int c = 1; c < 10; ++c)
+            QCOMPARE(Mat()->columnWidth(c), largeur);
+        QVERIFY(Mat()->width() >= 10 * largeur);
+        QTest::mouseClick(m_->findChild<QWidget*>("AquiMat"), Qt::LeftButton);
+        EnregistreOptions(TOptions{"complexe", 2, true, 5, {}});
+        m_->FormActivate();
+        Clique("MatABtn");
+        QCOMPARE(m_->findChild<QSpinBox*>("TailMat")->value(), 5);
+        QCOMPARE(Texte("GrosA"), QString("5 * 5"));
+        QCOMPARE(m_->Modele().TailleA, 5);
+        QVERIFY(Mat()->isColumnHidden(5) && !Mat()->isColumnHidden(4));
+    }
+
+    // A determinant beyond extended precision, a finite solution.
+    void systemeAuDeterminantImmense()
+    {
+        Reglages(10);
+        Entre("MatABtn", 2, {"1E4000", "1E4000", "2", "1E1000"});
+        Entre("MatBBtn", 2, {"3.424", "0", "2", "0"});
+        Clique("ResolBtn");
+        QVERIFY(p_->Messages().empty());
+        QVERIFY(ResulMat()->isVisible());
     }
 
     void sommeDeDeuxIdentites()
