@@ -2,6 +2,8 @@
 
 #include "app/Disposition.h"
 
+#include <QHBoxLayout>
+#include <QPushButton>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -14,8 +16,19 @@ TAide::TAide() : QWidget(nullptr, Qt::Window)
     navigateur_ = new QTextBrowser(this);
     navigateur_->setObjectName("Navigateur");
     navigateur_->setOpenLinks(true);
+    // Back to the page seen before, as in any browser.
+    auto* retour = new QPushButton("◀ Retour", this);
+    retour->setObjectName("Retour");
+    retour->setEnabled(false);
+    connect(retour, &QPushButton::clicked, navigateur_, &QTextBrowser::backward);
+    connect(navigateur_, &QTextBrowser::backwardAvailable, retour, &QPushButton::setEnabled);
+    auto* barre = new QHBoxLayout;
+    barre->setContentsMargins(4, 4, 4, 0);
+    barre->addWidget(retour);
+    barre->addStretch();
     auto* disposition = new QVBoxLayout(this);
     disposition->setContentsMargins(0, 0, 0, 0);
+    disposition->addLayout(barre);
     disposition->addWidget(navigateur_);
     CentreSurEcran(this);
 }
@@ -36,6 +49,8 @@ QString TAide::Page(const QString& sujet)
         return "qrc:/aide/graph.html";
     if (sujet == "MAT")
         return "qrc:/aide/mat.html";
+    if (sujet == "SOLVEUR")
+        return "qrc:/aide/solveur.html";
     return "qrc:/aide/sommaire.html";
 }
 

@@ -9,7 +9,7 @@ class QTextBrowser;
 class TAide : public QWidget, public FenetreActivable {
     Q_OBJECT
 public:
-    // Shows the one viewer at a topic ("COMPLEX", "PRESENT", "GRAPH", "MAT")
+    // Shows the one viewer at a topic ("COMPLEX", "PRESENT", "GRAPH", "MAT", "SOLVEUR")
     // or at the contents when the topic is empty or unknown.
     static void Montre(const QString& sujet);
     // The page a topic opens.

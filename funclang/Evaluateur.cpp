@@ -24,6 +24,13 @@ const Dialecte DialecteLigne{true,
 
 Evaluation EvaluationDe(const Echec& e) { return Evaluation{e.valeur, e.message, true, e.genre}; }
 
+Plateforme::Icone IconeDeFaute(const std::string& message)
+{
+    return message == Messages::ParentheseFermante || message == Messages::ParentheseOuvrante
+               ? Plateforme::Icone::Avertissement
+               : Plateforme::Icone::Erreur;
+}
+
 namespace {
 
 // The real text: values are written as their 23-character text.

@@ -3,6 +3,7 @@
 #include "funclang/Fonctions.h"
 
 #include <QListWidget>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -13,7 +14,8 @@ TFonctions::TFonctions(QWidget* parent)
 {
     setObjectName("Fonctions");
     setWindowTitle("Liste des fonctions");
-    setFixedSize(168, 87);
+    // Wide enough for its caption and its longest line, tall enough for
+    // twenty lines: the user reads the list while typing.
     auto* liste = new QListWidget(this);
     liste->setObjectName("ListBox1");
     liste->setFrameShape(QFrame::NoFrame);
@@ -44,4 +46,23 @@ TFonctions::TFonctions(QWidget* parent)
     auto* disposition = new QVBoxLayout(this);
     disposition->setContentsMargins(0, 0, 0, 0);
     disposition->addWidget(liste);
+    const QFontMetrics mesure(police);
+    int largeur = QFontMetrics(font()).horizontalAdvance(windowTitle()) + 90; // the caption and its box
+    for (int i = 0; i < liste->count(); ++i)
+        largeur = std::max(largeur, mesure.horizontalAdvance(liste->item(i)->text()) + 24);
+    setFixedSize(largeur, 20 * liste->sizeHintForRow(0) + 6);
+}
+
+void TFonctions::MontreAPresDe(QWidget* appelant)
+{
+    const QRect cadre = appelant->frameGeometry();
+    QPoint ou(cadre.right() + 8, cadre.top());
+    if (const QScreen* ecran = appelant->screen()) {
+        const QRect zone = ecran->availableGeometry();
+        if (ou.x() + frameGeometry().width() > zone.right())
+            ou.setX(std::max(zone.left(), cadre.left() - frameGeometry().width() - 8));
+        ou.setY(std::clamp(ou.y(), zone.top(), std::max(zone.top(), zone.bottom() - frameGeometry().height())));
+    }
+    move(ou);
+    show();
 }

@@ -8,4 +8,7 @@ class TFonctions : public QWidget, public FenetreActivable {
     Q_OBJECT
 public:
     explicit TFonctions(QWidget* parent = nullptr);
+    // Shows the list beside the window that asked for it (on its right, or
+    // on its left when the screen ends there).
+    void MontreAPresDe(QWidget* appelant);
 };

@@ -506,10 +506,13 @@ void TGraph::VamosClick()
 
 void TGraph::SpeedButton1Click()
 {
-    QWidget* liste = LesFenetres().Fonctions;
+    TFonctions* liste = LesFenetres().Fonctions;
     if (!liste)
         return;
-    liste->setVisible(!liste->isVisible());
+    if (liste->isVisible())
+        liste->hide();
+    else
+        liste->MontreAPresDe(this);
     const char* aide = liste->isVisible() ? Cache : Affiche;
     Aide(Bouton("SpeedButton1"), aide);
     panneau_->setText(QString(" ") + aide);

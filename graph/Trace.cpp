@@ -6,13 +6,7 @@
 
 #include <cmath>
 
-Plateforme::Icone IconeDe(const Evaluation& e)
-{
-    // The bracket messages are warnings; every other fault of the text an error.
-    return e.message == Messages::ParentheseFermante || e.message == Messages::ParentheseOuvrante
-               ? Plateforme::Icone::Avertissement
-               : Plateforme::Icone::Erreur;
-}
+Plateforme::Icone IconeDe(const Evaluation& e) { return IconeDeFaute(e.message); }
 
 namespace {
 

@@ -278,6 +278,7 @@ void TMatrice::CreeMenus()
     QMenu* aide = barre->addMenu("&?");
     QAction* auSecours = aide->addAction("&Aide sur le module matriciel");
     auSecours->setObjectName("AuSecours");
+    auSecours->setShortcut(Qt::Key_F1);
     connect(auSecours, &QAction::triggered, this, [] { LaPlateforme().Aide("MAT"); });
     QAction* auSecours2 = aide->addAction("&Présentation du logiciel");
     auSecours2->setObjectName("AuSecours2");

@@ -118,11 +118,14 @@ std::optional<FonctionTexte> FonctionDuTexte(const std::string& saisie, bool son
     // Compiled once: the methods evaluate it up to 100,000 times.
     auto programme = std::make_shared<const Programme>(*normalise, 'x');
     auto echec = std::make_shared<bool>(false);
-    return FonctionTexte{[programme, echec](Etendu x) {
+    auto faute = std::make_shared<std::string>();
+    return FonctionTexte{[programme, echec, faute](Etendu x) {
                              const Evaluation e = programme->Execute(x);
                              if (e.erreur)
                                  *echec = true;
+                             if (e.genre == GenreErreur::Texte && faute->empty())
+                                 *faute = e.message;
                              return e.resultat;
                          },
-                         echec};
+                         echec, faute};
 }

@@ -36,6 +36,9 @@ Etendu ZeroNewton(const FonctionReelle& f, Etendu x0, Etendu eps);
 struct FonctionTexte {
     FonctionReelle f;
     std::shared_ptr<bool> echec;
+    // The first fault of the text itself met (a bracket missing, a text that
+    // is no expression): the message to show rather than a result.
+    std::shared_ptr<std::string> faute;
 };
 // No function for a text that normalisation refuses (too long).
 std::optional<FonctionTexte> FonctionDuTexte(const std::string& saisie, bool sons);

@@ -36,6 +36,8 @@ ReponseSolveur ModeleSolveur::Calcule() const
 {
     if (f_.echec)
         *f_.echec = false;
+    if (f_.faute)
+        f_.faute->clear();
     Etendu r;
     std::string texte;
     if (Type == TypeCalcul::Zero && Methode == 0 && FoncSaisie && InfSaisie && SupSaisie && PlusSaisie) {
@@ -59,6 +61,8 @@ ReponseSolveur ModeleSolveur::Calcule() const
         return {std::nullopt, true};
     }
     // A result that went through a point where f is undefined is no result.
+    if (!f_.faute->empty())
+        return {"???", false, *f_.faute};
     if (r == ValeurErreur || !std::isfinite(r) || *f_.echec)
         return {"???", true};
     return {texte, false};

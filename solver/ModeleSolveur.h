@@ -13,7 +13,12 @@ enum class TypeCalcul { Zero, Integrale, Derivee };
 struct ReponseSolveur {
     std::optional<std::string> texte;
     bool bip = false;
+    std::string faute; // a fault of the function's text, shown in a box
 };
+
+// Why a number field is refused, for the status bar.
+inline constexpr const char* HorsLimites = "Nombre hors des limites .";
+inline constexpr const char* PasLimite = "Nombre de pas limité à 100000 .";
 
 // A zero with the number of decimals that eps asks for (0.001: 3), or two
 // significant digits when that number is negative or |r| >= 1E36.

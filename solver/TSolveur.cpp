@@ -4,6 +4,7 @@
 #include "app/Fenetres.h"
 #include "app/Options.h"
 #include "app/Plateforme.h"
+#include "funclang/Evaluateur.h"
 #include "funclang/Nombres.h"
 #include "funclang/TFonctions.h"
 
@@ -17,6 +18,8 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QToolButton>
+
+#include <cmath>
 
 namespace {
 
@@ -85,6 +88,11 @@ TSolveur::TSolveur(QWidget* parent) : QMainWindow(parent)
     QAction* ciao = menuBar()->addAction("&Fermer");
     ciao->setObjectName("Ciao");
     connect(ciao, &QAction::triggered, this, &QWidget::close);
+    QAction* aide = menuBar()->addAction("&?");
+    aide->setObjectName("Aide");
+    aide->setShortcut(Qt::Key_F1);
+    aide->setStatusTip("Aide sur le module solveur .");
+    connect(aide, &QAction::triggered, this, [] { LaPlateforme().Aide("SOLVEUR"); });
 
     panneau_ = BarreDEtat(this, "BarreEtat2");
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -167,6 +175,12 @@ void TSolveur::Montre(const ReponseSolveur& reponse)
         resultat_->setText(QString::fromStdString(*reponse.texte));
     if (reponse.bip)
         LaPlateforme().Bip();
+    if (!reponse.faute.empty()) {
+        // As the plotter tells a wrong text: the sound, then the box.
+        if (LitBooleenOption("Options", "Sons", true))
+            JoueSon(DossierProgramme() + "Son1.wav");
+        LaPlateforme().Message(IconeDeFaute(reponse.faute), reponse.faute);
+    }
 }
 
 void TSolveur::CalculBtnClick()
@@ -177,11 +191,14 @@ void TSolveur::CalculBtnClick()
 
 void TSolveur::SpeedButton1Click()
 {
-    QWidget* liste = LesFenetres().Fonctions;
+    TFonctions* liste = LesFenetres().Fonctions;
     if (!liste)
         return;
     const bool visible = liste->isVisible();
-    liste->setVisible(!visible);
+    if (visible)
+        liste->hide();
+    else
+        liste->MontreAPresDe(this);
     const char* aide = visible ? Montrer : Cacher;
     speedButton1_->setStatusTip(aide);
     speedButton1_->setToolTip(aide);
@@ -198,10 +215,17 @@ bool TSolveur::ChampKeyPress(QLineEdit* champ)
             focusNextChild();
         return true;
     }
-    const LectureNombre lu = LitDebutNombre(texte);
-    if (lu.depassement) {
-        // Beyond extended precision: nothing to compute with.
+    const LectureNombre lu = LitChamp(texte);
+    // A refused field is no longer confirmed: "Go ..." beeps until it
+    // holds a value again, and the status bar says why.
+    bool& confirme = champ == acquisInf_ ? modele_.InfSaisie : champ == acquisSup_ ? modele_.SupSaisie
+                                                                                  : modele_.PlusSaisie;
+    const bool pasDeTrop = champ == acquisPlus_ && modele_.Type == TypeCalcul::Integrale &&
+                           std::trunc(lu.valeur) > IntervallesMax;
+    if (lu.depassement || pasDeTrop) {
+        confirme = false;
         LaPlateforme().Bip();
+        panneau_->setText(QString(" ") + (lu.depassement ? HorsLimites : PasLimite));
         return true;
     }
     if (champ == acquisInf_ || champ == acquisSup_) {

@@ -25,6 +25,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QtTest>
 
 namespace {
@@ -398,7 +399,27 @@ private slots:
         QCOMPARE(liste->item(6)->text(), QString());
         QCOMPARE(liste->item(24)->text(), QString("                        inverse"));
         QCOMPARE(liste->item(34)->text(), QString("                 hyperbolique inverse"));
-        QCOMPARE(f.size(), QSize(168, 87));
+        // Twenty lines at least, and its caption whole.
+        auto* listeVue = f.findChild<QListWidget*>("ListBox1");
+        QVERIFY(f.height() >= 20 * listeVue->sizeHintForRow(0));
+        QVERIFY(f.width() > QFontMetrics(f.font()).horizontalAdvance("Liste des fonctions") + 40);
+    }
+
+    void aideAvecRetour()
+    {
+        TAide::Montre("SOLVEUR");
+        auto* navigateur = TAide::Instance()->findChild<QTextBrowser*>("Navigateur");
+        auto* retour = TAide::Instance()->findChild<QPushButton*>("Retour");
+        QVERIFY(navigateur->toPlainText().contains("Le module solveur"));
+        QVERIFY(!retour->isEnabled() || navigateur->isBackwardAvailable());
+        navigateur->setSource(QUrl("qrc:/aide/mat.html"));
+        QVERIFY(navigateur->toPlainText().contains("A↔B"));
+        QVERIFY(retour->isEnabled());
+        QTest::mouseClick(retour, Qt::LeftButton);
+        QVERIFY(navigateur->toPlainText().contains("Le module solveur"));
+        TAide::Montre("");
+        QVERIFY(navigateur->toPlainText().contains("Le module solveur")); // listed in the contents
+        TAide::Instance()->hide();
     }
 
     void resultatsRafraichisAChaqueFois()

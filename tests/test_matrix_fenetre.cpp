@@ -128,6 +128,7 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(m_->Modele().MatA(1, 1).Re, 7.0L);
         QVERIFY(p_->journal.empty());
+        QCOMPARE(m_->findChild<QAction*>("AuSecours")->shortcut(), QKeySequence(Qt::Key_F1));
     }
 
     // The real mode chosen while the program runs: every column has its

@@ -10,6 +10,7 @@
 #include "solver/ModeleSolveur.h"
 #include "solver/TSolveur.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -279,8 +280,33 @@ private slots:
         Tape("AcquisInf", "abc"); // not refused: reads 0
         Tape("AcquisSup", "1E5000");
         QCOMPARE(p_->journal, (std::vector<std::string>{"bip"}));
+        QCOMPARE(s_->findChild<QLabel*>("BarreEtat2Panneau")->text(), QString(" Nombre hors des limites ."));
+        // The refused field is no longer confirmed: "Go ..." beeps.
+        QVERIFY(!s_->Modele().SupSaisie);
+        p_->Vide();
+        QTest::mouseClick(s_->findChild<QPushButton*>("CalculBtn"), Qt::LeftButton);
+        QCOMPARE(p_->journal, (std::vector<std::string>{"bip"}));
         Tape("AcquisSup", "1");
         Tape("AcquisPlus", "1E9");
+        QCOMPARE(s_->findChild<QLabel*>("BarreEtat2Panneau")->text(), QString(" Nombre de pas limité à 100000 ."));
+        QVERIFY(!s_->Modele().PlusSaisie);
+        Tape("AcquisPlus", "4");
+        QCOMPARE(Resultat(), QString(" 5.00000000000000E-0001"));
+        // A decimal comma reads as the point.
+        Tape("AcquisSup", "2,5");
+        QCOMPARE(s_->Modele().SolvBorneSup, 2.5L);
+    }
+
+    void fauteDuTexteMontree()
+    {
+        Type(1);
+        Methode(2);
+        Tape("Fonc", "sin(x");
+        Tape("AcquisInf", "0");
+        Tape("AcquisSup", "1");
+        p_->Vide();
+        Tape("AcquisPlus", "4");
+        QCOMPARE(p_->Messages(), std::vector<std::string>{"avertissement: Il manque une parenthèse fermante ."});
         QCOMPARE(Resultat(), QString("???"));
     }
 
@@ -289,6 +315,12 @@ private slots:
         auto* bouton = s_->findChild<QToolButton*>("SpeedButton1");
         QTest::mouseClick(bouton, Qt::LeftButton);
         QVERIFY(LesFenetres().Fonctions->isVisible());
+        // Beside the solver, not over it.
+        QVERIFY(!LesFenetres().Fonctions->frameGeometry().intersects(s_->frameGeometry()));
+        // F1: the solver's own help page.
+        p_->Vide();
+        s_->findChild<QAction*>("Aide")->trigger();
+        QCOMPARE(p_->journal, std::vector<std::string>{"aide: SOLVEUR"});
         QCOMPARE(bouton->statusTip(), QString("Cacher la liste des fonctions utilisables"));
         QCOMPARE(s_->findChild<QLabel*>("BarreEtat2Panneau")->text(), QString(" Cacher la liste des fonctions utilisables"));
         QTest::mouseClick(bouton, Qt::LeftButton);
