@@ -187,3 +187,11 @@ LigneAffichee AfficheLigne(TComplexe z, bool polaire, bool degres)
     const Etendu second = degres ? std::fabs(a * 0.31830988618379067L * 180.0L) : std::fabs(a);
     return {TexteNombre(CModule(z)), a >= 0.0L ? "+" : "--", TexteNombre(second)};
 }
+
+std::string TexteCopie(TComplexe z)
+{
+    if (z.Im == 0.0L)
+        return TexteCourt(z.Re);
+    const std::string im = TexteCourt(z.Im);
+    return (z.Re == 0.0L ? std::string() : TexteCourt(z.Re) + (im[0] == '-' ? "" : "+")) + im + "i";
+}

@@ -40,3 +40,7 @@ struct LigneAffichee {
     std::string second;
 };
 LigneAffichee AfficheLigne(TComplexe z, bool polaire, bool degres);
+
+// A stack value as it leaves the program: "3-4i", "3+4i", or the real part
+// alone when the imaginary part is 0.
+std::string TexteCopie(TComplexe z);

@@ -12,7 +12,9 @@
 #include "matrix/TMatrice.h"
 #include "solver/TSolveur.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QFocusEvent>
 #include <QFontDatabase>
@@ -21,11 +23,14 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTextBlock>
+
+#include <algorithm>
 
 namespace {
 
@@ -145,6 +150,16 @@ void TCalculatrice::CreeEcran(QWidget* centre)
     ecranPile_->setFocusPolicy(Qt::StrongFocus);
     ecranPile_->installEventFilter(this);
     Indique(ecranPile_, "Pile .");
+    // Copy: line 1, or the line the user clicked.
+    auto* copier = new QAction("Copier", ecranPile_);
+    copier->setObjectName("CopierPile");
+    copier->setShortcut(QKeySequence::Copy);
+    copier->setShortcutContext(Qt::WidgetShortcut);
+    ecranPile_->addAction(copier);
+    ecranPile_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(copier, &QAction::triggered, this, [this] {
+        QGuiApplication::clipboard()->setText(QString::fromStdString(TexteCopie(pile_[ligneChoisie_])));
+    });
     cadreNumero_ = new QWidget(centre);
     cadreNumero_->setObjectName("CadreNumero");
     cadreNumero_->setGeometry(4, 4, 28, 130);
@@ -158,6 +173,7 @@ void TCalculatrice::CreeEcran(QWidget* centre)
             l->setObjectName(nom.arg(n));
             l->setFont(police);
             l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            l->setAttribute(Qt::WA_TransparentForMouseEvents); // a click chooses the line
             return l;
         };
         ligneR_[n - 1] = place("Ligne%1R", 34, 196);
@@ -339,6 +355,7 @@ void TCalculatrice::Touche(int tag)
 {
     if (modeComplexe_) {
         ActionPile(tag, pile_);
+        ChoisitLigne(1);
         RefreshEcran();
         return;
     }
@@ -368,6 +385,14 @@ void TCalculatrice::AjouteLigne(const QString& texte)
     curseur.movePosition(QTextCursor::End);
     curseur.insertBlock();
     curseur.insertText(texte);
+}
+
+void TCalculatrice::ChoisitLigne(int n)
+{
+    ligneChoisie_ = n;
+    for (int k = 1; k <= 5; ++k)
+        for (QLabel* l : {ligneR_[k - 1], signe_[k - 1], ligneC_[k - 1]})
+            l->setStyleSheet(k == n && n != 1 ? "background: palette(highlight); color: palette(highlighted-text);" : "");
 }
 
 void TCalculatrice::RefreshEcran()
@@ -543,6 +568,7 @@ bool TCalculatrice::AcquisitionKeyPress(int touche)
     acquisition_->clear();
     parties_->setText("Partie Réelle :");
     pile_.Monte(Complexe(saisieRe_, saisieIm_));
+    ChoisitLigne(1);
     RefreshEcran();
     ecranPile_->setFocus();
     parties_->setVisible(false);
@@ -631,6 +657,10 @@ bool TCalculatrice::eventFilter(QObject* objet, QEvent* evenement)
     } else if (objet == ecranPile_ && evenement->type() == QEvent::KeyPress) {
         if (EcranPileKeyPress(static_cast<QKeyEvent*>(evenement)))
             return true;
+    } else if (objet == ecranPile_ && evenement->type() == QEvent::MouseButtonPress) {
+        // Lines 5 to 1 from the top, 26 pixels each.
+        const int y = static_cast<QMouseEvent*>(evenement)->position().toPoint().y();
+        ChoisitLigne(std::clamp(5 - (y - 4) / 26, 1, 5));
     }
     return QMainWindow::eventFilter(objet, evenement);
 }

@@ -67,6 +67,8 @@ private:
     bool EcranPileKeyPress(QKeyEvent* touche);
     // Where the user types next: the entry field or the lines of real mode.
     void FocusDeSaisie();
+    // The line that "Copier" takes (1 unless the user clicked another).
+    void ChoisitLigne(int n);
 
     Pile pile_;
     bool modeComplexe_ = true;
@@ -76,6 +78,7 @@ private:
     Etendu saisieIm_ = 0.0L;
     int etapeSaisie_ = 0; // 0: the next Enter reads a real part, 1: an imaginary part
     int ligneCourante_ = 0;
+    int ligneChoisie_ = 1;
 
     QLabel* ligneR_[5];
     QLabel* signe_[5];

@@ -235,3 +235,26 @@ LectureNombre LitChamp(std::string texte)
         texte[virgule] = '.';
     return LitDebutNombre(texte);
 }
+
+std::string TexteCourt(Etendu x)
+{
+    if (!std::isfinite(x))
+        return TexteNombre(x);
+    if (x == 0.0L)
+        return "0";
+    char tampon[64];
+    for (int chiffres = 1; chiffres <= 21; ++chiffres) {
+        std::snprintf(tampon, sizeof tampon, "%.*Lg", chiffres, x);
+        if (LitDebutNombre(tampon).valeur == x)
+            break;
+    }
+    // "e-07" as the program writes it: "E-7"; "e+20": "E20".
+    std::string texte = tampon;
+    if (const auto e = texte.find('e'); e != std::string::npos) {
+        const bool negatif = texte[e + 1] == '-';
+        std::string exposant = texte.substr(e + 2);
+        exposant.erase(0, std::min(exposant.find_first_not_of('0'), exposant.size() - 1));
+        texte = texte.substr(0, e) + (negatif ? "E-" : "E") + exposant;
+    }
+    return texte;
+}

@@ -42,6 +42,12 @@ LectureNombre LitChamp(std::string texte);
 // precision.
 std::optional<Etendu> LitOperandeEntier(std::string_view texte);
 
+// A value as it leaves the program (copy and paste): the plain decimal form
+// with the fewest significant digits (21 at most) that read back as the same
+// extended value, "E" and the exponent when the form needs one:
+// "3.14159265358979324", "-2.5E-7", "1E20".
+std::string TexteCourt(Etendu x);
+
 // Fixed notation with the given number of decimals, no leading blank, "-"
 // for a negative value ("0.00000" for a value that rounds to zero).
 std::string TexteFixe(Etendu x, int decimales);

@@ -227,6 +227,9 @@ void TGraph::CreeMenus()
         ->setShortcut(QKeySequence("Ctrl+S"));
     Action(fichiers, "SauveSous", "Enregistrer &sous ...", "Enregistre le graphique sous un autre nom");
     Action(fichiers, "Fermer", "&Fermer", "Ferme le fichier du module graphique en cours d'utilisation");
+    fichiers->addSeparator();
+    Action(fichiers, "ExporteImage", "E&xporter l'image ...", "Enregistre le dessin en image PNG ou SVG .");
+    Action(fichiers, "CopieImage", "&Copier l'image", "Copie le dessin dans le presse-papiers .");
     QAction* trait = fichiers->addSeparator();
     trait->setObjectName("TraitFichiers");
     trait->setVisible(false);
@@ -377,6 +380,7 @@ void TGraph::RemetCurseursAZero()
 void TGraph::EffaceEcran()
 {
     EffaceImage(ecran_->Image());
+    dessinEcran_.clear();
     ecran_->update();
     modele_.OublieCurseurs();
     modele_.CurseursAuxCoins();
@@ -458,6 +462,7 @@ bool TGraph::Dessine(const std::function<ResultatTrace(const Progression&)>& tra
         return false;
     }
     Peint(ecran_->Image(), r.dessin);
+    dessinEcran_.insert(dessinEcran_.end(), r.dessin.begin(), r.dessin.end());
     ecran_->update();
     if (modele_.SonsActifs)
         JoueSon(DossierProgramme() + "Son2.wav");

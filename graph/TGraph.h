@@ -73,6 +73,9 @@ public slots:
     void SauveSousClick();
     void FermerClick();
     void ChargeFichierGraphe(const QString& nom);
+    // The picture leaves the program: a PNG or SVG file, the clipboard.
+    void ExporteImageClick();
+    void CopieImageClick();
     void SomButtonClick();
     void CalcIntClick();
     void ZeroButtonClick();
@@ -147,6 +150,7 @@ private:
     QLabel* panneau_;
     QMenu* popup_;
     QImage copieEcran_; // the pixels under the rubber band
+    Dessin dessinEcran_; // what the plots drew since the area was cleared, for the SVG
     int boutonsSouris_ = 2;
     QString fichierCourant_;             // full path of the file loaded last
     std::array<std::string, 4> recents_; // the recent files, most recent first

@@ -5,8 +5,12 @@
 #include "app/Disque.h"
 #include "app/Options.h"
 #include "app/Plateforme.h"
+#include "graph/EcranDigit.h"
+#include "graph/Export.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -27,6 +31,8 @@ void TGraph::ConnecteFichiers()
     connect(ActionNommee("Sauve"), &QAction::triggered, this, &TGraph::SauveClick);
     connect(ActionNommee("SauveSous"), &QAction::triggered, this, &TGraph::SauveSousClick);
     connect(ActionNommee("Fermer"), &QAction::triggered, this, &TGraph::FermerClick);
+    connect(ActionNommee("ExporteImage"), &QAction::triggered, this, &TGraph::ExporteImageClick);
+    connect(ActionNommee("CopieImage"), &QAction::triggered, this, &TGraph::CopieImageClick);
     for (int k = 0; k < 4; ++k)
         connect(ActionNommee(qPrintable("No" + QString::number(k))), &QAction::triggered, this, [this, k] {
             CocheRecent(k);
@@ -160,3 +166,18 @@ void TGraph::FermerClick()
     EffaceEcran();
     CocheRecent(-1);
 }
+
+void TGraph::ExporteImageClick()
+{
+    const auto nom = LaPlateforme().DialogueEnregistrer("Image PNG (*.png);;Image SVG (*.svg)", "png");
+    if (!nom)
+        return;
+    const QString chemin = QString::fromStdString(*nom);
+    const QByteArray octets = chemin.endsWith(".svg", Qt::CaseInsensitive)
+                                  ? OctetsSvg(dessinEcran_)
+                                  : OctetsPng(ImageAgrandie(ecran_->Image(), FacteurDuNom(chemin)));
+    if (const auto erreur = EcritFichierDisque(chemin, octets.toStdString()))
+        LaPlateforme().Message(Plateforme::Icone::Erreur, *erreur);
+}
+
+void TGraph::CopieImageClick() { QGuiApplication::clipboard()->setImage(ecran_->Image()); }

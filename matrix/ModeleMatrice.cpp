@@ -181,3 +181,10 @@ std::optional<RefusMatrice> ModeleMatrice::Systeme(std::vector<TComplexe>& x) co
     x.assign(v.elements.begin() + 1, v.elements.begin() + 1 + n);
     return std::nullopt;
 }
+
+std::string TexteCelluleCopie(TComplexe z, bool complexe)
+{
+    if (!complexe)
+        return TexteCourt(z.Re);
+    return "(" + TexteCourt(z.Re) + "," + TexteCourt(z.Im) + ")";
+}

@@ -22,6 +22,11 @@ std::string FormatComplexe(TComplexe z);
 // in complex mode; 5 decimals, or two significant digits from 1E36 on.
 std::string FormatCoef(TComplexe z, bool complexe);
 
+// A cell as it leaves the program (copy): the stored value with the fewest
+// digits that read back the same, in the form LitCoef reads ("2.5",
+// "(3,-4)"), so that pasting it back gives the same matrix.
+std::string TexteCelluleCopie(TComplexe z, bool complexe);
+
 // A refused command: the box to show (after the error sound).
 struct RefusMatrice {
     Plateforme::Icone icone;

@@ -42,6 +42,10 @@ public slots:
     void SystemeClick();
     // Enter in a cell of the grid: the cell's text is read and stored.
     void MatKeyPress(int ligne, int colonne);
+    // The selected cells as tab-separated rows; a block of such rows pasted
+    // from the current cell on, each cell read as if typed.
+    void CopieCellules();
+    void ColleCellules();
 
 protected:
     bool event(QEvent* evenement) override;

@@ -8,6 +8,8 @@
 #include "funclang/Nombres.h"
 #include "funclang/TFonctions.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLayout>
@@ -77,6 +79,15 @@ TSolveur::TSolveur(QWidget* parent) : QMainWindow(parent)
     Etiquette(centre, "Toto", "Résultat du calcul :", 10, 250, 170, 20);
     resultat_ = Etiquette(centre, "Resultat", "----", 185, 250, 225, 20);
     resultat_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Ctrl+C outside the fields, or "Copier" on the result: the value shown.
+    auto* copier = new QAction("Copier", this);
+    copier->setObjectName("CopierResultat");
+    copier->setShortcut(QKeySequence::Copy);
+    connect(copier, &QAction::triggered, this,
+            [this] { QGuiApplication::clipboard()->setText(resultat_->text().trimmed()); });
+    addAction(copier);
+    resultat_->addAction(copier);
+    resultat_->setContextMenuPolicy(Qt::ActionsContextMenu);
 
     QWidget::setTabOrder(fonc_, acquisInf_);
     QWidget::setTabOrder(acquisInf_, acquisSup_);

@@ -16,6 +16,7 @@
 #include "solver/TSolveur.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -139,6 +140,26 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(EcranR()));
         Clique("SwapBtn");
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(Acquisition()));
+    }
+
+    void copierColler()
+    {
+        Entre("2,5"); // a decimal comma in the entry field
+        Entre("3", "-4");
+        QWidget* pile = c_->findChild<QWidget*>("EcranPile");
+        QTest::keyClick(pile, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("3-4i"));
+        // A click chooses line 2.
+        QTest::mouseClick(pile, Qt::LeftButton, {}, QPoint(100, 4 + 3 * 26 + 10));
+        QTest::keyClick(pile, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("2.5"));
+        // Pasted into the entry field, read by its reader.
+        QGuiApplication::clipboard()->setText("1,5");
+        QTest::mouseClick(Acquisition(), Qt::LeftButton);
+        QTest::keyClick(Acquisition(), Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(Acquisition(), Qt::Key_Return);
+        Tape("0");
+        QCOMPARE(c_->LaPile()[1].Re, 1.5L);
     }
 
     void carreQuiDeborde()

@@ -17,6 +17,15 @@
 #include <cstring>
 #include <limits>
 
+namespace {
+// A column of the current row of a table, in an expression.
+template <class T>
+T Donnee(const char* nom)
+{
+    return *static_cast<T*>(QTest::qData(nom, qMetaTypeId<T>()));
+}
+} // namespace
+
 class TestFunclang : public QObject {
     Q_OBJECT
 
@@ -413,6 +422,36 @@ private slots:
         const std::string imbrique = std::string(5000, '(') + "x" + std::string(5000, ')');
         QVERIFY(CompareChemins(imbrique, 'x', 2.0L, true));
         QCOMPARE(Programme(imbrique + "(", 'x').Execute(1).message, std::string(Messages::ExpressionIncorrecte));
+    }
+
+    void texteCourt_data()
+    {
+        QTest::addColumn<long double>("x");
+        QTest::addColumn<QString>("texte");
+        QTest::newRow("pi") << PiEtendu << "3.1415926535897932385";
+        QTest::newRow("-2.5E-7") << -2.5E-7L << "-2.5E-7";
+        QTest::newRow("1E20") << 1E20L << "1E20";
+        QTest::newRow("0.1") << 0.1L << "0.1";
+        QTest::newRow("3") << 3.0L << "3";
+        QTest::newRow("0") << 0.0L << "0";
+        QTest::newRow("1E-4000") << 1E-4000L << "1E-4000";
+    }
+    void texteCourt()
+    {
+        QFETCH(long double, x);
+        const std::string t = TexteCourt(x);
+        QCOMPARE(QString::fromStdString(t), Donnee<QString>("texte"));
+        QCOMPARE(LitDebutNombre(t).valeur, x); // reads back the same value
+        // Any value reads back whole, in 21 digits at most.
+        std::mt19937_64 alea(5);
+        for (int i = 0; i < 2000; ++i) {
+            std::uint64_t m = alea() | (1ULL << 63);
+            std::uint16_t e = static_cast<std::uint16_t>(16383 - 3000 + alea() % 6000);
+            long double y;
+            std::memcpy(&y, &m, 8);
+            std::memcpy(reinterpret_cast<char*>(&y) + 8, &e, 2);
+            QCOMPARE(LitDebutNombre(TexteCourt(y)).valeur, y);
+        }
     }
 
     void allerRetourSansPerte()

@@ -20,6 +20,9 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QClipboard>
+#include <QPainter>
+#include <QSvgRenderer>
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
@@ -975,6 +978,47 @@ private slots:
         Menu("SauveSous")->trigger();
         QCOMPARE(p_->Messages(), std::vector<std::string>{"erreur: Accès au fichier refusé"});
         QFile::setPermissions(ferme.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    void exportDeLImage()
+    {
+        Trace("SpeedButton2", "x^2");
+        Trace("SpeedButton2", "x");
+        QTemporaryDir dossier;
+        const QString png = dossier.filePath("parabole.png"), svg = dossier.filePath("parabole.svg");
+        for (const QString& nom : {png, svg, dossier.filePath("grande@3x.png")}) {
+            p_->reponses.push_back(nom.toStdString());
+            Menu("ExporteImage")->trigger();
+        }
+        QVERIFY(p_->Messages().empty());
+        QImage lue(png);
+        QCOMPARE(lue.convertToFormat(QImage::Format_RGB32), Ecran());
+        QCOMPARE(QImage(dossier.filePath("grande@3x.png")).size(), QSize(960, 720));
+        // The SVG, drawn at the area's size: every red pixel of the PNG has
+        // a red pixel within one pixel.
+        QSvgRenderer rendu(svg);
+        QVERIFY(rendu.isValid());
+        QImage image(320, 240, QImage::Format_RGB32);
+        image.fill(Qt::black);
+        QPainter peintre(&image);
+        peintre.setRenderHint(QPainter::Antialiasing, false);
+        rendu.render(&peintre);
+        peintre.end();
+        int manquants = 0;
+        for (auto [x, y] : Rouges()) {
+            bool trouve = false;
+            for (int dx = -1; dx <= 1 && !trouve; ++dx)
+                for (int dy = -1; dy <= 1 && !trouve; ++dy) {
+                    const QPoint q(x + dx, y + dy);
+                    // Red, as the renderer blends a one-pixel diagonal (191, 0, 0).
+                    trouve = image.rect().contains(q) && qRed(image.pixel(q)) >= 180 &&
+                             qGreen(image.pixel(q)) < 40 && qBlue(image.pixel(q)) < 40;
+                }
+            manquants += !trouve;
+        }
+        QCOMPARE(manquants, 0);
+        Menu("CopieImage")->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), Ecran());
     }
 
     void sansSons()

@@ -6,6 +6,8 @@
 #include "matrix/TMatrice.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -163,6 +165,35 @@ private slots:
         Clique("ResolBtn");
         QVERIFY(p_->Messages().empty());
         QVERIFY(ResulMat()->isVisible());
+    }
+
+    // A block copied from the grid and pasted into the other matrix gives the
+    // same matrix; a refused cell in a pasted block keeps its value.
+    void copierCollerUnBloc()
+    {
+        Reglages(5);
+        Entre("MatABtn", 3, {"1", "(2,-3)", "2.5E-7", "4", "5", "6", "7", "8", "(0.1,0.2)"});
+        Clique("MatABtn");
+        Mat()->setRangeSelected(QTableWidgetSelectionRange(0, 0, 2, 2), true);
+        m_->findChild<QAction*>("CopierCellules")->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text().split('\n').first(), QString("(1,0)\t(2,-3)\t(2.5E-7,0)"));
+        QTest::mouseClick(m_->findChild<QWidget*>("AquiMat"), Qt::LeftButton);
+        Clique("MatBBtn");
+        m_->findChild<QSpinBox*>("TailMat")->setValue(3);
+        Mat()->setCurrentCell(0, 0);
+        p_->Vide();
+        m_->findChild<QAction*>("CollerCellules")->trigger();
+        for (int l = 1; l <= 3; ++l)
+            for (int c = 1; c <= 3; ++c) {
+                QCOMPARE(m_->Modele().MatB(l, c).Re, m_->Modele().MatA(l, c).Re);
+                QCOMPARE(m_->Modele().MatB(l, c).Im, m_->Modele().MatA(l, c).Im);
+            }
+        QVERIFY(p_->journal.empty());
+        QGuiApplication::clipboard()->setText("9\tabc");
+        m_->findChild<QAction*>("CollerCellules")->trigger();
+        QCOMPARE(m_->Modele().MatB(1, 1).Re, 9.0L);
+        QCOMPARE(m_->Modele().MatB(1, 2).Im, -3.0L);
+        QCOMPARE(p_->journal, std::vector<std::string>{"bip"});
     }
 
     void sommeDeDeuxIdentites()

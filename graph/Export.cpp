@@ -1,0 +1,65 @@
+#include "graph/Export.h"
+
+#include "graph/Vue.h"
+
+#include <QBuffer>
+#include <QPainter>
+#include <QLineF>
+#include <QPainterPath>
+#include <QRegularExpression>
+#include <QSvgGenerator>
+
+int FacteurDuNom(const QString& nom)
+{
+    const QRegularExpressionMatch m = QRegularExpression("@([234])x\\.png$", QRegularExpression::CaseInsensitiveOption)
+                                          .match(nom);
+    return m.hasMatch() ? m.captured(1).toInt() : 1;
+}
+
+QImage ImageAgrandie(const QImage& image, int facteur)
+{
+    return facteur <= 1 ? image : image.scaled(image.size() * facteur, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
+QByteArray OctetsPng(const QImage& image)
+{
+    QByteArray octets;
+    QBuffer tampon(&octets);
+    tampon.open(QIODevice::WriteOnly);
+    image.save(&tampon, "PNG");
+    return octets;
+}
+
+QByteArray OctetsSvg(const Dessin& dessin)
+{
+    QByteArray octets;
+    QBuffer tampon(&octets);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&tampon);
+    svg.setSize(QSize(LargeurEcran, HauteurEcran));
+    svg.setViewBox(QRect(0, 0, LargeurEcran, HauteurEcran));
+    svg.setTitle("Tarvelle");
+    QPainter p(&svg);
+    p.fillRect(QRect(0, 0, LargeurEcran, HauteurEcran), Qt::black);
+    // Pixel (x, y) is the unit square from (x, y); a line runs through the
+    // centres of its end pixels.
+    for (const Primitive& d : dessin) {
+        const QColor couleur(d.couleur.r, d.couleur.g, d.couleur.b);
+        if (d.sorte == Primitive::Sorte::Pixel) {
+            p.fillRect(QRectF(d.x1, d.y1, 1, 1), couleur);
+        } else {
+            // Flat caps (renderers blur the square and round ones), the line
+            // lengthened by half a pixel at each end as a square cap would.
+            const QPointF a(d.x1 + 0.5, d.y1 + 0.5), b(d.x2 + 0.5, d.y2 + 0.5);
+            const QLineF ligne(a, b);
+            const QPointF demi = ligne.length() > 0 ? (b - a) * (0.5 / ligne.length()) : QPointF();
+            QPainterPath chemin(a - demi);
+            chemin.lineTo(b + demi);
+            p.setPen(QPen(couleur, 1.0, Qt::SolidLine, Qt::FlatCap));
+            p.setBrush(Qt::NoBrush);
+            p.drawPath(chemin);
+        }
+    }
+    p.end();
+    return octets;
+}
