@@ -1,8 +1,11 @@
 #pragma once
 // Small layout helpers shared by the windows.
+#include <QAction>
+#include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QScreen>
 #include <QStatusBar>
@@ -27,6 +30,31 @@ inline QLabel* Etiquette(QWidget* parent, const char* nom, const QString& texte,
         l->setObjectName(nom);
     l->setGeometry(x, y, largeur, hauteur);
     return l;
+}
+
+// A one-line field placed at absolute coordinates, named as the layout names it.
+inline QLineEdit* Champ(QWidget* parent, const char* nom, const QRect& place)
+{
+    auto* c = new QLineEdit(parent);
+    c->setObjectName(nom);
+    c->setGeometry(place);
+    return c;
+}
+
+// "Copier" for a label that shows a value: Ctrl+C in its window (the fields
+// keep their own), and the label's context menu; the text copied is the
+// value without its padding.
+inline QAction* ActionCopier(QWidget* fenetre, QLabel* valeur, const char* nom)
+{
+    auto* copier = new QAction("Copier", fenetre);
+    copier->setObjectName(nom);
+    copier->setShortcut(QKeySequence::Copy);
+    QObject::connect(copier, &QAction::triggered, fenetre,
+                     [valeur] { QGuiApplication::clipboard()->setText(valeur->text().trimmed()); });
+    fenetre->addAction(copier);
+    valeur->addAction(copier);
+    valeur->setContextMenuPolicy(Qt::ActionsContextMenu);
+    return copier;
 }
 
 // The status bar of a main window with its one panel, named nom and

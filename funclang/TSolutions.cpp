@@ -2,9 +2,6 @@
 
 #include "app/Disposition.h"
 
-#include <QAction>
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QShowEvent>
 
 #include <algorithm>
@@ -21,15 +18,7 @@ TSolutions::TSolutions(QWidget* parent) : QDialog(parent, Qt::Tool)
     methode_->setFont(souligne);
     resultat1_ = Etiquette(this, "Resultat1", "X =", 8, 32, 40, 18);
     resVal1_ = Etiquette(this, "ResVal1", "0.00000000000000E+0000", 40, 32, 148, 18);
-    // Ctrl+C, or "Copier" on the value: the value shown.
-    auto* copier = new QAction("Copier", this);
-    copier->setObjectName("CopierValeur");
-    copier->setShortcut(QKeySequence::Copy);
-    connect(copier, &QAction::triggered, this,
-            [this] { QGuiApplication::clipboard()->setText(resVal1_->text().trimmed()); });
-    addAction(copier);
-    resVal1_->addAction(copier);
-    resVal1_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    ActionCopier(this, resVal1_, "CopierValeur");
     // Emptied on creation: the texts come from the caller at every showing.
     methode_->clear();
     resultat1_->clear();

@@ -63,14 +63,6 @@ void Aide(QObject* o, const QString& aide)
     }
 }
 
-QLineEdit* Champ(QWidget* parent, const char* nom, const QRect& place)
-{
-    auto* c = new QLineEdit(parent);
-    c->setObjectName(nom);
-    c->setGeometry(place);
-    return c;
-}
-
 } // namespace
 
 TGraph::TGraph(QWidget* parent) : QMainWindow(parent)

@@ -8,8 +8,6 @@
 #include "funclang/Nombres.h"
 #include "funclang/TFonctions.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLayout>
@@ -27,14 +25,6 @@ namespace {
 
 constexpr const char* Montrer = "Montrer la liste des fonctions utilisables";
 constexpr const char* Cacher = "Cacher la liste des fonctions utilisables";
-
-QLineEdit* Champ(QWidget* parent, const char* nom, const QRect& place)
-{
-    auto* c = new QLineEdit(parent);
-    c->setObjectName(nom);
-    c->setGeometry(place);
-    return c;
-}
 
 } // namespace
 
@@ -79,15 +69,7 @@ TSolveur::TSolveur(QWidget* parent) : QMainWindow(parent)
     Etiquette(centre, "Toto", "Résultat du calcul :", 10, 250, 170, 20);
     resultat_ = Etiquette(centre, "Resultat", "----", 185, 250, 225, 20);
     resultat_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    // Ctrl+C outside the fields, or "Copier" on the result: the value shown.
-    auto* copier = new QAction("Copier", this);
-    copier->setObjectName("CopierResultat");
-    copier->setShortcut(QKeySequence::Copy);
-    connect(copier, &QAction::triggered, this,
-            [this] { QGuiApplication::clipboard()->setText(resultat_->text().trimmed()); });
-    addAction(copier);
-    resultat_->addAction(copier);
-    resultat_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    ActionCopier(this, resultat_, "CopierResultat");
 
     QWidget::setTabOrder(fonc_, acquisInf_);
     QWidget::setTabOrder(acquisInf_, acquisSup_);

@@ -18,6 +18,8 @@
 #include "matrix/TMatrice.h"
 #include "solver/TSolveur.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
@@ -434,6 +436,8 @@ private slots:
         s.show();
         QCOMPARE(s.findChild<QLabel*>("Methode")->text(), QString("Recherche du zéro de la fonction :"));
         QCOMPARE(s.findChild<QLabel*>("Resultat1")->text(), QString("x0 ="));
+        s.findChild<QAction*>("CopierValeur")->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("1.41421356237310"));
         QVERIFY(s.findChild<QLabel*>("Methode")->font().underline());
     }
 };
