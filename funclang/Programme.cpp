@@ -178,6 +178,17 @@ Evaluation Programme::Execute(Etendu x) const
         case Code::Constante: reg[i] = constantes_[in.a]; break;
         case Code::Oppose: reg[i] = -reg[in.a]; break;
         case Code::Operation: {
+            // The common case without the failure's machinery; anything
+            // else (a NaN operand, an overflow, the other operators) goes
+            // the general way below.
+            if (in.op == '#' || in.op == '~' || in.op == '*') {
+                const Etendu a = reg[in.a], b = reg[in.b];
+                const Etendu r = in.op == '#' ? a + b : in.op == '~' ? a - b : a * b;
+                if (std::isfinite(r)) {
+                    reg[i] = Arrondi15(r);
+                    break;
+                }
+            }
             if (std::isnan(reg[in.a]) || std::isnan(reg[in.b]))
                 return EvaluationDe(fauteDuTexte);
             Etendu r;
@@ -188,6 +199,13 @@ Evaluation Programme::Execute(Etendu x) const
         }
         case Code::Fonction: {
             Etendu v = reg[in.a];
+            if (!std::isnan(v) && !in.f->refus(v)) {
+                const Etendu r = in.f->calcul(v);
+                if (std::isfinite(r)) {
+                    reg[i] = Arrondi15(r);
+                    break;
+                }
+            }
             if (std::isnan(v))
                 return EvaluationDe(fauteDuTexte);
             if (const auto e = Applique(*in.f, v, DialecteFonctions))
