@@ -35,6 +35,9 @@ public:
     DelegueCellule(QObject* parent, std::function<void(int, int)> entree)
         : QStyledItemDelegate(parent), entree_(std::move(entree)) {}
 
+    // The window is going: an editor still open commits to nobody.
+    void Oublie() { entree_ = nullptr; }
+
 protected:
     bool eventFilter(QObject* editeur, QEvent* evenement) override
     {
@@ -56,8 +59,10 @@ protected:
     void setModelData(QWidget* editeur, QAbstractItemModel* modele, const QModelIndex& index) const override
     {
         QStyledItemDelegate::setModelData(editeur, modele, index);
-        entree_(index.row(), index.column());
+        if (entree_)
+            entree_(index.row(), index.column());
     }
+
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override
@@ -151,11 +156,14 @@ TMatrice::TMatrice(QWidget* parent) : QMainWindow(parent)
     CentreSurEcran(this);
 }
 
+TMatrice::~TMatrice() { static_cast<DelegueCellule*>(delegue_)->Oublie(); }
+
 void TMatrice::CreePanneaux(QWidget* centre)
 {
     mat_ = Grille(centre, "Mat", Cotes);
     mat_->move(8, 8);
-    mat_->setItemDelegate(new DelegueCellule(mat_, [this](int l, int c) { MatKeyPress(l, c); }));
+    delegue_ = new DelegueCellule(mat_, [this](int l, int c) { MatKeyPress(l, c); });
+    mat_->setItemDelegate(delegue_);
     mat_->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
                           QAbstractItemView::EditKeyPressed);
     mat_->installEventFilter(this);

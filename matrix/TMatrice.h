@@ -11,12 +11,14 @@ class QFrame;
 class QLabel;
 class QModelIndex;
 class QSpinBox;
+class QStyledItemDelegate;
 class QTableWidget;
 
 class TMatrice : public QMainWindow, public FenetreActivable {
     Q_OBJECT
 public:
     explicit TMatrice(QWidget* parent = nullptr);
+    ~TMatrice() override;
 
     ModeleMatrice& Modele() { return modele_; }
     void FormActivate() override;
@@ -86,4 +88,5 @@ private:
     QFrame* cadreTypeMat_;
     QLabel* matImag_;
     QLabel* panneau_;
+    QStyledItemDelegate* delegue_ = nullptr; // reads a cell when its editor commits
 };
