@@ -181,11 +181,20 @@ Evaluation Programme::Execute(Etendu x) const
             // The common case without the failure's machinery; anything
             // else (a NaN operand, an overflow, the other operators) goes
             // the general way below.
+            const Etendu a = reg[in.a], b = reg[in.b];
             if (in.op == '#' || in.op == '~' || in.op == '*') {
-                const Etendu a = reg[in.a], b = reg[in.b];
                 const Etendu r = in.op == '#' ? a + b : in.op == '~' ? a - b : a * b;
                 if (std::isfinite(r)) {
                     reg[i] = Arrondi15(r);
+                    break;
+                }
+            } else if (in.op == '^' && a != 0.0L && b >= 1.0L && b <= 64.0L && b == std::rint(b)) {
+                // A small whole exponent: the repeated product, as Opere does it.
+                Etendu p = 1.0L;
+                for (int k = static_cast<int>(b); k > 0; --k)
+                    p = p * a;
+                if (std::isfinite(p)) {
+                    reg[i] = Arrondi15(p);
                     break;
                 }
             }
