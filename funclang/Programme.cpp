@@ -191,7 +191,7 @@ Evaluation Programme::Execute(Etendu x) const
             } else if (in.op == '^' && a != 0.0L && b >= 1.0L && b <= 64.0L && b == std::rint(b)) {
                 // A small whole exponent: the repeated product, as Opere does it.
                 Etendu p = 1.0L;
-                for (int k = static_cast<int>(b); k > 0; --k)
+                for (Etendu k = b; k > 0.5L; k -= 1.0L) // no conversion: it switches the rounding mode
                     p = p * a;
                 if (std::isfinite(p)) {
                     reg[i] = Arrondi15(p);
