@@ -45,8 +45,11 @@ Etendu ArcTangente(Etendu x) { return std::atan(x); }
 Etendu Radians(Etendu x) { return x * PiEtendu * (1.0L / 180.0L); }
 Etendu Degres(Etendu x) { return x * 180.0L * (1.0L / PiEtendu); }
 Etendu FactorielleDe(Etendu x) { return Factorielle(static_cast<int>(std::nearbyint(x))); }
-Etendu ArcSinus(Etendu x) { return std::atan2(x, std::sqrt(1.0L - x * x)); }
-Etendu ArcSinusLigne(Etendu x) { return std::atan(x / std::sqrt(1.0L - x * x)); }
+// 1 - x^2 as (1 - x)(1 + x): near +-1 the square's rounding would cancel
+// every digit of the difference.
+Etendu UnMoinsCarre(Etendu x) { return (1.0L - x) * (1.0L + x); }
+Etendu ArcSinus(Etendu x) { return std::atan2(x, std::sqrt(UnMoinsCarre(x))); }
+Etendu ArcSinusLigne(Etendu x) { return std::atan(x / std::sqrt(UnMoinsCarre(x))); }
 Etendu Sh(Etendu x) { return std::sinh(x); }
 Etendu Ch(Etendu x) { return std::cosh(x); }
 Etendu Th(Etendu x) { return std::tanh(x); }
@@ -116,6 +119,6 @@ Etendu ArcCosinus(Etendu x)
 {
     if (x == 0.0L)
         return PiEtendu / 2.0L;
-    const Etendu r = std::atan(std::sqrt(1.0L - x * x) / x);
+    const Etendu r = std::atan(std::sqrt(UnMoinsCarre(x)) / x);
     return x < 0.0L ? r + PiEtendu : r;
 }

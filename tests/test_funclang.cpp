@@ -349,6 +349,9 @@ private slots:
         QTest::newRow("sin(PI/2)") << "sin(PI/2)" << 0.0L << "Expression incorrecte .";
         QTest::newRow("x2 en 3") << "x2" << 3.0L << " 3.00000000000000E+0002";
         QTest::newRow("arccos(1E-4940)") << "arccos(1E-4940)" << 0.0L << " 1.57079632679490E+0000";
+        // Near 1, 1 - x^2 taken as (1 - x)(1 + x): the 15 digits are right.
+        QTest::newRow("arccos près de 1") << "arccos(0.99999999983686)" << 0.0L << " 1.80632223035874E-0005";
+        QTest::newRow("arcsin près de -1") << "arcsin(-0.99999999983686)" << 0.0L << "-1.57077826357259E+0000";
     }
     void textesReparees()
     {
