@@ -25,6 +25,24 @@ void Elimine(TMat& t, int n, int m, int k, int c, TComplexe pivot)
     }
 }
 
+// The row from `depuis` to n with the largest modulus in column c (the first
+// of equals).
+int LigneDuPlusGrand(const TMat& t, int n, int c, int depuis)
+{
+    int meilleure = depuis;
+    for (int i = depuis + 1; i <= n; ++i)
+        if (CModule(t(i, c)) > CModule(t(meilleure, c)))
+            meilleure = i;
+    return meilleure;
+}
+
+// A pivot is small when it is below a tenth of the largest candidate of its
+// column: eliminating with it would lose every digit (1E-20 against 1).
+bool PivotPetit(TComplexe pivot, TComplexe plusGrand)
+{
+    return CModule(pivot) < 0.1L * CModule(plusGrand);
+}
+
 void EchangeLignes(TMat& t, int a, int b, int depuis, int jusqua)
 {
     for (int j = depuis; j <= jusqua; ++j)
@@ -112,6 +130,13 @@ void Triangule(int n, int m, const TMat& mat, TMat& t, int& signe)
             EchangeLignes(t, i, k, k, m);
             signe = -signe;
         }
+        // A pivot that is zero in all but name: the largest of the column.
+        const int meilleure = LigneDuPlusGrand(t, n, k, k);
+        if (PivotPetit(pivot, t(meilleure, k))) {
+            EchangeLignes(t, meilleure, k, k, m);
+            signe = -signe;
+            pivot = t(k, k);
+        }
         Elimine(t, n, m, k, k, pivot);
     }
 }
@@ -145,6 +170,9 @@ void RangMat(int n, const TMat& m, int& rang, TMat& t)
             ++i;
         if (i > n)
             continue;
+        const int meilleure = LigneDuPlusGrand(t, n, c, ligne);
+        if (PivotPetit(t(i, c), t(meilleure, c)))
+            i = meilleure;
         if (i != ligne)
             EchangeLignes(t, i, ligne, c, n);
         Elimine(t, n, n, ligne, c, t(ligne, c));

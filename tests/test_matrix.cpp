@@ -42,6 +42,7 @@ private slots:
         QTest::newRow("ordre 1") << 2 << 7.0L;
         QTest::newRow("[(1,2),(3,4)]") << 3 << -2.0L;
         QTest::newRow("ligne nulle au milieu") << 4 << 0.0L;
+        QTest::newRow("pivot minuscule") << 5 << 2.0L; // exact value 2 - 1E-20 + ..., shown 2
     }
 
     void determinants()
@@ -49,9 +50,11 @@ private slots:
         QFETCH(int, cas);
         QFETCH(long double, det);
         const TMat mats[] = {Matrice({{0, 1}, {1, 0}}), Matrice({{0, 1}, {0, 2}}), Matrice({{7}}),
-                             Matrice({{1, 2}, {3, 4}}), Matrice({{1, 2, 3}, {0, 0, 0}, {4, 5, 6}})};
-        const int ordres[] = {2, 2, 1, 2, 3};
-        QVERIFY(Egal(Determinant(ordres[cas], mats[cas]), det));
+                             Matrice({{1, 2}, {3, 4}}), Matrice({{1, 2, 3}, {0, 0, 0}, {4, 5, 6}}),
+                             Matrice({{1E-20L, 1, 1}, {1, 1, 2}, {1, 2, 1}})};
+        const int ordres[] = {2, 2, 1, 2, 3, 3};
+        const TComplexe d = Determinant(ordres[cas], mats[cas]);
+        QVERIFY2(std::fabs(d.Re - det) <= 1E-15L * std::fabs(det) && std::fabs(d.Im) <= 1E-15L, qPrintable(Texte(d)));
     }
 
     void triangulationSansPivot()
@@ -115,6 +118,18 @@ private slots:
         InverseMat(2, Matrice({{1, 2}, {2, 4}}), intact, ok);
         QVERIFY(!ok);
         QCOMPARE(intact(1, 1).Re, 9.0L);
+        // A tiny leading pivot no longer makes the matrix singular; the rank sees it too.
+        const TMat petit = Matrice({{1E-20L, 1, 1}, {1, 1, 2}, {1, 2, 1}});
+        InverseMat(3, petit, r, ok);
+        QVERIFY(ok);
+        const TMat produit = ProduitMat(petit, r);
+        for (int i = 1; i <= 3; ++i)
+            for (int j = 1; j <= 3; ++j)
+                QVERIFY(std::fabs(produit(i, j).Re - (i == j ? 1.0L : 0.0L)) < 1e-15L);
+        int rang = 0;
+        TMat forme;
+        RangMat(3, petit, rang, forme);
+        QCOMPARE(rang, 3);
     }
 
     void inverseDOrdreDix()
