@@ -69,6 +69,12 @@ void Racines3(TComplexe a, TComplexe b, TComplexe c, TComplexe d,
 
     TComplexe t1, t2;
     Racines2(Reel(1.0L), Q, R, t1, t2);
+    // t1 = (-Q + sqrt(delta)) / 2 cancels when sqrt(delta) is nearly Q (a
+    // small P): then it is the product of the two roots, R, over t2, which
+    // keeps the same branch and the order of the roots. Elsewhere the
+    // literal value is accurate and stays.
+    if (CModule(t1) < 0.01L * CModule(t2))
+        t1 = Divise(R, t2);
 
     u = RacineCubique(t1);
     const TComplexe w = Fois(Reel(-3.0L), u);

@@ -272,6 +272,23 @@ private slots:
         QVERIFY2(Proche(r3, x3, 8), qPrintable(Texte(r3)));
     }
 
+    // x^3 + 1.35E-6 x + 1: the resolvent's first root no longer cancels
+    // (it gave -1.18901..., 0.59451... +- 1.02971...i). 40-digit reference.
+    void racines3SansAnnulation()
+    {
+        TComplexe r[3];
+        Racines3({1, 0}, CZero, {1.35E-6L, 0}, {1, 0}, r[0], r[1], r[2]);
+        const TComplexe attendu[3] = {{-0.9999995500000000000303750136687L, 0},
+                                      {0.4999997750000000000151875068344L, 0.8660257934958703497874197242308L},
+                                      {0.4999997750000000000151875068344L, -0.8660257934958703497874197242308L}};
+        for (const TComplexe& z : r) {
+            bool trouve = false;
+            for (const TComplexe& a : attendu)
+                trouve = trouve || (std::fabs(z.Re - a.Re) <= 1E-15L && std::fabs(z.Im - a.Im) <= 1E-15L);
+            QVERIFY2(trouve, qPrintable(Texte(z)));
+        }
+    }
+
     void racines3Reelles()
     {
         TComplexe r[3];
