@@ -2,6 +2,7 @@
 
 #include "app/Plateforme.h"
 
+#include <cfloat>
 #include <cmath>
 
 namespace {
@@ -18,6 +19,14 @@ constexpr Etendu UnTiers = 1.0L / 3.0L;
 
 void ErreurDivision() { SignaleErreur("Division par zéro."); }
 
+// Past this |x|, e^x overflows the extended format while ch x and sh x
+// (e^|x| / 2) may still be representable, and e^-x is below a unit in the
+// last place of them: the two halves are computed directly.
+constexpr Etendu SeuilHyperbolique = 11356.0L;
+
+// e^x / 2 without the overflow of e^x.
+Etendu DemiExponentielle(Etendu x) { return std::exp(x - 0.693147180559945309417232121458176568L); }
+
 } // namespace
 
 void CSomme(TComplexe a, TComplexe b, TComplexe& r) { r = {a.Re + b.Re, a.Im + b.Im}; }
@@ -32,8 +41,17 @@ void CProduit(TComplexe a, TComplexe b, TComplexe& r)
 void CInverse(TComplexe z, TComplexe& r)
 {
     const Etendu m = z.Re * z.Re + z.Im * z.Im;
-    if (m == 0.0L) {
+    if (m == 0.0L && z.Re == 0.0L && z.Im == 0.0L) {
         ErreurDivision();
+        return;
+    }
+    if (!std::isfinite(m) || m < LDBL_MIN) {
+        // The squared modulus leaves the range (1 / 1E2467 would give 0):
+        // divide by the larger part first.
+        const Etendu s = std::fmax(std::fabs(z.Re), std::fabs(z.Im));
+        const Etendu a = z.Re / s, b = z.Im / s;
+        const Etendu ms = (a * a + b * b) * s;
+        r = {a / ms, -b / ms};
         return;
     }
     r = {z.Re / m, -z.Im / m};
@@ -129,6 +147,12 @@ void CSin(TComplexe z, TComplexe& r)
 
 void CTan(TComplexe z, TComplexe& r)
 {
+    // Beyond the overflow of sh and ch the tangent is i sign(Im z) to the
+    // last digit of the extended format.
+    if (std::fabs(z.Im) > SeuilHyperbolique) {
+        r = {0.0L, std::copysign(1.0L, z.Im)};
+        return;
+    }
     TComplexe s, c;
     CSin(z, s);
     CCos(z, c);
@@ -137,6 +161,11 @@ void CTan(TComplexe z, TComplexe& r)
 
 void CCh(TComplexe z, TComplexe& r)
 {
+    if (std::fabs(z.Re) > SeuilHyperbolique) {
+        const Etendu demiExp = DemiExponentielle(std::fabs(z.Re));
+        r = {demiExp * std::cos(z.Im), std::copysign(demiExp, z.Re) * std::sin(z.Im)};
+        return;
+    }
     TComplexe e1, m, e2, s;
     CExp(z, e1);
     CProduit(z, MoinsUn, m);
@@ -147,6 +176,11 @@ void CCh(TComplexe z, TComplexe& r)
 
 void CSh(TComplexe z, TComplexe& r)
 {
+    if (std::fabs(z.Re) > SeuilHyperbolique) {
+        const Etendu demiExp = DemiExponentielle(std::fabs(z.Re));
+        r = {std::copysign(demiExp, z.Re) * std::cos(z.Im), demiExp * std::sin(z.Im)};
+        return;
+    }
     TComplexe e1, m, e2, s;
     CExp(z, e1);
     CProduit(z, MoinsUn, m);
@@ -158,6 +192,10 @@ void CSh(TComplexe z, TComplexe& r)
 
 void CTh(TComplexe z, TComplexe& r)
 {
+    if (std::fabs(z.Re) > SeuilHyperbolique) {
+        r = {std::copysign(1.0L, z.Re), 0.0L};
+        return;
+    }
     TComplexe s, c;
     CSh(z, s);
     CCh(z, c);
