@@ -4,6 +4,7 @@
 
 #include <cfloat>
 #include <cmath>
+#include <complex>
 
 namespace {
 
@@ -23,6 +24,27 @@ void ErreurDivision() { SignaleErreur("Division par zéro."); }
 // (e^|x| / 2) may still be representable, and e^-x is below a unit in the
 // last place of them: the two halves are computed directly.
 constexpr Etendu SeuilHyperbolique = 11356.0L;
+
+// The inverse functions' principal values, as the C library gives them
+// (its branch cuts and signed zeros): where the literal steps leave the
+// principal branch (a rounding of the square root crossing a cut) or cancel
+// (z + sqrt(z^2 + 1) for a large negative z), the literal value is off by
+// far more than its rounding. Elsewhere it agrees, and its bits stay.
+std::complex<Etendu> Std(TComplexe z) { return {z.Re, z.Im}; }
+
+void Principale(std::complex<Etendu> c, TComplexe& r) { r = {c.real(), c.imag()}; }
+
+void Choisit(TComplexe litteral, std::complex<Etendu> principale, TComplexe& r)
+{
+    const Etendu echelle = std::fmax(std::abs(principale), LDBL_MIN);
+    const bool accord = std::isfinite(litteral.Re) && std::isfinite(litteral.Im) &&
+                        std::fabs(litteral.Re - principale.real()) <= 1E-12L * echelle &&
+                        std::fabs(litteral.Im - principale.imag()) <= 1E-12L * echelle;
+    if (accord)
+        r = litteral;
+    else
+        Principale(principale, r);
+}
 
 // e^x / 2 without the overflow of e^x.
 Etendu DemiExponentielle(Etendu x) { return std::exp(x - 0.693147180559945309417232121458176568L); }
@@ -211,9 +233,12 @@ void CArcCos(TComplexe z, TComplexe& r)
     CRacine(w, w);
     CProduit(w, CI, w);
     CSomme(w, z, w);
+    if (EstNul(w))
+        return Principale(std::acos(Std(z)), r);
     CLn(w, w);
     CProduit(CI, w, w);
-    COppose(w, r);
+    COppose(w, w);
+    Choisit(w, std::acos(Std(z)), r);
 }
 
 void CArcSin(TComplexe z, TComplexe& r)
@@ -225,9 +250,12 @@ void CArcSin(TComplexe z, TComplexe& r)
     CRacine(w, w);
     CProduit(z, CI, t);
     CSomme(w, t, w);
+    if (EstNul(w))
+        return Principale(std::asin(Std(z)), r);
     CLn(w, w);
     CProduit(CI, w, w);
-    COppose(w, r);
+    COppose(w, w);
+    Choisit(w, std::asin(Std(z)), r);
 }
 
 void CArcTan(TComplexe z, TComplexe& r)
@@ -248,7 +276,10 @@ void CArgCh(TComplexe z, TComplexe& r)
     CSomme(w, MoinsUn, w);
     CRacine(w, w);
     CSomme(z, w, w);
-    CLn(w, r);
+    if (EstNul(w))
+        return Principale(std::acosh(Std(z)), r);
+    CLn(w, w);
+    Choisit(w, std::acosh(Std(z)), r);
 }
 
 void CArgSh(TComplexe z, TComplexe& r)
@@ -258,7 +289,10 @@ void CArgSh(TComplexe z, TComplexe& r)
     CSomme(w, Un, w);
     CRacine(w, w);
     CSomme(z, w, w);
-    CLn(w, r);
+    if (EstNul(w))
+        return Principale(std::asinh(Std(z)), r);
+    CLn(w, w);
+    Choisit(w, std::asinh(Std(z)), r);
 }
 
 void CArgTh(TComplexe z, TComplexe& r)
