@@ -69,11 +69,12 @@ Etendu ZeroDichotomie(const FonctionReelle& f, Etendu a, Etendu b, Etendu eps)
 {
     if (b < a)
         std::swap(a, b);
+    // A bound where f is exactly 0 is the root, also for eps <= 0.
     const Etendu fa = f(a);
-    if (std::fabs(fa) < eps)
+    if (fa == 0.0L || std::fabs(fa) < eps)
         return a;
     const Etendu fb = f(b);
-    if (std::fabs(fb) < eps)
+    if (fb == 0.0L || std::fabs(fb) < eps)
         return b;
     if (fa * fb >= 0.0L)
         return ValeurErreur;
@@ -104,7 +105,8 @@ Etendu ZeroNewton(const FonctionReelle& f, Etendu x0, Etendu eps)
         x = xc - fx / d;
         if (!std::isfinite(x))
             return ValeurErreur;
-        if (std::fabs(x - xc) < eps)
+        // With eps <= 0: when a step no longer changes x.
+        if (x == xc || std::fabs(x - xc) < eps)
             return x;
     }
     return ValeurErreur;

@@ -214,6 +214,8 @@ private slots:
         Entre("-1");
         Clique("Coord");
         VerifieLigne(1, " 1.00000000000000E+0000", "+", " 3.14159265358979E+0000");
+        Entre("5"); // a zero angle with its "+"
+        VerifieLigne(1, " 5.00000000000000E+0000", "+", " 0.00000000000000E+0000");
     }
 
     void operationsADeuxTermes_data()

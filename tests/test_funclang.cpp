@@ -40,6 +40,7 @@ private slots:
         QTest::newRow("négatif petit") << -1e-5L << "-1.00000000000000E-0005";
         QTest::newRow("exactement une moitié") << 1000000000000005.0L << " 1.00000000000001E+0015";
         QTest::newRow("moitié négative") << -1000000000000005.0L << "-1.00000000000001E+0015";
+        QTest::newRow("juste sous une moitié, tapé") << 14480.93127642355L << " 1.44809312764235E+0004";
         QTest::newRow("juste sous la moitié") << 1000000000000004.75L << " 1.00000000000000E+0015";
         QTest::newRow("retenue vers dix") << 9.9999999999999996L << " 1.00000000000000E+0001";
         QTest::newRow("un tiers") << 1.0L / 3.0L << " 3.33333333333333E-0001";

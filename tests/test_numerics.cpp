@@ -334,6 +334,16 @@ private slots:
 
     void racines4()
     {
+        // x^4 + 1: the roots in their stack order (ties in Ferrari's choice
+        // keep the lower index).
+        {
+            TComplexe y[4];
+            Racines4({1, 0}, CZero, CZero, CZero, {1, 0}, y[0], y[1], y[2], y[3]);
+            const Etendu h = 0.70710678118654752440L;
+            const TComplexe ordre[4] = {{h, -h}, {-h, -h}, {-h, h}, {h, h}};
+            for (int k = 0; k < 4; ++k)
+                QVERIFY2(Proche(y[k], ordre[k], 8), qPrintable(QString::number(k) + ": " + Texte(y[k])));
+        }
         TComplexe x[4];
         Racines4({1, 0}, CZero, CZero, CZero, {-1, 0}, x[0], x[1], x[2], x[3]);
         const TComplexe attendu[4] = {{0, -1}, {-1, 0}, {0, 1}, {1, 0}};

@@ -144,6 +144,10 @@ private slots:
         QVERIFY(std::fabs(r - std::sqrt(2.0L)) < 1e-12L);
         QCOMPARE(ZeroNewton(FonctionDuTexte("x^2+1", false)->f, 1.0L, 1e-12L), ValeurErreur);
         QCOMPARE(ZeroNewton(FonctionDuTexte("5", false)->f, 1.0L, 1e-12L), ValeurErreur);
+        // eps = 0: both stop when a step no longer changes the result.
+        QCOMPARE(TexteZero(ZeroNewton(FonctionDuTexte("x-1", false)->f, 3.0L, 0.0L), 0.0L),
+                 std::string(" 1.00000000000000E+0000"));
+        QCOMPARE(ZeroDichotomie(FonctionDuTexte("x-1", false)->f, 1.0L, 5.0L, 0.0L), 1.0L);
     }
 
     void texteDuZero_data()
@@ -157,6 +161,7 @@ private slots:
         QTest::newRow("très grand") << 2e40L << 0.1L << " 2.0E+0040";
         QTest::newRow("valeur d'erreur") << ValeurErreur << 0.1L << " 1.2E+0999";
         QTest::newRow("eps nul") << 0.5L << 0.0L << " 5.00000000000000E-0001";
+        QTest::newRow("eps 1E-20: 18 décimales au plus") << 1.5L << 1E-20L << "1.500000000000000000";
     }
 
     void texteDuZero()
