@@ -36,6 +36,10 @@ void Principale(std::complex<Etendu> c, TComplexe& r) { r = {c.real(), c.imag()}
 
 void Choisit(TComplexe litteral, std::complex<Etendu> principale, TComplexe& r)
 {
+    if (!std::isfinite(principale.real()) || !std::isfinite(principale.imag())) {
+        r = litteral; // a pole, where the literal steps have shown their error
+        return;
+    }
     const Etendu echelle = std::fmax(std::abs(principale), LDBL_MIN);
     const bool accord = std::isfinite(litteral.Re) && std::isfinite(litteral.Im) &&
                         std::fabs(litteral.Re - principale.real()) <= 1E-12L * echelle &&
@@ -266,7 +270,9 @@ void CArcTan(TComplexe z, TComplexe& r)
     CSomme(CI, t, t);
     CQuotient(w, t, w);
     CLn(w, w);
-    CProduit(w, IDemi, r);
+    TComplexe litteral;
+    CProduit(w, IDemi, litteral);
+    Choisit(litteral, std::atan(Std(z)), r);
 }
 
 void CArgCh(TComplexe z, TComplexe& r)

@@ -162,6 +162,15 @@ private slots:
         QCOMPARE(c_->LaPile()[1].Re, 1.5L);
     }
 
+    // arccos(-2) on its principal branch, as the stack shows it (it showed -π).
+    void arcCosinusPrincipal()
+    {
+        Entre("-2");
+        Clique("ArcCos");
+        VerifieLigne(1, " 3.14159265358979E+0000", "--", " 1.31695789692482E+0000");
+        QVERIFY(p_->journal.empty());
+    }
+
     void carreQuiDeborde()
     {
         Entre("5");
