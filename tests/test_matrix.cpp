@@ -130,6 +130,12 @@ private slots:
         TMat forme;
         RangMat(3, petit, rang, forme);
         QCOMPARE(rang, 3);
+        // Every pivot tiny: a value, no NaN.
+        const TMat minuscule = Matrice({{1E-20L, 2E-20L, 0}, {3E-20L, 1E-20L, 0}, {0, 0, 1E-20L}});
+        const TComplexe d = Determinant(3, minuscule);
+        QVERIFY(std::isfinite(d.Re) && std::fabs(d.Re + 5E-60L) <= 1E-74L);
+        InverseMat(3, minuscule, r, ok);
+        QVERIFY(ok && std::isfinite(r(1, 1).Re) && std::fabs(r(3, 3).Re - 1E20L) <= 1E6L);
     }
 
     void inverseDOrdreDix()
