@@ -129,7 +129,7 @@ Programme::Programme(const std::string& texte, char lettre, bool blancInitial)
     };
     if (texte.size() > LongueurTexteMax) {
         arrete(Echec{Messages::ExpressionIncorrecte, ValeurErreur, GenreErreur::Texte});
-        registres_.resize(code_.size());
+        Prepare();
         return;
     }
     // The variable's value, and its opposite where a sign binds to it.
@@ -161,14 +161,25 @@ Programme::Programme(const std::string& texte, char lettre, bool blancInitial)
         arrete(*e);
     else
         resultat_ = r;
+    Prepare();
+}
+
+void Programme::Prepare()
+{
     registres_.resize(code_.size());
+    for (std::uint32_t i = 0; i < code_.size(); ++i) {
+        if (code_[i].code == Code::Constante)
+            registres_[i] = constantes_[code_[i].a];
+        else
+            execution_.push_back(i);
+    }
 }
 
 Evaluation Programme::Execute(Etendu x) const
 {
     Etendu* reg = registres_.data();
     const Echec fauteDuTexte{Messages::ExpressionIncorrecte, ValeurErreur, GenreErreur::Texte};
-    for (std::uint32_t i = 0; i < code_.size(); ++i) {
+    for (const std::uint32_t i : execution_) {
         const Instruction& in = code_[i];
         switch (in.code) {
         case Code::Variable:

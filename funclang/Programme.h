@@ -42,6 +42,7 @@ private:
     // A register as the text holds it once written back: through 15 digits,
     // and 0 without a sign. Operations and functions round already.
     std::uint32_t Reecrit(std::uint32_t registre);
+    void Prepare();
 
     std::vector<Instruction> code_;
     std::vector<Etendu> constantes_;
@@ -49,5 +50,8 @@ private:
     std::vector<Echec> arrets_;
     std::uint32_t resultat_ = 0;
     mutable std::vector<Etendu> registres_;
+    // The instructions run at each evaluation: the constants' registers are
+    // filled once, when the program is built.
+    std::vector<std::uint32_t> execution_;
     mutable std::string tampon_;
 };
