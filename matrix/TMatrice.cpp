@@ -167,17 +167,7 @@ void TMatrice::CreePanneaux(QWidget* centre)
     mat_->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
                           QAbstractItemView::EditKeyPressed);
     mat_->installEventFilter(this);
-    for (auto [nom, titre, touches, action] :
-         {std::tuple{"CopierCellules", "Copier", QKeySequence(QKeySequence::Copy), &TMatrice::CopieCellules},
-          std::tuple{"CollerCellules", "Coller", QKeySequence(QKeySequence::Paste), &TMatrice::ColleCellules}}) {
-        auto* a = new QAction(titre, mat_);
-        a->setObjectName(nom);
-        a->setShortcut(touches);
-        a->setShortcutContext(Qt::WidgetShortcut);
-        mat_->addAction(a);
-        connect(a, &QAction::triggered, this, action);
-    }
-    mat_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    CreeActionsCellules();
     connect(mat_, &QTableWidget::currentCellChanged, this, [this](int ligne, int colonne) {
         colCour_ = colonne + 1;
         ligCour_ = ligne + 1;

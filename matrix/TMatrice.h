@@ -46,6 +46,7 @@ public slots:
     void MatKeyPress(int ligne, int colonne);
     // The selected cells as tab-separated rows; a block of such rows pasted
     // from the current cell on, each cell read as if typed.
+    void CreeActionsCellules();
     void CopieCellules();
     void ColleCellules();
 

@@ -4,6 +4,7 @@
 
 #include "app/Plateforme.h"
 
+#include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QTableWidget>
@@ -54,4 +55,19 @@ void TMatrice::ColleCellules()
             MatKeyPress(l0 + dl, c0 + dc);
         }
     }
+}
+
+void TMatrice::CreeActionsCellules()
+{
+    for (auto [nom, titre, touches, action] :
+         {std::tuple{"CopierCellules", "Copier", QKeySequence(QKeySequence::Copy), &TMatrice::CopieCellules},
+          std::tuple{"CollerCellules", "Coller", QKeySequence(QKeySequence::Paste), &TMatrice::ColleCellules}}) {
+        auto* a = new QAction(titre, mat_);
+        a->setObjectName(nom);
+        a->setShortcut(touches);
+        a->setShortcutContext(Qt::WidgetShortcut);
+        mat_->addAction(a);
+        connect(a, &QAction::triggered, this, action);
+    }
+    mat_->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
