@@ -1,6 +1,7 @@
 // The 15-digit rounding of the compiled evaluator against the text it
 // stands for, on as many values as asked (10 million by default): any bits
-// over the whole exponent range, and values next to a halfway case. Prints
+// over the whole exponent range, and values next to a halfway case, with
+// the scale found, the previous value's and one at random. Prints
 // the number of differences; exits 1 if there is any.
 #include "funclang/Arrondi.h"
 #include "funclang/Nombres.h"
@@ -16,10 +17,13 @@ int main(int argc, char* argv[])
     const long n = argc > 1 ? std::atol(argv[1]) : 10000000;
     std::mt19937_64 alea(7);
     long differences = 0;
+    int echelle = 0; // the previous value's scale, and one at random
     auto compare = [&](long double x) {
-        const long double a = Arrondi15(x), b = LitDebutNombre(TexteNombre(x)).valeur;
-        if (std::memcmp(&a, &b, 10) != 0 && !(a == 0 && b == 0) && ++differences <= 10)
-            std::printf("différence : %.21Lg\n", x);
+        const long double b = LitDebutNombre(TexteNombre(x)).valeur;
+        int auHasard = static_cast<int>(alea() % 59) - 29;
+        for (const long double a : {Arrondi15(x), Arrondi15(x, echelle), Arrondi15(x, auHasard)})
+            if (std::memcmp(&a, &b, 10) != 0 && !(a == 0 && b == 0) && ++differences <= 10)
+                std::printf("différence : %.21Lg\n", x);
     };
     for (long i = 0; i < n; i += 2) {
         std::uint64_t m = alea() | (1ULL << 63);

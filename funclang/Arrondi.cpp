@@ -137,6 +137,9 @@ Etendu arrondi::Exact(Etendu x)
 const Etendu arrondi::Dix[28] = {1E0L,  1E1L,  1E2L,  1E3L,  1E4L,  1E5L,  1E6L,  1E7L,  1E8L,  1E9L,
                                  1E10L, 1E11L, 1E12L, 1E13L, 1E14L, 1E15L, 1E16L, 1E17L, 1E18L, 1E19L,
                                  1E20L, 1E21L, 1E22L, 1E23L, 1E24L, 1E25L, 1E26L, 1E27L};
+const Etendu arrondi::UnSurDix[28] = {1E-0L,  1E-1L,  1E-2L,  1E-3L,  1E-4L,  1E-5L,  1E-6L,  1E-7L,  1E-8L,  1E-9L,
+                                      1E-10L, 1E-11L, 1E-12L, 1E-13L, 1E-14L, 1E-15L, 1E-16L, 1E-17L, 1E-18L, 1E-19L,
+                                      1E-20L, 1E-21L, 1E-22L, 1E-23L, 1E-24L, 1E-25L, 1E-26L, 1E-27L};
 
 namespace {
 std::array<arrondi::Seuil, arrondi::NombreExposants> FaitSeuils()

@@ -4,8 +4,6 @@
 
 namespace {
 
-const char* Partout(Etendu) { return nullptr; }
-
 const char* RefusRacine(Etendu x) { return x < 0.0L ? "Racine carrée d'un nombre négatif ." : nullptr; }
 const char* RefusInverse(Etendu x) { return x == 0.0L ? "Division par zéro ." : nullptr; }
 const char* RefusLogarithme(Etendu x) { return x <= 0.0L ? "Logarithme d'un nombre négatif ou nul ." : nullptr; }
@@ -58,39 +56,39 @@ Etendu ArgCh(Etendu x) { return std::acosh(x); }
 Etendu ArgTh(Etendu x) { return std::atanh(x); }
 
 constexpr Fonction Table[] = {
-    {"frac", "FRC", Fraction, Partout, false, nullptr, nullptr, 0, 1, "FRAC(X) : partie décimale", nullptr},
-    {"abs", "ABS", Absolue, Partout, false, nullptr, nullptr, 0, 2, "ABS(X) : valeur absolue", nullptr},
-    {"carre", "CAR", Carre, Partout, true, nullptr, nullptr, 1, 0, "CARRE(X) : carré", nullptr},
-    {"cube", "CUB", Cube, Partout, false, nullptr, nullptr, 1, 1, "CUBE(X) : cube", nullptr},
+    {"frac", "FRC", Fraction, nullptr, false, nullptr, nullptr, 0, 1, "FRAC(X) : partie décimale", nullptr},
+    {"abs", "ABS", Absolue, nullptr, false, nullptr, nullptr, 0, 2, "ABS(X) : valeur absolue", nullptr},
+    {"carre", "CAR", Carre, nullptr, true, nullptr, nullptr, 1, 0, "CARRE(X) : carré", nullptr},
+    {"cube", "CUB", Cube, nullptr, false, nullptr, nullptr, 1, 1, "CUBE(X) : cube", nullptr},
     {"racine", "RAC", Racine, RefusRacine, true, nullptr, "Racine carrée d'un nombre négatif.", 1, 3,
      "RACINE(X) : racine carrée", nullptr},
-    {"signe", "SGN", Signe, Partout, false, nullptr, nullptr, 0, 3, "SIGNE(X) : signe", nullptr},
-    {"rad", "RAD", Radians, Partout, false, nullptr, nullptr, 0, 5, "RAD(X) : convertit en radians", nullptr},
-    {"deg", "DEG", Degres, Partout, false, nullptr, nullptr, 0, 4, "DEG(X) : convertit en degrés", nullptr},
+    {"signe", "SGN", Signe, nullptr, false, nullptr, nullptr, 0, 3, "SIGNE(X) : signe", nullptr},
+    {"rad", "RAD", Radians, nullptr, false, nullptr, nullptr, 0, 5, "RAD(X) : convertit en radians", nullptr},
+    {"deg", "DEG", Degres, nullptr, false, nullptr, nullptr, 0, 4, "DEG(X) : convertit en degrés", nullptr},
     {"fact", "FAC", FactorielleDe, RefusFactorielle, false, nullptr, nullptr, 1, 4, "FACT(X) : factorielle", nullptr},
     {"inv", "INV", Inverse, RefusInverse, true, nullptr, "division par zéro.", 1, 5, "INV(X) : inverse", nullptr},
-    {"exp", "EXP", Exponentielle, Partout, true, nullptr, nullptr, 2, 0, "EXP(X) : exponentielle", nullptr},
+    {"exp", "EXP", Exponentielle, nullptr, true, nullptr, nullptr, 2, 0, "EXP(X) : exponentielle", nullptr},
     {"ln", "LGN", Ln, RefusLogarithme, true, nullptr, "Logarithme d'un nombre négatif ou nul.", 2, 1,
      "LN(X) : logarithme népérien", nullptr},
     {"log", "LOG", Log, RefusLogarithme, false, nullptr, nullptr, 2, 2, "LOG(X) : logarithme décimal", nullptr},
     {"arcsin", "ASI", ArcSinus, RefusArcSinus, true, ArcSinusLigne, nullptr, 3, 3, "ARCSIN(X) -> sinus inverse", nullptr},
-    {"sin", "SIN", Sinus, Partout, true, nullptr, nullptr, 3, 0, "SIN(X) -> sinus", nullptr},
-    {"int", "INT", Entier, Partout, false, nullptr, nullptr, 0, 0, "INT(X) : partie entière", nullptr},
+    {"sin", "SIN", Sinus, nullptr, true, nullptr, nullptr, 3, 0, "SIN(X) -> sinus", nullptr},
+    {"int", "INT", Entier, nullptr, false, nullptr, nullptr, 0, 0, "INT(X) : partie entière", nullptr},
     {"arccos", "ACO", ArcCosinus, RefusArcCosinus, true, nullptr, nullptr, 3, 4, "ARCCOS(X) -> cosinus inverse",
      nullptr},
-    {"cos", "COS", Cosinus, Partout, true, nullptr, nullptr, 3, 1, "COS(X) -> cosinus", nullptr},
-    {"arctan", "ATN", ArcTangente, Partout, true, nullptr, nullptr, 3, 5, "ARCTAN(X) -> tangente",
+    {"cos", "COS", Cosinus, nullptr, true, nullptr, nullptr, 3, 1, "COS(X) -> cosinus", nullptr},
+    {"arctan", "ATN", ArcTangente, nullptr, true, nullptr, nullptr, 3, 5, "ARCTAN(X) -> tangente",
      "                        inverse"},
-    {"tan", "TAN", Tangente, Partout, true, nullptr, nullptr, 3, 2, "TAN(X) -> tangente", nullptr},
-    {"argsh", "ASH", ArgSh, Partout, true, nullptr, nullptr, 4, 3, "ARGSH(X) -> sinus",
+    {"tan", "TAN", Tangente, nullptr, true, nullptr, nullptr, 3, 2, "TAN(X) -> tangente", nullptr},
+    {"argsh", "ASH", ArgSh, nullptr, true, nullptr, nullptr, 4, 3, "ARGSH(X) -> sinus",
      "                 hyperbolique inverse"},
-    {"sh", "SIH", Sh, Partout, true, nullptr, nullptr, 4, 0, "SH(X) -> sinus hyperbolique", nullptr},
+    {"sh", "SIH", Sh, nullptr, true, nullptr, nullptr, 4, 0, "SH(X) -> sinus hyperbolique", nullptr},
     {"argch", "ACH", ArgCh, RefusArgCh, true, nullptr, nullptr, 4, 4, "ARGCH(X) -> cosinus",
      "                 hyperbolique inverse"},
-    {"ch", "COH", Ch, Partout, true, nullptr, nullptr, 4, 1, "CH(X) -> cosinus hyperbolique", nullptr},
+    {"ch", "COH", Ch, nullptr, true, nullptr, nullptr, 4, 1, "CH(X) -> cosinus hyperbolique", nullptr},
     {"argth", "ATH", ArgTh, RefusArgTh, true, nullptr, nullptr, 4, 5, "ARGTH(X) -> tangente",
      "                 hyperbolique inverse"},
-    {"th", "TAH", Th, Partout, true, nullptr, nullptr, 4, 2, "TH(X) -> tangente hyperbolique", nullptr},
+    {"th", "TAH", Th, nullptr, true, nullptr, nullptr, 4, 2, "TH(X) -> tangente hyperbolique", nullptr},
 };
 
 } // namespace

@@ -13,7 +13,8 @@ struct Fonction {
     const char* nom;  // as typed, lower case
     const char* code; // the three upper-case letters of the normalised text
     Etendu (*calcul)(Etendu);
-    // The message of a value outside the domain, nullptr inside it.
+    // The message of a value outside the domain, nullptr inside it;
+    // nullptr for a function defined everywhere.
     const char* (*refus)(Etendu);
     // The line entry: one of its own 17 functions (false: it takes the
     // function evaluator's domain and messages), the computation when it

@@ -86,7 +86,7 @@ inline std::optional<Echec> Opere(char op, Etendu gauche, Etendu droite, const D
 
 inline std::optional<Echec> Applique(const Fonction& f, Etendu& v, const Dialecte& d)
 {
-    const char* refus = f.refus(v);
+    const char* refus = f.refus ? f.refus(v) : nullptr;
     if (refus && d.ligne && f.deLaLigne && f.refusLigne)
         refus = f.refusLigne;
     if (refus)

@@ -167,6 +167,7 @@ Programme::Programme(const std::string& texte, char lettre, bool blancInitial)
 void Programme::Prepare()
 {
     registres_.resize(code_.size());
+    echelles_.resize(code_.size());
     for (std::uint32_t i = 0; i < code_.size(); ++i) {
         if (code_[i].code == Code::Constante)
             registres_[i] = constantes_[code_[i].a];
@@ -178,13 +179,14 @@ void Programme::Prepare()
 Evaluation Programme::Execute(Etendu x) const
 {
     Etendu* reg = registres_.data();
+    int* echelle = echelles_.data();
     const Echec fauteDuTexte{Messages::ExpressionIncorrecte, ValeurErreur, GenreErreur::Texte};
     for (const std::uint32_t i : execution_) {
         const Instruction& in = code_[i];
         switch (in.code) {
         case Code::Variable:
             // A value without digits (never from the plotter) cannot be read.
-            reg[i] = std::isfinite(x) ? Arrondi15(x) : NAN;
+            reg[i] = std::isfinite(x) ? Arrondi15(x, echelle[i]) : NAN;
             break;
         case Code::Constante: reg[i] = constantes_[in.a]; break;
         case Code::Oppose: reg[i] = -reg[in.a]; break;
@@ -196,7 +198,7 @@ Evaluation Programme::Execute(Etendu x) const
             if (in.op == '#' || in.op == '~' || in.op == '*') {
                 const Etendu r = in.op == '#' ? a + b : in.op == '~' ? a - b : a * b;
                 if (std::isfinite(r)) {
-                    reg[i] = Arrondi15(r);
+                    reg[i] = Arrondi15(r, echelle[i]);
                     break;
                 }
             } else if (in.op == '^' && a != 0.0L && b >= 1.0L && b <= 64.0L && b == std::rint(b)) {
@@ -205,24 +207,24 @@ Evaluation Programme::Execute(Etendu x) const
                 for (Etendu k = b; k > 0.5L; k -= 1.0L) // no conversion: it switches the rounding mode
                     p = p * a;
                 if (std::isfinite(p)) {
-                    reg[i] = Arrondi15(p);
+                    reg[i] = Arrondi15(p, echelle[i]);
                     break;
                 }
             }
             if (std::isnan(reg[in.a]) || std::isnan(reg[in.b]))
                 return EvaluationDe(fauteDuTexte);
-            Etendu r;
+            Etendu r = 0.0L;
             if (const auto e = Opere(in.op, reg[in.a], reg[in.b], DialecteFonctions, r))
                 return EvaluationDe(*e);
-            reg[i] = Arrondi15(r);
+            reg[i] = Arrondi15(r, echelle[i]);
             break;
         }
         case Code::Fonction: {
             Etendu v = reg[in.a];
-            if (!std::isnan(v) && !in.f->refus(v)) {
+            if (!std::isnan(v) && (!in.f->refus || !in.f->refus(v))) {
                 const Etendu r = in.f->calcul(v);
                 if (std::isfinite(r)) {
-                    reg[i] = Arrondi15(r);
+                    reg[i] = Arrondi15(r, echelle[i]);
                     break;
                 }
             }
@@ -230,7 +232,7 @@ Evaluation Programme::Execute(Etendu x) const
                 return EvaluationDe(fauteDuTexte);
             if (const auto e = Applique(*in.f, v, DialecteFonctions))
                 return EvaluationDe(*e);
-            reg[i] = Arrondi15(v);
+            reg[i] = Arrondi15(v, echelle[i]);
             break;
         }
         case Code::Assemble: {
@@ -250,7 +252,7 @@ Evaluation Programme::Execute(Etendu x) const
             reg[i] = *v;
             break;
         }
-        case Code::Reecrit: reg[i] = Arrondi15(reg[in.a]); break;
+        case Code::Reecrit: reg[i] = Arrondi15(reg[in.a], echelle[i]); break;
         case Code::Arret: return EvaluationDe(arrets_[in.a]);
         }
     }

@@ -50,6 +50,8 @@ private:
     std::vector<Echec> arrets_;
     std::uint32_t resultat_ = 0;
     mutable std::vector<Etendu> registres_;
+    // The scale of each register's last rounding: the guess for the next.
+    mutable std::vector<int> echelles_;
     // The instructions run at each evaluation: the constants' registers are
     // filled once, when the program is built.
     std::vector<std::uint32_t> execution_;

@@ -89,7 +89,7 @@ std::optional<Echec> SansParentheses(T& t, const Dialecte& d, typename T::Valeur
             const auto droite = t.Operande(p + 1, fin);
             if (!gauche || !droite)
                 return Echec{d.expressionIncorrecte, ValeurErreur, GenreErreur::Texte};
-            typename T::Valeur r;
+            typename T::Valeur r{};
             if (const auto e = t.Opere(op, *gauche, *droite, r))
                 return e;
             p = debut + t.Remplace(debut, fin, r) - 1; // the scan goes on after the number

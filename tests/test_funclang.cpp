@@ -396,9 +396,12 @@ private slots:
     {
         std::mt19937_64 alea(42);
         int differences = 0;
+        int echelle = 0; // the previous value's scale, and one at random
         auto compare = [&](long double x) {
-            const long double a = Arrondi15(x), b = LitDebutNombre(TexteNombre(x)).valeur;
-            differences += std::memcmp(&a, &b, 10) != 0 && !(a == 0 && b == 0);
+            const long double b = LitDebutNombre(TexteNombre(x)).valeur;
+            int auHasard = static_cast<int>(alea() % 59) - 29;
+            for (const long double a : {Arrondi15(x), Arrondi15(x, echelle), Arrondi15(x, auHasard)})
+                differences += std::memcmp(&a, &b, 10) != 0 && !(a == 0 && b == 0);
         };
         for (int i = 0; i < 100000; ++i) {
             // Any bits over the whole exponent range, and values next to a tie.
