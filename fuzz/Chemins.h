@@ -15,16 +15,28 @@ inline bool MemesEvaluations(const Evaluation& a, const Evaluation& b)
 }
 
 // blancInitial false: the conic's path, where the variable's text joins
-// the characters before it.
+// the characters before it. One program runs at every value in turn, as a
+// plot runs it: what it keeps from one value to the next must not show.
+inline bool CompareChemins(const std::string& interne, char lettre, std::span<const long double> valeurs,
+                           bool blancInitial)
+{
+    const Programme programme(interne, lettre, blancInitial);
+    for (const long double x : valeurs) {
+        Evaluation texte;
+        if (blancInitial) {
+            texte = Evalue(interne, lettre, x);
+        } else {
+            std::string t = interne;
+            SubstitueVariables(t, std::span<const char>(&lettre, 1), std::span<const long double>(&x, 1), false);
+            texte = ReduitParentheses(t);
+        }
+        if (!MemesEvaluations(texte, programme.Execute(x)))
+            return false;
+    }
+    return true;
+}
+
 inline bool CompareChemins(const std::string& interne, char lettre, long double x, bool blancInitial)
 {
-    Evaluation texte;
-    if (blancInitial) {
-        texte = Evalue(interne, lettre, x);
-    } else {
-        std::string t = interne;
-        SubstitueVariables(t, std::span<const char>(&lettre, 1), std::span<const long double>(&x, 1), false);
-        texte = ReduitParentheses(t);
-    }
-    return MemesEvaluations(texte, Programme(interne, lettre, blancInitial).Execute(x));
+    return CompareChemins(interne, lettre, std::span<const long double>(&x, 1), blancInitial);
 }

@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     const auto interne = NormaliseFonction(saisie, type, false);
     if (!interne)
         return 0;
-    for (int k = 0; k < 3; ++k)
-        VERIFIE(CompareChemins(*interne, lettre, g.Valeur(), type != TypeCourbe::Cone));
+    const long double valeurs[] = {g.Valeur(), g.Valeur(), g.Valeur()};
+    VERIFIE(CompareChemins(*interne, lettre, valeurs, type != TypeCourbe::Cone));
     return 0;
 }
