@@ -3,8 +3,7 @@
 // over the whole exponent range, and values next to a halfway case, with
 // the scale found, the previous value's and one at random. Prints
 // the number of differences; exits 1 if there is any.
-#include "funclang/Arrondi.h"
-#include "funclang/Nombres.h"
+#include "Chemins.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -19,11 +18,8 @@ int main(int argc, char* argv[])
     long differences = 0;
     int echelle = 0; // the previous value's scale, and one at random
     auto compare = [&](long double x) {
-        const long double b = LitDebutNombre(TexteNombre(x)).valeur;
-        int auHasard = static_cast<int>(alea() % 59) - 29;
-        for (const long double a : {Arrondi15(x), Arrondi15(x, echelle), Arrondi15(x, auHasard)})
-            if (std::memcmp(&a, &b, 10) != 0 && !(a == 0 && b == 0) && ++differences <= 10)
-                std::printf("différence : %.21Lg\n", x);
+        if (ArrondisDifferents(x, echelle, static_cast<int>(alea() % 59) - 29) && ++differences <= 10)
+            std::printf("différence : %.21Lg\n", x);
     };
     for (long i = 0; i < n; i += 2) {
         std::uint64_t m = alea() | (1ULL << 63);

@@ -1,7 +1,9 @@
 #pragma once
 // The compiled evaluator against the text evaluator, on one normalised text
 // at one value: the same bits, message and kind of error. Used by the
-// differential fuzz target and by the test suite.
+// differential fuzz target, the test suite and the rounding check.
+#include "funclang/Arrondi.h"
+#include "funclang/Nombres.h"
 #include "funclang/Programme.h"
 
 #include <cstring>
@@ -39,4 +41,16 @@ inline bool CompareChemins(const std::string& interne, char lettre, std::span<co
 inline bool CompareChemins(const std::string& interne, char lettre, long double x, bool blancInitial)
 {
     return CompareChemins(interne, lettre, std::span<const long double>(&x, 1), blancInitial);
+}
+
+// The 15-digit rounding of x against the text it stands for, three ways:
+// with the scale found, with echelle (the previous value's, updated as a
+// program does) and with a scale at random. How many of them differ.
+inline int ArrondisDifferents(long double x, int& echelle, int auHasard)
+{
+    const long double b = LitDebutNombre(TexteNombre(x)).valeur;
+    int differences = 0;
+    for (const long double a : {Arrondi15(x), Arrondi15(x, echelle), Arrondi15(x, auHasard)})
+        differences += std::memcmp(&a, &b, 10) != 0 && !(a == 0 && b == 0);
+    return differences;
 }
