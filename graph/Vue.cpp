@@ -44,25 +44,25 @@ Vue Zoome(const Vue& vue, Etendu facteurX, Etendu facteurY)
     return Vue{vue.Xmin * facteurX, vue.Xmax * facteurX, vue.Ymin * facteurY, vue.Ymax * facteurY};
 }
 
+namespace {
+// One axis of the re-centring: both edges move by d; a move under one step
+// centres the axis on 0 instead, keeping its width.
+void RecentreAxe(Etendu& bas, Etendu& haut, Etendu d, Etendu pas)
+{
+    if (std::fabs(d) >= pas) {
+        bas += d;
+        haut += d;
+    } else {
+        bas = -(std::fabs(bas) + std::fabs(haut)) * 0.5L;
+        haut = -bas;
+    }
+}
+} // namespace
+
 Vue Recentre(const Vue& vue, int X, int Y, Etendu pas)
 {
-    // The edges move as the cursors' corners do: 1 is top left, 2 bottom right.
-    Etendu c1x = vue.Xmin, c2x = vue.Xmax, c2y = vue.Ymin, c1y = vue.Ymax;
-    const Etendu dx = vue.EcranVersX(X);
-    if (std::fabs(dx) >= pas) {
-        c1x += dx;
-        c2x += dx;
-    } else {
-        c1x = -(std::fabs(c1x) + std::fabs(c2x)) * 0.5L;
-        c2x = -c1x;
-    }
-    const Etendu dy = vue.EcranVersY(Y);
-    if (std::fabs(dy) >= pas) {
-        c2y += dy;
-        c1y += dy;
-    } else {
-        c2y = -(std::fabs(c2y) + std::fabs(c1y)) * 0.5L;
-        c1y = -c2y;
-    }
-    return Vue{c1x, c2x, c2y, c1y};
+    Vue r = vue;
+    RecentreAxe(r.Xmin, r.Xmax, vue.EcranVersX(X), pas);
+    RecentreAxe(r.Ymin, r.Ymax, vue.EcranVersY(Y), pas);
+    return r;
 }
