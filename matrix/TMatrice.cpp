@@ -3,6 +3,7 @@
 #include "app/Disposition.h"
 #include "app/Options.h"
 #include "app/Plateforme.h"
+#include "matrix/DelegueCellule.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -17,9 +18,6 @@
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QStatusTipEvent>
-#include <QStyledItemDelegate>
-
-#include <functional>
 #include <QTableWidget>
 #include <QToolBar>
 #include <QToolButton>
@@ -28,54 +26,6 @@ namespace {
 
 constexpr int Cotes = 11;        // the grids hold rows and columns 0 to 10
 constexpr int HauteurLigne = 20;
-
-// The editor of a cell reports Enter, after the text has reached the cell.
-class DelegueCellule : public QStyledItemDelegate {
-public:
-    DelegueCellule(QObject* parent, std::function<void(int, int)> entree)
-        : QStyledItemDelegate(parent), entree_(std::move(entree)) {}
-
-    // The window is going: an editor still open commits to nobody.
-    void Oublie() { entree_ = nullptr; }
-
-protected:
-    bool eventFilter(QObject* editeur, QEvent* evenement) override
-    {
-        if (evenement->type() == QEvent::KeyPress) {
-            const int touche = static_cast<QKeyEvent*>(evenement)->key();
-            if (touche == Qt::Key_Return || touche == Qt::Key_Enter) {
-                auto* champ = static_cast<QWidget*>(editeur);
-                emit commitData(champ); // reads the cell, in setModelData
-                emit closeEditor(champ, QAbstractItemDelegate::NoHint);
-                return true;
-            }
-        }
-        return QStyledItemDelegate::eventFilter(editeur, evenement);
-    }
-
-    // Every way of leaving the editor commits its text (Enter, Tab, a click
-    // elsewhere): the cell is read then, so that what the grid shows is what
-    // the commands use.
-    void setModelData(QWidget* editeur, QAbstractItemModel* modele, const QModelIndex& index) const override
-    {
-        QStyledItemDelegate::setModelData(editeur, modele, index);
-        if (entree_)
-            entree_(index.row(), index.column());
-    }
-
-
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
-                          const QModelIndex& index) const override
-    {
-        QWidget* editeur = QStyledItemDelegate::createEditor(parent, option, index);
-        editeur->setProperty("index", QVariant::fromValue(QPersistentModelIndex(index)));
-        editeur->setObjectName("EditeurCellule");
-        return editeur;
-    }
-
-private:
-    std::function<void(int, int)> entree_;
-};
 
 QTableWidget* Grille(QWidget* parent, const char* nom, int lignes)
 {
@@ -156,7 +106,7 @@ TMatrice::TMatrice(QWidget* parent) : QMainWindow(parent)
     CentreSurEcran(this);
 }
 
-TMatrice::~TMatrice() { static_cast<DelegueCellule*>(delegue_)->Oublie(); }
+TMatrice::~TMatrice() { delegue_->Oublie(); }
 
 void TMatrice::CreePanneaux(QWidget* centre)
 {

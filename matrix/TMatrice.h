@@ -6,12 +6,12 @@
 
 #include <QMainWindow>
 
+class DelegueCellule;
 class QAbstractButton;
 class QFrame;
 class QLabel;
 class QModelIndex;
 class QSpinBox;
-class QStyledItemDelegate;
 class QTableWidget;
 
 class TMatrice : public QMainWindow, public FenetreActivable {
@@ -89,5 +89,5 @@ private:
     QFrame* cadreTypeMat_;
     QLabel* matImag_;
     QLabel* panneau_;
-    QStyledItemDelegate* delegue_ = nullptr; // reads a cell when its editor commits
+    DelegueCellule* delegue_ = nullptr; // reads a cell when its editor commits
 };
