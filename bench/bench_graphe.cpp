@@ -11,7 +11,7 @@
 
 namespace {
 
-const Progression SansProgression = [](long) {};
+const Progression SansProgression{[](long) {}};
 
 ParametresTrace Parametres(int precision)
 {

@@ -1,5 +1,6 @@
 #include "funclang/Nombres.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cmath>
@@ -157,6 +158,61 @@ std::string TexteFixe(Etendu x, int decimales)
     return texte;
 }
 
+namespace {
+// The C library's exponent as the program writes it: "e-07" becomes "E-7",
+// "e+20" becomes "E20".
+std::string AvecExposantCourt(std::string texte)
+{
+    if (const auto e = texte.find('e'); e != std::string::npos) {
+        const bool negatif = texte[e + 1] == '-';
+        std::string exposant = texte.substr(e + 2);
+        exposant.erase(0, std::min(exposant.find_first_not_of('0'), exposant.size() - 1));
+        texte = texte.substr(0, e) + (negatif ? "E-" : "E") + exposant;
+    }
+    return texte;
+}
+
+// The significant digits of a fixed text: from the first non-zero digit to
+// the last digit shown, trailing zeros included.
+int ChiffresSignificatifs(const std::string& fixe)
+{
+    const std::size_t premier = fixe.find_first_of("123456789");
+    if (premier == std::string::npos)
+        return 0;
+    int n = 0;
+    for (std::size_t i = premier; i < fixe.size(); ++i)
+        n += fixe[i] >= '0' && fixe[i] <= '9';
+    return n;
+}
+
+// "d.ddd" then "E" and the exponent, with the fewest digits that read back
+// as the same extended value.
+std::string TexteScientifiqueExact(Etendu x)
+{
+    char tampon[64];
+    for (int chiffres = 1; chiffres <= 21; ++chiffres) {
+        std::snprintf(tampon, sizeof tampon, "%.*Le", chiffres - 1, x);
+        if (LitDebutNombre(tampon).valeur == x)
+            break;
+    }
+    return AvecExposantCourt(tampon);
+}
+} // namespace
+
+std::string TexteLecture(Etendu x, int decimales)
+{
+    if (!std::isfinite(x))
+        return TexteNombre(x);
+    // The fixed form of a huge value would be thousands of digits long: it
+    // is never the one shown then.
+    if (std::fabs(x) < 1E15L) {
+        const std::string fixe = TexteFixe(x, decimales);
+        if (fixe.size() <= 14 && (ChiffresSignificatifs(fixe) >= 3 || LitDebutNombre(fixe).valeur == x))
+            return fixe;
+    }
+    return TexteScientifiqueExact(x);
+}
+
 std::string TexteScientifiqueCourt(Etendu x)
 {
     if (!std::isfinite(x))
@@ -248,13 +304,5 @@ std::string TexteCourt(Etendu x)
         if (LitDebutNombre(tampon).valeur == x)
             break;
     }
-    // "e-07" as the program writes it: "E-7"; "e+20": "E20".
-    std::string texte = tampon;
-    if (const auto e = texte.find('e'); e != std::string::npos) {
-        const bool negatif = texte[e + 1] == '-';
-        std::string exposant = texte.substr(e + 2);
-        exposant.erase(0, std::min(exposant.find_first_not_of('0'), exposant.size() - 1));
-        texte = texte.substr(0, e) + (negatif ? "E-" : "E") + exposant;
-    }
-    return texte;
+    return AvecExposantCourt(tampon);
 }

@@ -52,6 +52,14 @@ std::string TexteCourt(Etendu x);
 // for a negative value ("0.00000" for a value that rounds to zero).
 std::string TexteFixe(Etendu x, int decimales);
 
+// A read-out of the plotter's panel: the fixed form with the given number
+// of decimals while it stays short (at most 14 characters) and either reads
+// back as the value itself or shows at least 3 significant digits
+// ("-3.2000000", "0.50000", "0.001"); otherwise the shortest scientific form
+// that reads back as the value ("1E-30", "-5E4931", "1.25E-8"), so that a
+// tiny or huge value is neither shown as zero nor as thousands of digits.
+std::string TexteLecture(Etendu x, int decimales);
+
 // Two significant digits: a blank or "-", a digit, ".", a digit, "E", the
 // exponent sign and four exponent digits (" 1.2E+0036").
 std::string TexteScientifiqueCourt(Etendu x);

@@ -119,6 +119,12 @@ std::optional<Echec> Parentheses(T& t, const Dialecte& d, typename T::Valeur& re
         if (q == 0)
             return Echec{d.parentheseOuvrante, 1.0L, GenreErreur::Texte};
         --q; // the "(" itself
+        // "()" would read as 0 and hide a missing operand ("9*()").
+        bool vide = true;
+        for (std::size_t i = q + 1; i < p && vide; ++i)
+            vide = t.Car(i) == ' ';
+        if (vide)
+            return Echec{d.expressionIncorrecte, ValeurErreur, GenreErreur::Texte};
         T dedans = t.Extrait(q + 1, p);
         typename T::Valeur v;
         if (const auto e = SansParentheses(dedans, d, v))

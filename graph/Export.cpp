@@ -3,11 +3,14 @@
 #include "graph/Vue.h"
 
 #include <QBuffer>
+#include <QFileInfo>
 #include <QPainter>
 #include <QLineF>
 #include <QPainterPath>
 #include <QRegularExpression>
 #include <QSvgGenerator>
+
+#include <cstring>
 
 int FacteurDuNom(const QString& nom)
 {
@@ -21,16 +24,34 @@ QImage ImageAgrandie(const QImage& image, int facteur)
     return facteur <= 1 ? image : image.scaled(image.size() * facteur, Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }
 
-QByteArray OctetsPng(const QImage& image)
+QByteArray OctetsPng(const QImage& image) { return OctetsImage(image, "PNG"); }
+
+const char* FormatImageDuNom(const QString& nom)
+{
+    const QString extension = QFileInfo(nom).suffix().toLower();
+    if (extension == "png")
+        return "PNG";
+    if (extension == "jpg" || extension == "jpeg")
+        return "JPG";
+    if (extension == "bmp")
+        return "BMP";
+    return nullptr;
+}
+
+QByteArray OctetsImage(const QImage& image, const char* format)
 {
     QByteArray octets;
     QBuffer tampon(&octets);
     tampon.open(QIODevice::WriteOnly);
-    image.save(&tampon, "PNG");
+    // The best JPEG quality: a plot is sharp lines on black.
+    image.save(&tampon, format, std::strcmp(format, "JPG") == 0 ? 100 : -1);
     return octets;
 }
 
-QByteArray OctetsSvg(const Dessin& dessin)
+namespace {
+// An SVG of the area's size, painted by peins over a black background.
+template <class Peinture>
+QByteArray Svg(Peinture peins)
 {
     QByteArray octets;
     QBuffer tampon(&octets);
@@ -41,6 +62,20 @@ QByteArray OctetsSvg(const Dessin& dessin)
     svg.setTitle("Tarvelle");
     QPainter p(&svg);
     p.fillRect(QRect(0, 0, LargeurEcran, HauteurEcran), Qt::black);
+    peins(p);
+    p.end();
+    return octets;
+}
+} // namespace
+
+QByteArray OctetsSvg(const QImage& image)
+{
+    return Svg([&image](QPainter& p) { p.drawImage(0, 0, image); });
+}
+
+QByteArray OctetsSvg(const Dessin& dessin)
+{
+    return Svg([&dessin](QPainter& p) {
     // Pixel (x, y) is the unit square from (x, y); a line runs through the
     // centres of its end pixels.
     for (const Primitive& d : dessin) {
@@ -60,6 +95,5 @@ QByteArray OctetsSvg(const Dessin& dessin)
             p.drawPath(chemin);
         }
     }
-    p.end();
-    return octets;
+    });
 }

@@ -14,6 +14,13 @@ int FacteurDuNom(const QString& nom);
 // Each pixel a square of facteur x facteur pixels, never smoothed.
 QImage ImageAgrandie(const QImage& image, int facteur);
 QByteArray OctetsPng(const QImage& image);
+// The picture in the format its file name's extension names: "PNG", "JPG"
+// (".jpg", ".jpeg") or "BMP"; empty for any other extension (SVG aside).
+const char* FormatImageDuNom(const QString& nom);
+QByteArray OctetsImage(const QImage& image, const char* format);
 // The drawing of the area (axes, ticks, curves in their colours) as SVG
 // paths over a black 320 x 240 background.
 QByteArray OctetsSvg(const Dessin& dessin);
+// A drawing too large to be written as paths: the picture itself, its pixels
+// as squares, in an SVG file.
+QByteArray OctetsSvg(const QImage& image);

@@ -108,7 +108,8 @@ std::optional<ContenuGraphe> LitGraphe(std::string_view octets)
         c.Lectures[k] = suivante();
         if (k == 7)
             break;
-        const std::optional<Etendu> v = LitNombre(c.Lectures[k]);
+        // An empty line reads as 0; the checks below still apply to it.
+        const std::optional<Etendu> v = c.Lectures[k].empty() ? 0.0L : LitNombre(c.Lectures[k]);
         if (!v)
             return std::nullopt;
         valeurs[k] = *v;

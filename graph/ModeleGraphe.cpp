@@ -1,6 +1,7 @@
 #include "graph/ModeleGraphe.h"
 
 #include "funclang/Nombres.h"
+#include "graph/Conique.h"
 #include "graph/FichierGraphe.h"
 
 #include <cmath>
@@ -49,8 +50,16 @@ ModeleGraphe::Saisie ModeleGraphe::ValideX(const std::string& texte)
         return Saisie::Refusee;
     SaisieX() = texte;
     const std::optional<std::string> expr = NormaliseFonction(texte, Type, SonsActifs);
-    if (!expr)
+    // A refused text is no longer the one drawn: "Go ..." must not draw the
+    // previous text while the field shows this one.
+    if (!expr) {
+        FoncXValidee = false;
         return Saisie::Refusee;
+    }
+    if (Type == TypeCourbe::Cone && !TextesDeLaConique(*expr)) {
+        FoncXValidee = false;
+        return Saisie::ConiqueIncorrecte;
+    }
     ExprX() = *expr;
     FoncXValidee = true;
     return Saisie::Validee;
@@ -62,8 +71,10 @@ ModeleGraphe::Saisie ModeleGraphe::ValideY(const std::string& texte)
         return Saisie::Vide;
     SaisieYt = texte;
     const std::optional<std::string> expr = NormaliseFonction(texte, TypeCourbe::Para, SonsActifs);
-    if (!expr)
+    if (!expr) {
+        FoncYValidee = false;
         return Saisie::Refusee;
+    }
     ExprYt = *expr;
     FoncYValidee = true;
     return Saisie::Validee;
@@ -73,7 +84,9 @@ void ModeleGraphe::Charge(const ContenuGraphe& c)
 {
     Ferme();
     Type = c.Type;
-    Fenetre = c.Fenetre;
+    // A window written by hand may leave out the origin: it is put around
+    // it as a typed window is, with the step in force before the file.
+    Fenetre = Normalisee(c.Fenetre);
     EtudeMin = c.EtudeMin;
     EtudeMax = c.EtudeMax;
     Graduation = c.Graduation;
@@ -153,10 +166,10 @@ ParametresTrace ModeleGraphe::Parametres() const
 
 LecturesGraphe ModeleGraphe::Lectures() const
 {
-    return LecturesGraphe{TexteFixe(Fenetre.Xmin, 7), TexteFixe(Fenetre.Xmax, 7),
-                          TexteFixe(Fenetre.Ymin, 7), TexteFixe(Fenetre.Ymax, 7),
-                          TexteFixe(EtudeMin, 3),     TexteFixe(EtudeMax, 3),
-                          TexteFixe(Graduation, 5),   std::to_string(Precision) + " ppp"};
+    return LecturesGraphe{TexteLecture(Fenetre.Xmin, 7), TexteLecture(Fenetre.Xmax, 7),
+                          TexteLecture(Fenetre.Ymin, 7), TexteLecture(Fenetre.Ymax, 7),
+                          TexteLecture(EtudeMin, 3),     TexteLecture(EtudeMax, 3),
+                          TexteLecture(Graduation, 5),   std::to_string(Precision) + " ppp"};
 }
 
 bool ModeleGraphe::PeutTracer() const

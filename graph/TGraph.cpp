@@ -5,6 +5,7 @@
 #include "app/Options.h"
 #include "app/Plateforme.h"
 #include "funclang/TFonctions.h"
+#include "graph/Conique.h"
 #include "graph/EcranDigit.h"
 #include "graph/Icones.h"
 #include "graph/Toile.h"
@@ -373,6 +374,7 @@ void TGraph::EffaceEcran()
 {
     EffaceImage(ecran_->Image());
     dessinEcran_.clear();
+    dessinEcranComplet_ = true;
     ecran_->update();
     modele_.OublieCurseurs();
     modele_.CurseursAuxCoins();
@@ -409,6 +411,11 @@ void TGraph::FonctionXouRoKeyPress()
     switch (modele_.ValideX(fonctionXouRo_->text().toStdString())) {
     case ModeleGraphe::Saisie::Vide: LaPlateforme().Bip(); break;
     case ModeleGraphe::Saisie::Refusee: break;
+    case ModeleGraphe::Saisie::ConiqueIncorrecte:
+        if (modele_.SonsActifs)
+            JoueSon(DossierProgramme() + "Son1.wav");
+        LaPlateforme().Message(Plateforme::Icone::Avertissement, ConiqueIncorrecte);
+        break;
     case ModeleGraphe::Saisie::Validee:
         if (modele_.Type == TypeCourbe::Para)
             fonctionY_->setFocus();
@@ -422,14 +429,14 @@ void TGraph::FonctionYKeyPress()
 {
     switch (modele_.ValideY(fonctionY_->text().toStdString())) {
     case ModeleGraphe::Saisie::Vide: LaPlateforme().Bip(); break;
-    case ModeleGraphe::Saisie::Refusee: break;
+    case ModeleGraphe::Saisie::Refusee:
+    case ModeleGraphe::Saisie::ConiqueIncorrecte: break;
     case ModeleGraphe::Saisie::Validee: calculBtn_->setFocus(); break;
     }
 }
 
 bool TGraph::Dessine(const std::function<ResultatTrace(const Progression&)>& trace)
 {
-    drawProgress_->setMaximum(modele_.Precision * LargeurEcran);
     drawProgress_->setValue(1);
     ResultatTrace r;
     {
@@ -437,13 +444,19 @@ bool TGraph::Dessine(const std::function<ResultatTrace(const Progression&)>& tra
         // The bar is repainted a few times a second, not at every sample.
         QElapsedTimer montre;
         montre.start();
-        r = trace([this, &montre](long n) {
+        Progression progression;
+        progression.total = [this](long n) { drawProgress_->setMaximum(static_cast<int>(std::max(n, 1L))); };
+        progression.avance = [this, &montre](long n) {
             if (montre.elapsed() < 33)
                 return;
             drawProgress_->setValue(static_cast<int>(std::min<long>(n, drawProgress_->maximum())));
             drawProgress_->repaint();
             montre.restart();
-        });
+        };
+        // A long plot hands its primitives over as it goes: painted at once,
+        // shown at the end.
+        progression.vide = [this](Dessin& d) { GardeDessin(d); };
+        r = trace(progression);
     }
     if (r.fatal) {
         EffaceEcran();
@@ -453,12 +466,26 @@ bool TGraph::Dessine(const std::function<ResultatTrace(const Progression&)>& tra
         LaPlateforme().Message(r.icone, r.message);
         return false;
     }
-    Peint(ecran_->Image(), r.dessin);
-    dessinEcran_.insert(dessinEcran_.end(), r.dessin.begin(), r.dessin.end());
+    GardeDessin(r.dessin);
     ecran_->update();
     if (modele_.SonsActifs)
         JoueSon(DossierProgramme() + "Son2.wav");
+    if (!r.message.empty())
+        LaPlateforme().Message(r.icone, r.message);
     return true;
+}
+
+void TGraph::GardeDessin(const Dessin& dessin)
+{
+    Peint(ecran_->Image(), dessin);
+    // The SVG export draws the primitives again; past a bound the picture
+    // stands in for them.
+    if (dessinEcran_.size() + dessin.size() > DessinEcranMax) {
+        dessinEcran_.clear();
+        dessinEcranComplet_ = false;
+    }
+    if (dessinEcranComplet_)
+        dessinEcran_.insert(dessinEcran_.end(), dessin.begin(), dessin.end());
 }
 
 bool TGraph::Redessine()

@@ -132,6 +132,8 @@ private:
     // the area and "Son2.wav", or the cleared area and the message of a
     // wrong text. False after a wrong text.
     bool Dessine(const std::function<ResultatTrace(const Progression&)>& trace);
+    // Paints primitives of a plot on the area and keeps them for the SVG.
+    void GardeDessin(const Dessin& dessin);
     void Derivees(bool bipSansCourbe);
     void ChangePrecision(int precision);
     void AfficheMenuPrecision();
@@ -150,7 +152,11 @@ private:
     QLabel* panneau_;
     QMenu* popup_;
     QImage copieEcran_; // the pixels under the rubber band
-    Dessin dessinEcran_; // what the plots drew since the area was cleared, for the SVG
+    // What the plots drew since the area was cleared, for the SVG; beyond
+    // DessinEcranMax primitives (about 5 MB) the SVG holds the picture.
+    static constexpr std::size_t DessinEcranMax = 200000;
+    Dessin dessinEcran_;
+    bool dessinEcranComplet_ = true;
     int boutonsSouris_ = 2;
     QString fichierCourant_;             // full path of the file loaded last
     std::array<std::string, 4> recents_; // the recent files, most recent first

@@ -78,9 +78,16 @@ void TGraph::ChargeContenu(const ContenuGraphe& c, const QString& chemin)
     fichierCourant_ = chemin;
     setWindowTitle(QString(Titre) + " (" + QFileInfo(chemin).fileName() + ")");
     modele_.Charge(c);
-    // The read-outs show the file's texts as they are.
+    // The read-outs show the file's texts as they are, except a window the
+    // load had to put around the origin: it shows what is drawn.
     for (int k = 0; k < 7; ++k)
         lectures_[Lectures[k]]->setText(QString::fromStdString(c.Lectures[k]));
+    if (!(modele_.Fenetre == c.Fenetre)) {
+        const LecturesGraphe l = modele_.Lectures();
+        for (const auto& [nom, texte] : {std::pair{"xminval", &l.xminval}, std::pair{"xmaxval", &l.xmaxval},
+                                         std::pair{"yminval", &l.yminval}, std::pair{"ymaxval", &l.ymaxval}})
+            lectures_[nom]->setText(QString::fromStdString(*texte));
+    }
     lectures_["Fine"]->setText(QString::fromStdString(c.Lectures[7]) + " ppp");
     AfficheMenuPrecision();
     fonctionXouRo_->setText(QString::fromStdString(modele_.SaisieX()));
@@ -135,13 +142,16 @@ void TGraph::Enregistre(const QString& chemin)
 
 void TGraph::SauveClick()
 {
+    // No curve (the window shown again, a file with an unknown keyword):
+    // nothing to write, and the user's file is left as it is.
+    if (modele_.Type == TypeCourbe::Aucune) {
+        LaPlateforme().Bip();
+        return;
+    }
     if (!fichierCourant_.isEmpty()) {
         Enregistre(fichierCourant_);
-    } else if (modele_.Type != TypeCourbe::Aucune) {
-        if (const auto nom = LaPlateforme().DialogueEnregistrer(Filtre, Extension))
-            Enregistre(QString::fromStdString(*nom));
-    } else {
-        LaPlateforme().Bip();
+    } else if (const auto nom = LaPlateforme().DialogueEnregistrer(Filtre, Extension)) {
+        Enregistre(QString::fromStdString(*nom));
     }
 }
 
@@ -169,13 +179,21 @@ void TGraph::FermerClick()
 
 void TGraph::ExporteImageClick()
 {
-    const auto nom = LaPlateforme().DialogueEnregistrer("Image PNG (*.png);;Image SVG (*.svg)", "png");
+    const auto nom = LaPlateforme().DialogueEnregistrer(
+        "Image PNG (*.png);;Image SVG (*.svg);;Image JPEG (*.jpg *.jpeg);;Image BMP (*.bmp)", "png");
     if (!nom)
         return;
+    // The format follows the name: a ".jpg" file holds JPEG data.
     const QString chemin = QString::fromStdString(*nom);
-    const QByteArray octets = chemin.endsWith(".svg", Qt::CaseInsensitive)
-                                  ? OctetsSvg(dessinEcran_)
-                                  : OctetsPng(ImageAgrandie(ecran_->Image(), FacteurDuNom(chemin)));
+    QByteArray octets;
+    if (chemin.endsWith(".svg", Qt::CaseInsensitive))
+        octets = dessinEcranComplet_ ? OctetsSvg(dessinEcran_) : OctetsSvg(ecran_->Image());
+    else if (const char* format = FormatImageDuNom(chemin))
+        octets = OctetsImage(ImageAgrandie(ecran_->Image(), FacteurDuNom(chemin)), format);
+    else {
+        LaPlateforme().Message(Plateforme::Icone::Avertissement, "Format d'image non reconnu .");
+        return;
+    }
     if (const auto erreur = EcritFichierDisque(chemin, octets.toStdString()))
         LaPlateforme().Message(Plateforme::Icone::Erreur, *erreur);
 }

@@ -78,8 +78,8 @@ void TGraph::LacheCurseurs()
 void TGraph::AfficheCurseur(int rang)
 {
     const Curseurs& c = modele_.Souris;
-    lectures_[rang == 1 ? "Cur1X" : "Cur2X"]->setText(QString::fromStdString(TexteFixe(rang == 1 ? c.Curseur1X : c.Curseur2X, 6)));
-    lectures_[rang == 1 ? "Cur1Y" : "Cur2Y"]->setText(QString::fromStdString(TexteFixe(rang == 1 ? c.Curseur1Y : c.Curseur2Y, 6)));
+    lectures_[rang == 1 ? "Cur1X" : "Cur2X"]->setText(QString::fromStdString(TexteLecture(rang == 1 ? c.Curseur1X : c.Curseur2X, 6)));
+    lectures_[rang == 1 ? "Cur1Y" : "Cur2Y"]->setText(QString::fromStdString(TexteLecture(rang == 1 ? c.Curseur1Y : c.Curseur2Y, 6)));
 }
 
 void TGraph::EcranDigitMouseMove(int X, int Y)

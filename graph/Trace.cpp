@@ -38,22 +38,43 @@ void Graduations(Dessin& d, int origine, Etendu nombre, Etendu ecart, int sens, 
     }
 }
 
+// The primitives of one plot as it draws them: when DessinMax are held and
+// the caller takes them, they go to the caller, so that a plot of millions
+// of samples holds no more than a few megabytes.
+class Sortie {
+public:
+    Sortie(Dessin& dessin, const Progression& progression) : dessin_(dessin), progression_(progression) {}
+
+    void Ajoute(const Primitive& p)
+    {
+        dessin_.push_back(p);
+        if (dessin_.size() >= DessinMax && progression_.vide) {
+            progression_.vide(dessin_);
+            dessin_.clear();
+        }
+    }
+
+private:
+    Dessin& dessin_;
+    const Progression& progression_;
+};
+
 // The joining rule of the curves drawn with lines: the first visible point
 // is a single pixel; a later visible point is joined to the previous point,
 // visible or not, when it lies more than the step away from it.
 class Jonction {
 public:
-    Jonction(Etendu pas, Couleur couleur, Dessin& dessin) : pas_(pas), couleur_(couleur), dessin_(dessin) {}
+    Jonction(Etendu pas, Couleur couleur, Sortie& sortie) : pas_(pas), couleur_(couleur), sortie_(sortie) {}
 
     void Ajoute(Etendu px, Etendu py)
     {
         if (Vue::Visible(px, py)) {
             if (premier_) {
-                dessin_.push_back(Pixel(ArrondiPixel(px), ArrondiPixel(py), couleur_));
+                sortie_.Ajoute(Pixel(ArrondiPixel(px), ArrondiPixel(py), couleur_));
                 premier_ = false;
             } else if (std::fabs(px - px_) > pas_ || std::fabs(py - py_) > pas_) {
                 if (const auto ligne = LigneEntre(px_, py_, px, py, couleur_))
-                    dessin_.push_back(*ligne);
+                    sortie_.Ajoute(*ligne);
             }
         }
         px_ = px;
@@ -63,22 +84,84 @@ public:
 private:
     Etendu pas_;
     Couleur couleur_;
-    Dessin& dessin_;
+    Sortie& sortie_;
     bool premier_ = true;
     Etendu px_ = 0.0L, py_ = 0.0L;
 };
 
-// The sampling loop: from the start of the study interval by the step, the
-// start always sampled, the end never. echantillon returns false to stop.
-template <class Echantillon>
-void Echantillonne(const ParametresTrace& p, Echantillon echantillon)
+void Annonce(const Progression& progression, Etendu echantillons)
 {
+    if (progression.total)
+        progression.total(static_cast<long>(echantillons));
+}
+
+// The samples of the whole study interval (at least one), as the loop
+// below takes them; infinite when the interval is beyond every number.
+Etendu Echantillons(const ParametresTrace& p)
+{
+    const Etendu n = std::ceil((p.etudeMax - p.etudeMin) / p.pas);
+    return n >= 1.0L ? n : 1.0L;
+}
+
+// The sampling loop: from the start of the study interval by the step, the
+// start always sampled, the end never, at most maximum samples. echantillon
+// returns false to stop. True when the bound, or a step lost against huge
+// values of the variable, cut the interval short.
+template <class Echantillon>
+bool EchantillonneTout(const ParametresTrace& p, long maximum, const Progression& progression,
+                       Echantillon echantillon)
+{
+    Annonce(progression, std::fmin(Echantillons(p), maximum));
     Etendu v = p.etudeMin;
     for (long n = 1;; ++n) {
         if (!echantillon(v))
+            return false;
+        const Etendu suivant = v + p.pas;
+        if (!(suivant < p.etudeMax))
+            return false;
+        if (n >= maximum || suivant == v)
+            return true;
+        v = suivant;
+    }
+}
+
+// The samples of a curve in x. While the study interval holds no more than
+// EchantillonsMax samples, all of them, as above. Beyond, a sample outside
+// the window sets no pixel: the first sample still runs (a wrong text stops
+// every plot at once), then the plot goes on from the last sample left of
+// the window where defini holds (the previous point of the joining rule) to
+// the window's right edge.
+template <class Echantillon, class Defini>
+void EchantillonneEnX(const ParametresTrace& p, const Progression& progression, Echantillon echantillon,
+                      Defini defini)
+{
+    if (Echantillons(p) <= EchantillonsMax) {
+        EchantillonneTout(p, EchantillonsMax, progression, echantillon);
+        return;
+    }
+    // The sample of the interval's grid just left of the window.
+    Etendu v = p.etudeMin;
+    if (p.etudeMin < p.vue.Xmin) {
+        Etendu gauche = p.vue.Xmin - std::fmod(p.vue.Xmin - p.etudeMin, p.pas);
+        if (gauche >= p.vue.Xmin)
+            gauche -= p.pas;
+        if (gauche > p.etudeMin && gauche < p.etudeMax)
+            v = gauche;
+    }
+    const Etendu fin = std::fmin(p.etudeMax, p.vue.Xmax);
+    Annonce(progression, std::fmin(std::ceil((fin - v) / p.pas) + 1.0L, EchantillonsMax));
+    if (!echantillon(p.etudeMin))
+        return;
+    if (v > p.etudeMin) {
+        Etendu precedent = v;
+        for (long k = 0; k < EchantillonsMax && precedent > p.etudeMin && !defini(precedent); ++k)
+            precedent -= p.pas;
+        if (precedent > p.etudeMin && !echantillon(precedent))
             return;
+    }
+    for (long n = 0; n < EchantillonsMax; ++n) {
         v = v + p.pas;
-        if (!(v < p.etudeMax) || n >= EchantillonsMax)
+        if (!(v < p.etudeMax) || p.vue.Px(v) > LargeurEcran || !echantillon(v))
             return;
     }
 }
@@ -99,16 +182,31 @@ void Arrete(ResultatTrace& r, const Evaluation& e)
     r.icone = IconeDe(e);
 }
 
-// A curve y = g(v) drawn with the joining rule; a sample where g is
-// undefined is skipped, the previous point kept, the counter not advanced.
+void Avance(const Progression& progression, long& compteur)
+{
+    if (progression.avance)
+        progression.avance(compteur);
+    ++compteur;
+}
+
+void Incomplet(ResultatTrace& r)
+{
+    r.message = TraceIncomplet;
+    r.icone = Plateforme::Icone::Avertissement;
+}
+
+// A curve drawn with the joining rule whose point at v is valeur(v); a
+// sample where it is undefined is skipped, the previous point kept, the
+// counter not advanced.
 template <class Valeur>
-ResultatTrace TraceFonction(const ParametresTrace& p, Couleur couleur, Valeur valeur,
+ResultatTrace TraceFonction(const ParametresTrace& p, Couleur couleur, Valeur valeur, bool enX,
                             const Progression& progression)
 {
     ResultatTrace r = Debut(p);
-    Jonction j(p.pas, couleur, r.dessin);
+    Sortie sortie(r.dessin, progression);
+    Jonction j(p.pas, couleur, sortie);
     long compteur = 1;
-    Echantillonne(p, [&](Etendu v) {
+    auto echantillon = [&](Etendu v) {
         Etendu px, py;
         const Evaluation e = valeur(v, px, py);
         if (ErreurFatale(e)) {
@@ -117,10 +215,18 @@ ResultatTrace TraceFonction(const ParametresTrace& p, Couleur couleur, Valeur va
         }
         if (!e.erreur) {
             j.Ajoute(px, py);
-            progression(compteur++);
+            Avance(progression, compteur);
         }
         return true;
-    });
+    };
+    if (enX) {
+        EchantillonneEnX(p, progression, echantillon, [&](Etendu v) {
+            Etendu px, py;
+            return !valeur(v, px, py).erreur;
+        });
+    } else if (EchantillonneTout(p, EchantillonsMaxT, progression, echantillon) && !r.fatal) {
+        Incomplet(r);
+    }
     return r;
 }
 
@@ -163,7 +269,7 @@ ResultatTrace TraceCartesienne(const ParametresTrace& p, const FonctionCourbe& f
         px = p.vue.Px(x);
         py = p.vue.Py(e.resultat);
         return e;
-    }, progression);
+    }, true, progression);
 }
 
 ResultatTrace TracePolaire(const ParametresTrace& p, const std::string& texte,
@@ -175,14 +281,15 @@ ResultatTrace TracePolaire(const ParametresTrace& p, const std::string& texte,
         px = p.vue.Px(e.resultat * std::cos(t));
         py = p.vue.Py(e.resultat * std::sin(t));
         return e;
-    }, progression);
+    }, false, progression);
 }
 
 ResultatTrace TraceParametrique(const ParametresTrace& p, const std::string& texteX,
                                 const std::string& texteY, const Progression& progression)
 {
     ResultatTrace r = Debut(p);
-    Jonction j(p.pas, Rouge, r.dessin);
+    Sortie sortie(r.dessin, progression);
+    Jonction j(p.pas, Rouge, sortie);
     long compteur = 1;
     // An undefined coordinate puts the point just left of or above the
     // area, so the curve breaks there.
@@ -196,15 +303,17 @@ ResultatTrace TraceParametrique(const ParametresTrace& p, const std::string& tex
         pixel = e.erreur ? -1.0L : vers(e.resultat);
         return true;
     };
-    Echantillonne(p, [&](Etendu t) {
+    const bool coupe = EchantillonneTout(p, EchantillonsMaxT, progression, [&](Etendu t) {
         Etendu px, py;
         if (!coordonnee(fx, t, px, [&](Etendu x) { return p.vue.Px(x); }) ||
             !coordonnee(fy, t, py, [&](Etendu y) { return p.vue.Py(y); }))
             return false;
         j.Ajoute(px, py);
-        progression(compteur++);
+        Avance(progression, compteur);
         return true;
     });
+    if (coupe && !r.fatal)
+        Incomplet(r);
     return r;
 }
 
@@ -212,23 +321,26 @@ ResultatTrace TraceConique(const ParametresTrace& p, const std::string& texte,
                            const Progression& progression)
 {
     ResultatTrace r = Debut(p);
-    // The three coefficients are texts in x, each value of x joined to the
-    // characters before it.
-    const TextesConique t = CoefficientsConique(texte);
-    const Programme a(t.A, 'x', false), b(t.B, 'x', false), c(t.C, 'x', false);
+    // The three coefficients are texts in x; a text that is no polynomial
+    // of degree 2 at most in y has none, and draws the axes alone.
+    const std::optional<TextesConique> t = TextesDeLaConique(texte);
+    if (!t)
+        return r;
+    Sortie sortie(r.dessin, progression);
+    const Programme a(t->A, 'x', false), b(t->B, 'x', false), c(t->C, 'x', false);
     long compteur = 1;
-    Echantillonne(p, [&](Etendu x) {
+    EchantillonneEnX(p, progression, [&](Etendu x) {
         // A coefficient that cannot be evaluated leaves the column empty.
         const Evaluation ea = a.Execute(x), eb = b.Execute(x), ec = c.Execute(x);
         if (!ea.erreur && !eb.erreur && !ec.erreur)
             for (Etendu y : RacinesConique(ea.resultat, eb.resultat, ec.resultat)) {
                 const Etendu px = p.vue.Px(x), py = p.vue.Py(y);
                 if (Vue::Visible(px, py))
-                    r.dessin.push_back(Pixel(ArrondiPixel(px), ArrondiPixel(py), Rouge));
+                    sortie.Ajoute(Pixel(ArrondiPixel(px), ArrondiPixel(py), Rouge));
             }
-        progression(compteur++);
+        Avance(progression, compteur);
         return true;
-    });
+    }, [](Etendu) { return true; });
     return r;
 }
 
@@ -239,19 +351,20 @@ ResultatTrace TraceDerivee(const ParametresTrace& p, const std::string& texte, c
                            Couleur couleur, const Progression& progression)
 {
     ResultatTrace r = Debut(p);
-    Jonction j(p.pas, couleur, r.dessin);
+    Sortie sortie(r.dessin, progression);
+    Jonction j(p.pas, couleur, sortie);
     const Programme f(texte, lettre);
     long compteur = 1;
-    Echantillonne(p, [&](Etendu v) {
+    EchantillonneEnX(p, progression, [&](Etendu v) {
         const Derivee d = DeriveeEn(f, v);
         if (ErreurFatale(d.echec)) {
             Arrete(r, d.echec);
             return false;
         }
         j.Ajoute(p.vue.Px(v), p.vue.Py(d.valeur));
-        progression(compteur++);
+        Avance(progression, compteur);
         return true;
-    });
+    }, [](Etendu) { return true; });
     return r;
 }
 } // namespace

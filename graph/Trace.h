@@ -15,11 +15,19 @@
 inline bool ErreurFatale(const Evaluation& e) { return e.genre == GenreErreur::Texte; }
 Plateforme::Icone IconeDe(const Evaluation& e);
 
-// The most samples one plot takes: a study interval far wider than the
-// window (or a step lost against huge values of the variable) would
-// otherwise keep the window frozen for minutes. 100,000 samples are 31 times
-// the samples of a window at 10 points per pixel.
+// The most samples a curve in x takes over its whole study interval: 31
+// times the samples of a window at 10 points per pixel. Beyond it only the
+// window's part of the interval is sampled (the others cannot set a pixel),
+// so a study interval of any width draws the whole visible curve.
 inline constexpr long EchantillonsMax = 100000;
+// The most samples of a polar or parametric curve, whose points may fall
+// in the window at any value of t: about a second of a simple function.
+// Reaching it ends the plot with what was computed, and says so.
+inline constexpr long EchantillonsMaxT = 2000000;
+inline constexpr const char* TraceIncomplet = "Tracé incomplet : trop de points à calculer .";
+// The primitives a plot holds at once before it hands them to its caller
+// (about 1.5 MB), however many samples it takes.
+inline constexpr std::size_t DessinMax = 65536;
 
 // Everything a plot reads from the plotter's state.
 struct ParametresTrace {
@@ -30,14 +38,25 @@ struct ParametresTrace {
 };
 
 struct ResultatTrace {
-    Dessin dessin;          // the axes first, then the curve
+    Dessin dessin;          // the axes first, then the curve (what was not handed over)
     bool fatal = false;     // the plot stopped on a wrong text: clear and tell
+    // A fatal message, or a warning to show after the drawing (a plot cut
+    // short by its bound).
     std::string message;
     Plateforme::Icone icone = Plateforme::Icone::Erreur;
 };
 
-// Called with the progress counter after each sample that counts.
-using Progression = std::function<void(long)>;
+// What a plot tells its caller while it runs.
+struct Progression {
+    // The counter after each sample that counts.
+    std::function<void(long)> avance;
+    // The samples the plot will take at most, told before the first.
+    std::function<void(long)> total = {};
+    // The primitives drawn so far, handed over when they reach DessinMax;
+    // the plot goes on with an empty drawing. Without it they all stay in
+    // the result.
+    std::function<void(Dessin&)> vide = {};
+};
 
 Dessin TraceAxes(const Vue& vue, Etendu graduation);
 

@@ -12,6 +12,8 @@ inline constexpr int HauteurEcran = 240;
 struct Vue {
     Etendu Xmin = -3.2L, Xmax = 3.2L, Ymin = -2.4L, Ymax = 2.4L;
 
+    bool operator==(const Vue&) const = default;
+
     Etendu Largeur() const { return std::fabs(Xmin) + std::fabs(Xmax); }
     Etendu Hauteur() const { return std::fabs(Ymin) + std::fabs(Ymax); }
 

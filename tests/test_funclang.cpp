@@ -318,8 +318,9 @@ private slots:
         const std::string limite = "1" + std::string(LongueurTexteMax - 1, '0');
         QCOMPARE(TexteNombre(Evalue(limite.substr(0, 40) + "*0" + std::string(LongueurTexteMax - 42, ' '), 'x', 0).resultat),
                  std::string(" 0.00000000000000E+0000"));
-        const std::string troisMille = std::string(LongueurTexteMax / 2, '(') + std::string(LongueurTexteMax / 2, ')');
+        const std::string troisMille = std::string(LongueurTexteMax / 2 - 1, '(') + "10" + std::string(LongueurTexteMax / 2 - 1, ')');
         QCOMPARE(Evalue(troisMille, 'x', 0).message, std::string());
+        QCOMPARE(Evalue(troisMille, 'x', 0).resultat, 10.0L);
         QCOMPARE(Evalue(troisMille + " ", 'x', 0).message, std::string("Expression incorrecte ."));
         QVERIFY(NormaliseFonction(std::string(LongueurTexteMax, 'x'), TypeCourbe::Carte, true).has_value());
         QVERIFY(p.journal.empty());
