@@ -5,6 +5,7 @@
 #include "app/Options.h"
 #include "app/PlateformeQt.h"
 #include "app/TSplash.h"
+#include "app/Traductions.h"
 #include "calc/TCalculatrice.h"
 
 #include <QApplication>
@@ -15,6 +16,7 @@
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
+    InstalleTraductionsQt(application);
     PlateformeQt plateforme;
     InstallePlateforme(&plateforme);
     SuiviActivation::Installe(application);

@@ -4,6 +4,7 @@
 
 #include <QListWidget>
 #include <QScreen>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -14,8 +15,8 @@ TFonctions::TFonctions(QWidget* parent)
 {
     setObjectName("Fonctions");
     setWindowTitle("Liste des fonctions");
-    // Wide enough for its caption and its longest line, tall enough for
-    // twenty lines: the user reads the list while typing.
+    // Wide enough for its caption and its longest line: the user reads the
+    // list while typing.
     auto* liste = new QListWidget(this);
     liste->setObjectName("ListBox1");
     liste->setFrameShape(QFrame::NoFrame);
@@ -50,7 +51,18 @@ TFonctions::TFonctions(QWidget* parent)
     int largeur = QFontMetrics(font()).horizontalAdvance(windowTitle()) + 90; // the caption and its box
     for (int i = 0; i < liste->count(); ++i)
         largeur = std::max(largeur, mesure.horizontalAdvance(liste->item(i)->text()) + 24);
-    setFixedSize(largeur, 20 * liste->sizeHintForRow(0) + 6);
+    // Every line at once where the screen is tall enough; otherwise as many
+    // as fit, with a scroll bar that stays in sight.
+    int hauteur = liste->count() * liste->sizeHintForRow(0) + 6;
+    if (const QScreen* ecran = screen()) {
+        const int place = ecran->availableGeometry().height() - 60; // the caption and a margin
+        if (hauteur > place) {
+            hauteur = std::max(place, 20 * liste->sizeHintForRow(0) + 6);
+            liste->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+            largeur += liste->verticalScrollBar()->sizeHint().width();
+        }
+    }
+    setFixedSize(largeur, hauteur);
 }
 
 void TFonctions::MontreAPresDe(QWidget* appelant)

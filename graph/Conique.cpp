@@ -200,7 +200,10 @@ private:
                 continue;
             }
             // A power of y: a whole exponent, 1 or 2.
-            const std::optional<Etendu> n = LitNombre(s_.substr(debutExposant, i_ - debutExposant));
+            std::string exposant = s_.substr(debutExposant, i_ - debutExposant);
+            while (!exposant.empty() && exposant.back() == ' ')
+                exposant.pop_back();
+            const std::optional<Etendu> n = LitNombre(exposant);
             if (!n || (*n != 1.0L && *n != 2.0L) || a->degre * static_cast<int>(*n) > 2)
                 return std::nullopt;
             if (*n == 2.0L) {

@@ -27,7 +27,9 @@ protected:
     // The number of a field: one whole number, a decimal comma read as the
     // point. Anything else beeps and gives no value.
     static bool Lit(const QString& texte, Etendu& valeur);
+    // Moves to the next field, its text selected.
     void Suivant(int champ);
+    static void Selectionne(QLineEdit* champ);
 
     bool eventFilter(QObject* objet, QEvent* evenement) override;
     void showEvent(QShowEvent* evenement) override;

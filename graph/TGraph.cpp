@@ -417,8 +417,11 @@ void TGraph::FonctionXouRoKeyPress()
         LaPlateforme().Message(Plateforme::Icone::Avertissement, ConiqueIncorrecte);
         break;
     case ModeleGraphe::Saisie::Validee:
-        if (modele_.Type == TypeCourbe::Para)
-            fonctionY_->setFocus();
+        if (modele_.Type == TypeCourbe::Para) {
+            // Selected, as Tab leaves it: typing replaces the old y(t).
+            fonctionY_->setFocus(Qt::TabFocusReason);
+            fonctionY_->selectAll();
+        }
         else
             calculBtn_->setFocus();
         break;

@@ -4,7 +4,7 @@
 set -eu
 cd "$(dirname "$0")/.."
 
-PAQUETS="g++ make cmake pkg-config qt6-base-dev qt6-multimedia-dev qt6-svg-dev libsimpleini-dev fonts-liberation"
+PAQUETS="g++ make cmake pkg-config qt6-base-dev qt6-multimedia-dev qt6-svg-dev libsimpleini-dev fonts-liberation qt6-translations-l10n"
 MANQUANTS=""
 for p in $PAQUETS; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then

@@ -8,6 +8,7 @@
 #include "app/TAide.h"
 #include "app/TOptionCalc.h"
 #include "app/TSplash.h"
+#include "app/Traductions.h"
 #include "calc/TCalculatrice.h"
 #include "commun/Bac.h"
 #include "commun/PlateformeEnregistreuse.h"
@@ -20,6 +21,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QFileDialog>
 #include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
@@ -439,6 +441,19 @@ private slots:
         s.findChild<QAction*>("CopierValeur")->trigger();
         QCOMPARE(QGuiApplication::clipboard()->text(), QString("1.41421356237310"));
         QVERIFY(s.findChild<QLabel*>("Methode")->font().underline());
+    }
+
+    // Qt's own dialogs speak French, as the rest of the program.
+    void dialoguesDeQtEnFrancais()
+    {
+        QVERIFY(InstalleTraductionsQt(*QCoreApplication::instance()));
+        QFileDialog d;
+        d.setOption(QFileDialog::DontUseNativeDialog);
+        d.setAcceptMode(QFileDialog::AcceptSave);
+        QStringList textes;
+        for (const QPushButton* b : d.findChildren<QPushButton*>())
+            textes << b->text();
+        QVERIFY2(textes.contains("Annuler") && textes.contains("&Enregistrer"), qPrintable(textes.join('|')));
     }
 };
 

@@ -350,6 +350,9 @@ private slots:
         QTest::newRow("argch(4/0)") << "argch(4/0)" << 0.0L << "Division par zéro .";
         QTest::newRow("sin(PI/2)") << "sin(PI/2)" << 0.0L << "Expression incorrecte .";
         QTest::newRow("x2 en 3") << "x2" << 3.0L << " 3.00000000000000E+0002";
+        QTest::newRow("9*()") << "9*()" << 0.0L << "Expression incorrecte .";
+        QTest::newRow("signe(x+( ))") << "signe(x+( ))" << 1.0L << "Expression incorrecte .";
+        QTest::newRow("(2)") << "(2)" << 0.0L << " 2.00000000000000E+0000";
         QTest::newRow("arccos(1E-4940)") << "arccos(1E-4940)" << 0.0L << " 1.57079632679490E+0000";
         // Near 1, 1 - x^2 taken as (1 - x)(1 + x): the 15 digits are right.
         QTest::newRow("arccos près de 1") << "arccos(0.99999999983686)" << 0.0L << " 1.80632223035874E-0005";
@@ -428,6 +431,38 @@ private slots:
         const std::string imbrique = std::string(5000, '(') + "x" + std::string(5000, ')');
         QVERIFY(CompareChemins(imbrique, 'x', 2.0L, true));
         QCOMPARE(Programme(imbrique + "(", 'x').Execute(1).message, std::string(Messages::ExpressionIncorrecte));
+    }
+
+    // The plotter's read-outs: the fixed forms where they show the value,
+    // a form that reads back as the value where they would hide it.
+    void texteLecture_data()
+    {
+        QTest::addColumn<long double>("x");
+        QTest::addColumn<int>("decimales");
+        QTest::addColumn<QString>("texte");
+        QTest::newRow("-3.2 à 7") << -3.2L << 7 << "-3.2000000";
+        QTest::newRow("-3.2 à 3") << -3.2L << 3 << "-3.200";
+        QTest::newRow("1 à 5") << 1.0L << 5 << "1.00000";
+        QTest::newRow("0.5 à 5") << 0.5L << 5 << "0.50000";
+        QTest::newRow("0 à 7") << 0.0L << 7 << "0.0000000";
+        QTest::newRow("0.001 exact") << 0.001L << 3 << "0.001";
+        QTest::newRow("0.05 exact") << 0.05L << 3 << "0.050";
+        QTest::newRow("14 caractères") << 123456.5L << 7 << "123456.5000000";
+        QTest::newRow("1E-30") << 1E-30L << 5 << "1E-30";
+        QTest::newRow("-1E-8") << -1E-8L << 7 << "-1E-8";
+        QTest::newRow("2 chiffres") << 0.0123456L << 3 << "1.23456E-2";
+        QTest::newRow("15 caractères") << 1234567.5L << 7 << "1.2345675E6";
+        QTest::newRow("5E4931") << 5E4931L << 7 << "5E4931";
+        QTest::newRow("-5E4931") << -5E4931L << 3 << "-5E4931";
+    }
+    void texteLecture()
+    {
+        QFETCH(long double, x);
+        const std::string t = TexteLecture(x, Donnee<int>("decimales"));
+        QCOMPARE(QString::fromStdString(t), Donnee<QString>("texte"));
+        // The scientific form always reads back as the value itself.
+        if (t.find('E') != std::string::npos)
+            QCOMPARE(LitNombre(t).value_or(0.0L), x);
     }
 
     void texteCourt_data()

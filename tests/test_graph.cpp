@@ -16,6 +16,7 @@
 #include "graph/ModeleGraphe.h"
 #include "graph/TGraph.h"
 #include "graph/Toile.h"
+#include "funclang/Programme.h"
 
 #include <QAction>
 #include <QLabel>
@@ -28,6 +29,7 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <QDialog>
+#include <QListWidget>
 #include <QtTest>
 
 #include <memory>
@@ -1020,6 +1022,220 @@ private slots:
         QCOMPARE(manquants, 0);
         Menu("CopieImage")->trigger();
         QCOMPARE(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), Ecran());
+        // The format follows the name; an unknown one writes nothing.
+        const QString jpeg = dossier.filePath("parabole.jpg"), gif = dossier.filePath("parabole.gif");
+        for (const QString& nom : {jpeg, gif}) {
+            p_->reponses.push_back(nom.toStdString());
+            Menu("ExporteImage")->trigger();
+        }
+        QFile fichier(jpeg);
+        QVERIFY(fichier.open(QIODevice::ReadOnly) && fichier.read(2) == QByteArray("\xFF\xD8"));
+        QCOMPARE(p_->Messages(), std::vector<std::string>{"avertissement: Format d'image non reconnu ."});
+        QVERIFY(!QFile::exists(gif));
+    }
+
+    // -- What a new user found: files that open again, read-outs that show
+    // what is used, plots that draw what is typed.
+
+    void coniquesDeveloppees_data()
+    {
+        QTest::addColumn<QString>("texte");    // normalised
+        QTest::addColumn<bool>("indication");  // in the hint's form, read as written
+        QTest::addColumn<QString>("abc");      // A, B and C at x = 2, or "refusée"
+        QTest::newRow("y^2#x^2~1") << "y^2#x^2~1" << true << "1 0 3";
+        QTest::newRow("2*y^2#3*y~4") << "2*y^2#3*y~4" << true << "2 3 -4";
+        QTest::newRow("0.0~y^2#1") << "0.0~y^2#1" << true << "-1 0 1";
+        QTest::newRow("y~x") << "y~x" << true << "0 1 -2";
+        QTest::newRow("x~1") << "x~1" << true << "0 0 1";
+        QTest::newRow("x^2#y^2~1") << "x^2#y^2~1" << false << "1 0 3";
+        QTest::newRow("x^2/4#y^2~1") << "x^2/4#y^2~1" << false << "1 0 0";
+        QTest::newRow("2*x*y#y^2~3") << "2*x*y#y^2~3" << false << "1 4 -3";
+        QTest::newRow("(y#x)^2~4") << "(y#x)^2~4" << false << "1 4 0";
+        QTest::newRow("0.0#y^2~x") << "0.0#y^2~x" << false << "1 0 -2";
+        QTest::newRow("0.0~y#x") << "0.0~y#x" << false << "0 -1 2";
+        QTest::newRow("2*-y^2") << "2*-y^2" << false << "2 0 0";
+        QTest::newRow("y*x/2~y^2") << "y*x/2~y^2" << false << "-1 1 0";
+        QTest::newRow("x^2 # y^2 ~ 1") << "x^2 # y^2 ~ 1" << false << "1 0 3";
+        for (const char* t : {"y^3~x", "sin(y)", "inv(y)", "x/y", "2y", "y^2*y", "y^50", "(y^2#1)^2", "y^x", "y^2#"})
+            QTest::newRow(t) << t << false << "refusée";
+        QTest::newRow("201 parenthèses") << QString(201, '(') + "y" + QString(201, ')') << false << "refusée";
+    }
+    void coniquesDeveloppees()
+    {
+        QFETCH(QString, texte);
+        const std::string t = texte.toStdString();
+        QCOMPARE(FormeDeLIndication(t), Donnee<bool>("indication"));
+        const std::optional<TextesConique> c = TextesDeLaConique(t);
+        QString abc = "refusée";
+        if (c) {
+            QStringList valeurs;
+            for (const std::string* coef : {&c->A, &c->B, &c->C})
+                valeurs << QString::number(static_cast<double>(Programme(*coef, 'x', false).Execute(2).resultat));
+            abc = valeurs.join(' ');
+        }
+        QCOMPARE(abc, Donnee<QString>("abc"));
+    }
+
+    // A study interval of any width draws the whole visible curve; t curves
+    // stop at their bound and say so; one plot's memory stays bounded.
+    void intervallesDEtude()
+    {
+        ParametresTrace p;
+        for (Etendu borne : {2000.0L, 1E12L, 1E4000L}) {
+            p.etudeMin = -borne;
+            p.etudeMax = borne;
+            // Beyond 1E2466, x^2 overflows at the first sample: the text's
+            // fault, told as always; x draws.
+            const char* f = borne < 1E2000L ? "x^2" : "x";
+            const Points courbe = PixelsDe(Image(TraceCartesienne(p, f, Rien).dessin), Rouge);
+            QVERIFY(courbe.count({110, borne < 1E2000L ? 70 : 170}) && courbe.count({210, 70}) && courbe.count({160, 120}));
+            const Points derivee = PixelsDe(Image(TraceDeriveeCartesienne(p, f, Rien).dessin), BleuClair);
+            QVERIFY(derivee.count({210, borne < 1E2000L ? 20 : 70}));
+            QCOMPARE(DansColonnes(PixelsDe(Image(TraceConique(p, "y^2#x^2~1", Rien).dessin), Rouge), 112, 112), 2);
+        }
+        // t cannot move by the step: the plot stops at once and says why.
+        for (const ResultatTrace& r : {TracePolaire(p, "1", Rien), TraceParametrique(p, "t", "t", Rien)}) {
+            QVERIFY(!r.fatal);
+            QCOMPARE(r.message, std::string(TraceIncomplet));
+            QCOMPARE(r.icone, Plateforme::Icone::Avertissement);
+        }
+        // A plot of 100,000 lines hands them over DessinMax at a time.
+        std::size_t plusGrand = 0;
+        int vidages = 0;
+        Progression suivi{[](long) {}};
+        suivi.vide = [&](Dessin& d) {
+            plusGrand = std::max(plusGrand, d.size());
+            ++vidages;
+        };
+        ParametresTrace q;
+        q.etudeMin = 0;
+        q.etudeMax = 2000;
+        const ResultatTrace r = TraceParametrique(q, "SIN(97*t)", "COS(101*t)", suivi);
+        QVERIFY(vidages >= 1 && plusGrand == DessinMax && r.dessin.size() < DessinMax);
+    }
+
+    void lecturesQuiSeRelisent()
+    {
+        QTemporaryDir dossier;
+        const std::string chemin = dossier.filePath("petit.mgr").toStdString();
+        Trace("SpeedButton2", "x");
+        AvecDialogue("ScaleScreen", [](QDialog* d) { Tape(d, "Edit1", "1E-30"); });
+        AvecDialogue("Coords", [](QDialog* d) {
+            for (auto [champ, texte] : {std::pair{"Edit1", "-1E-8"}, {"Edit2", "1E-8"}, {"Edit3", "-1E-8"}, {"Edit4", "1E-8"}})
+                Tape(d, champ, texte);
+        });
+        const QStringList lues = Fenetre();
+        QCOMPARE(lues, (QStringList{"-1E-8", "1E-8", "-1E-8", "1E-8", "-1E-8", "1E-8", "1E-30"}));
+        p_->reponses.push_back(chemin);
+        Menu("SauveSous")->trigger();
+        Menu("Fermer")->trigger();
+        Menu("ReInit")->trigger();
+        p_->Vide();
+        p_->reponses.push_back(chemin);
+        Menu("Ouvrir")->trigger();
+        QVERIFY(p_->Messages().empty());
+        QCOMPARE(Fenetre(), lues);
+        QCOMPARE(g_->Modele().Graduation, 1E-30L);
+        // A huge window: short read-outs, within the panel.
+        AvecDialogue("Coords", [](QDialog* d) {
+            for (auto [champ, texte] : {std::pair{"Edit1", "-5E4931"}, {"Edit2", "5E4931"}, {"Edit3", "-1"}, {"Edit4", "1"}})
+                Tape(d, champ, texte);
+        });
+        QCOMPARE(Fenetre().mid(0, 2), (QStringList{"-5E4931", "5E4931"}));
+        auto* etiquette = g_->findChild<QLabel*>("xminval");
+        QVERIFY(etiquette->sizeHint().width() <= etiquette->width());
+    }
+
+    void fichierHorsDeLOrigine()
+    {
+        QTemporaryDir dossier;
+        const std::string chemin = dossier.filePath("decale.mgr").toStdString();
+        const std::string octets = EcritGraphe(TypeCourbe::Carte, "x", "", {"1", "5", "1", "3", "1", "5", "1", "1"});
+        std::ofstream(chemin, std::ios::binary) << octets;
+        p_->reponses.push_back(chemin);
+        Menu("Ouvrir")->trigger();
+        // Put around the origin with the step in force: what is drawn is shown.
+        QCOMPARE(Fenetre().mid(0, 4), (QStringList{"-0.0200000", "5.0000000", "-0.0200000", "3.0000000"}));
+        QVERIFY(g_->Modele().Fenetre == (Vue{-0.02L, 5, -0.02L, 3}));
+        QVERIFY(PixelsDe(Ecran(), Blanc).count({1, 120})); // the y axis at x = 0
+        // Shown again the window has no curve: "&Enregistrer" beeps and the
+        // file stays as it was.
+        g_->hide();
+        g_->show();
+        p_->Vide();
+        Menu("Sauve")->trigger();
+        QCOMPARE(p_->journal, std::vector<std::string>{"bip"});
+        std::ifstream f(chemin, std::ios::binary);
+        QCOMPARE(std::string(std::istreambuf_iterator<char>(f), {}), octets);
+    }
+
+    void textesRefusesNeTracentPas()
+    {
+        Trace("SpeedButton2", "x^2");
+        Champ("FonctionXouRo")->setText(QString(10001, 'x'));
+        QTest::keyClick(Champ("FonctionXouRo"), Qt::Key_Return);
+        p_->Vide();
+        Go();
+        QCOMPARE(p_->journal, std::vector<std::string>{"bip"});
+        Valide("FonctionXouRo", "9*()");
+        p_->Vide();
+        Go();
+        QCOMPARE(p_->journal, (std::vector<std::string>{"son: Son1.wav", "erreur: Expression incorrecte ."}));
+        // Conics: the natural order draws the circle, a cubic is refused.
+        Trace("SpeedButton10", "y^2+x^2-1");
+        const Points cercle = Rouges();
+        Menu("CleanUp")->trigger();
+        Trace("SpeedButton10", "x^2+y^2-1");
+        QCOMPARE(Rouges(), cercle);
+        p_->Vide();
+        Valide("FonctionXouRo", "y^3-x");
+        Go();
+        QCOMPARE(p_->journal, (std::vector<std::string>{"son: Son1.wav", "avertissement: " + std::string(ConiqueIncorrecte), "bip"}));
+    }
+
+    void progressionEtTraceIncomplet()
+    {
+        Trace("SpeedButton2", "x^2");
+        AvecDialogue("ScaleInterval", [](QDialog* d) {
+            Tape(d, "Edit1", "0");
+            Tape(d, "Edit2", "1");
+        });
+        QCOMPARE(g_->findChild<QProgressBar*>("DrawProgress")->maximum(), 50); // the samples of 0 .. 1
+        Clique("SpeedButton3");
+        Valide("FonctionXouRo", "1");
+        p_->Vide();
+        AvecDialogue("ScaleInterval", [](QDialog* d) {
+            Tape(d, "Edit1", "-1E4000");
+            Tape(d, "Edit2", "1E4000");
+        });
+        QCOMPARE(p_->journal, (std::vector<std::string>{"son: Son2.wav", "avertissement: " + std::string(TraceIncomplet)}));
+    }
+
+    void entreeSelectionneLeChampSuivant()
+    {
+        auto auClavier = [](QDialog* d) {
+            for (const char* texte : {"-2", "3", "-1", "1"}) {
+                QWidget* champ = d->focusWidget();
+                QTest::keyClicks(champ, texte);
+                QTest::keyClick(champ, Qt::Key_Return);
+            }
+        };
+        AvecDialogue("Coords", auClavier);
+        AvecDialogue("Coords", auClavier); // the fields still hold the first texts
+        QCOMPARE(Fenetre().mid(0, 4), (QStringList{"-2.0000000", "3.0000000", "-1.0000000", "1.0000000"}));
+        Trace("SpeedButton4", "cos(t)", "sin(t)");
+        QTest::keyClick(Champ("FonctionXouRo"), Qt::Key_Return);
+        QTest::keyClicks(Champ("FonctionY"), "t");
+        QCOMPARE(Champ("FonctionY")->text(), QString("t"));
+    }
+
+    void listeDesFonctionsEntiere()
+    {
+        Clique("SpeedButton1");
+        auto* liste = LesFenetres().Fonctions->findChild<QListWidget*>("ListBox1");
+        const QRect derniere = liste->visualItemRect(liste->item(liste->count() - 1));
+        QVERIFY(liste->viewport()->rect().contains(derniere) ||
+                liste->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn);
     }
 
     void sansSons()
