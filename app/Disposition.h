@@ -22,10 +22,11 @@ inline void CentreSurEcran(QWidget* fenetre)
 }
 
 // A label placed at absolute coordinates, named as the window layout names it.
-inline QLabel* Etiquette(QWidget* parent, const char* nom, const QString& texte, int x, int y,
-                         int largeur, int hauteur)
+template <class Sorte = QLabel>
+Sorte* Etiquette(QWidget* parent, const char* nom, const QString& texte, int x, int y, int largeur,
+                 int hauteur)
 {
-    auto* l = new QLabel(texte, parent);
+    auto* l = new Sorte(texte, parent);
     if (nom)
         l->setObjectName(nom);
     l->setGeometry(x, y, largeur, hauteur);

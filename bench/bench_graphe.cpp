@@ -83,6 +83,46 @@ void RosePolaire(benchmark::State& etat)
 }
 BENCHMARK(RosePolaire)->Unit(benchmark::kMillisecond);
 
+// A polar curve at the bound of its samples (2,000,000, study interval
+// 0 .. 40,000 by 0.02), its primitives painted as the plot hands them over.
+void PolaireAuMaximum(benchmark::State& etat)
+{
+    const std::string texte = *NormaliseFonction("sin(t)", TypeCourbe::Polr, false);
+    ParametresTrace p = Parametres(1);
+    p.etudeMin = 0.0L;
+    p.etudeMax = 40000.0L;
+    QImage image = NouvelleImage();
+    Progression suivi{[](long) {}};
+    suivi.vide = [&image](Dessin& d) { Peint(image, d); };
+    for (auto _ : etat) {
+        EffaceImage(image);
+        const ResultatTrace r = TracePolaire(p, texte, suivi);
+        Peint(image, r.dessin);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(PolaireAuMaximum)->Unit(benchmark::kMillisecond);
+
+// A parabola over a study interval of +-1E12: only the window's part.
+void ParaboleIntervalleImmense(benchmark::State& etat)
+{
+    const std::string texte = *NormaliseFonction("x^2", TypeCourbe::Carte, false);
+    ParametresTrace p = Parametres(1);
+    p.etudeMin = -1E12L;
+    p.etudeMax = 1E12L;
+    Mesure(etat, [&] { return TraceCartesienne(p, texte, SansProgression); });
+}
+BENCHMARK(ParaboleIntervalleImmense)->Unit(benchmark::kMillisecond);
+
+// The circle typed in the natural order: coefficients from the expanded text.
+void CercleConiqueDansLOrdre(benchmark::State& etat)
+{
+    const std::string texte = *NormaliseFonction("x^2+y^2-1", TypeCourbe::Cone, false);
+    const ParametresTrace p = Parametres(1);
+    Mesure(etat, [&] { return TraceConique(p, texte, SansProgression); });
+}
+BENCHMARK(CercleConiqueDansLOrdre)->Unit(benchmark::kMillisecond);
+
 void CercleConique(benchmark::State& etat)
 {
     const std::string texte = *NormaliseFonction("y^2+x^2-1", TypeCourbe::Cone, false);

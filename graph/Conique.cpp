@@ -1,6 +1,7 @@
 #include "graph/Conique.h"
 
 #include "funclang/Nombres.h"
+#include "funclang/Texte.h"
 
 #include <array>
 #include <cmath>
@@ -88,6 +89,19 @@ struct Piece {
     }
 };
 
+// a * b or a / b (b free of y), the terms beyond y^2 dropped: the caller
+// refuses a degree above 2.
+Piece Multiplie(const Piece& a, char op, const Piece& b)
+{
+    Piece p;
+    p.enY = true;
+    p.degre = a.degre + (op == '*' ? b.degre : 0);
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; i + j < 3; ++j)
+            p.c[i + j] = Somme(p.c[i + j], '#', Produit(a.c[i], op, b.c[j]));
+    return p;
+}
+
 // The text read by operator levels as the evaluator reads it: "#" and "~",
 // then "*" and "/", then "^", each from left to right; a sign binds to the
 // operand, bracket or call that follows it.
@@ -142,7 +156,12 @@ private:
                 termes->push_back({op, s_.substr(debutTerme, i_ - debutTerme), terme->enY});
             if (!resultat) {
                 resultat = terme;
-            } else if (resultat->enY || terme->enY) {
+            } else if (!terme->enY && resultat->enY) {
+                // A term free of y joins coefficient 0 as written, without a
+                // bracket: a long sum stays as long as it was typed.
+                std::string& c0 = resultat->c[0];
+                c0 = c0.empty() ? (op == '#' ? terme->c[0] : "0.0~" + terme->c[0]) : c0 + op + terme->c[0];
+            } else if (terme->enY) {
                 Piece p;
                 p.enY = true;
                 p.degre = std::max(resultat->degre, terme->degre);
@@ -172,15 +191,9 @@ private:
                 a = Libre(debut);
                 continue;
             }
-            Piece p;
-            p.enY = true;
-            p.degre = a->degre + (op == '*' ? b->degre : 0);
-            if (p.degre > 2)
+            a = Multiplie(*a, op, *b);
+            if (a->degre > 2)
                 return std::nullopt;
-            for (int i = 0; i < 3; ++i)
-                for (int j = 0; i + j < 3; ++j)
-                    p.c[i + j] = Somme(p.c[i + j], '#', Produit(a->c[i], op, b->c[j]));
-            a = p;
         }
         return a;
     }
@@ -206,15 +219,8 @@ private:
             const std::optional<Etendu> n = LitNombre(exposant);
             if (!n || (*n != 1.0L && *n != 2.0L) || a->degre * static_cast<int>(*n) > 2)
                 return std::nullopt;
-            if (*n == 2.0L) {
-                Piece carre;
-                carre.enY = true;
-                carre.degre = 2 * a->degre;
-                for (int i = 0; i < 3; ++i)
-                    for (int j = 0; i + j < 3; ++j)
-                        carre.c[i + j] = Somme(carre.c[i + j], '#', Produit(a->c[i], '*', a->c[j]));
-                a = carre;
-            }
+            if (*n == 2.0L)
+                a = Multiplie(*a, '*', *a);
         }
         return a;
     }
@@ -292,6 +298,10 @@ std::optional<TextesConique> DeveloppeConique(const std::string& texte)
     if (!p)
         return std::nullopt;
     const Coefficients& c = p->c;
+    // The evaluator takes texts of LongueurTexteMax characters at most.
+    for (const std::string& t : c)
+        if (t.size() > LongueurTexteMax)
+            return std::nullopt;
     auto ou0 = [](const std::string& t) { return t.empty() ? std::string("0") : t; };
     return TextesConique{ou0(c[2]), ou0(c[1]), ou0(c[0])};
 }

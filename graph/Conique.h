@@ -20,7 +20,8 @@ TextesConique CoefficientsConique(std::string texte);
 // degree 2 at most in y ("x^2#y^2~1", "(y#x)^2~4", "2*x*y#y^2~3"), each a
 // text in x built from the pieces of the text; none for any other text
 // ("y^3~x", "sin(y)", "x/y", a y glued to other characters, brackets nested
-// more than ProfondeurConiqueMax deep).
+// more than ProfondeurConiqueMax deep, a coefficient longer than the
+// evaluator takes).
 inline constexpr int ProfondeurConiqueMax = 200;
 inline constexpr const char* ConiqueIncorrecte =
     "Expression incorrecte : la conique doit être un polynôme de degré 2 au plus en y .";

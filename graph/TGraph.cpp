@@ -8,6 +8,7 @@
 #include "graph/Conique.h"
 #include "graph/EcranDigit.h"
 #include "graph/Icones.h"
+#include "graph/Lecture.h"
 #include "graph/Toile.h"
 
 #include <QElapsedTimer>
@@ -115,7 +116,7 @@ void TGraph::CreePanneaux(QWidget* centre)
     int y = 4;
     for (auto [nom, titre] : Lignes) {
         Etiquette(cadre, nullptr, titre, 6, y, 90, 17);
-        lectures_[nom] = Etiquette(cadre, nom, QString(), 98, y, 124, 17);
+        lectures_[nom] = Etiquette<Lecture>(cadre, nom, QString(), 98, y, 124, 17);
         y += 17;
     }
     tip_ = Etiquette(centre, "Tip", QString(), 336, 160, 226, 18);
@@ -132,7 +133,7 @@ void TGraph::CreePanneaux(QWidget* centre)
     Etiquette(curseurs, nullptr, "Curseur 2 :", 6, 42, 76, 18);
     for (auto [nom, x, y2] : {std::tuple{"Cur1X", 84, 22}, std::tuple{"Cur1Y", 152, 22},
                               std::tuple{"Cur2X", 84, 42}, std::tuple{"Cur2Y", 152, 42}})
-        lectures_[nom] = Etiquette(curseurs, nom, "---", x, y2, 66, 18);
+        lectures_[nom] = Etiquette<Lecture>(curseurs, nom, "---", x, y2, 66, 18);
 
     entreFoncXouRo_ = Etiquette(centre, "EntreFoncXouRo", QString(), 8, 276, 440, 18);
     fonctionXouRo_ = Champ(centre, "FonctionXouRo", QRect(8, 296, 440, 24));

@@ -835,6 +835,9 @@ private slots:
         QTest::newRow("valeur abc") << QByteArray("abc") << 3 << false;
         QTest::newRow("valeur vide: 0") << QByteArray("") << 4 << true;
         QTest::newRow("graduation vide: 0") << QByteArray("") << 8 << false;
+        QTest::newRow("fenêtre de 1E-4000") << QByteArray("-1E-4000") << 2 << true;
+        QTest::newRow("graduation 1E4000") << QByteArray("1E4000") << 8 << true;
+        QTest::newRow("10000 chiffres") << QByteArray(10000, '7') << 3 << false;
         QTest::newRow("graduation 0") << QByteArray("0") << 8 << false;
         QTest::newRow("graduation -2") << QByteArray("-2") << 8 << true;
         QTest::newRow("fenêtre sans l'origine") << QByteArray("1") << 2 << true;
@@ -1058,6 +1061,7 @@ private slots:
         QTest::newRow("x^2 # y^2 ~ 1") << "x^2 # y^2 ~ 1" << false << "1 0 3";
         for (const char* t : {"y^3~x", "sin(y)", "inv(y)", "x/y", "2y", "y^2*y", "y^50", "(y^2#1)^2", "y^x", "y^2#"})
             QTest::newRow(t) << t << false << "refusée";
+        QTest::newRow("10000 caractères") << "(y#x)^2" + QString("#x").repeated(4996) << false << "1 4 9996";
         QTest::newRow("201 parenthèses") << QString(201, '(') + "y" + QString(201, ')') << false << "refusée";
     }
     void coniquesDeveloppees()
