@@ -113,6 +113,8 @@ private:
     std::optional<ContenuGraphe> LitFichierGraphe(const QString& chemin);
     void ChargeContenu(const ContenuGraphe& contenu, const QString& chemin);
     void Enregistre(const QString& chemin);
+    // The typed texts fit the lines of a graph file.
+    bool TextesLisibles() const;
     void PresenteType(TypeCourbe type);
     void ConnecteSouris();
     void SauveZone(const Zone& zone);

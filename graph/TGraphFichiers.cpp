@@ -129,6 +129,12 @@ void TGraph::ChargeFichierGraphe(const QString& nom)
         ChargeContenu(*contenu, nom);
 }
 
+bool TGraph::TextesLisibles() const
+{
+    // A text refused for its length would make a file the reader refuses.
+    return modele_.SaisieX().size() <= LigneGrapheMax && modele_.SaisieYt.size() <= LigneGrapheMax;
+}
+
 void TGraph::Enregistre(const QString& chemin)
 {
     std::array<std::string, 8> textes;
@@ -144,7 +150,7 @@ void TGraph::SauveClick()
 {
     // No curve (the window shown again, a file with an unknown keyword):
     // nothing to write, and the user's file is left as it is.
-    if (modele_.Type == TypeCourbe::Aucune) {
+    if (modele_.Type == TypeCourbe::Aucune || !TextesLisibles()) {
         LaPlateforme().Bip();
         return;
     }
@@ -158,7 +164,8 @@ void TGraph::SauveClick()
 void TGraph::SauveSousClick()
 {
     // Nothing confirmed, or no type (a file with an unknown keyword): nothing to save.
-    if ((!modele_.FoncXValidee && !modele_.FoncYValidee) || modele_.Type == TypeCourbe::Aucune) {
+    if ((!modele_.FoncXValidee && !modele_.FoncYValidee) || modele_.Type == TypeCourbe::Aucune ||
+        !TextesLisibles()) {
         LaPlateforme().Bip();
         return;
     }

@@ -1181,6 +1181,14 @@ private slots:
         p_->Vide();
         Go();
         QCOMPARE(p_->journal, std::vector<std::string>{"bip"});
+        // Nor is it saved for a parametric curve whose y(t) is validated.
+        Trace("SpeedButton4", "cos(t)", "sin(t)");
+        Champ("FonctionXouRo")->setText(QString(10001, 't'));
+        QTest::keyClick(Champ("FonctionXouRo"), Qt::Key_Return);
+        p_->Vide();
+        Menu("SauveSous")->trigger();
+        QCOMPARE(p_->journal, std::vector<std::string>{"bip"});
+        Clique("SpeedButton2");
         Valide("FonctionXouRo", "9*()");
         p_->Vide();
         Go();
