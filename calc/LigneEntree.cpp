@@ -14,8 +14,11 @@ EvaluationLigne Refus(const char* message) { return EvaluationLigne{ValeurErreur
 
 EvaluationLigne EvalueLigne(const std::string& ligne, TypeCourbe type, bool sons)
 {
-    if (ligne.size() > LongueurTexteMax)
-        return Refus(DialecteLigne.expressionIncorrecte);
+    // Counted in characters: an accent takes two bytes of the text.
+    const auto caracteres = std::count_if(ligne.begin(), ligne.end(),
+                                          [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
+    if (static_cast<std::size_t>(caracteres) > LongueurTexteMax)
+        return Refus(ExpressionTropLongue);
     std::string texte = ligne;
     std::replace(texte.begin(), texte.end(), ',', '.'); // "2,5" as French users type it
     NormaliseNoms(texte, type, sons);

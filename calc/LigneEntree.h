@@ -9,6 +9,9 @@
 
 #include <string>
 
+// A line longer than the evaluators take (LongueurTexteMax characters).
+inline constexpr const char* ExpressionTropLongue = "Expression trop longue.";
+
 struct EvaluationLigne {
     Etendu valeur = 0.0L;
     std::string message = "Ok";

@@ -1,5 +1,7 @@
 #include "calc/TCalculatrice.h"
 
+#include "calc/EcranLignes.h"
+
 #include "app/Disposition.h"
 #include "app/Fenetres.h"
 #include "app/Options.h"
@@ -26,6 +28,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStatusTipEvent>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTextBlock>
@@ -104,6 +107,12 @@ void Indique(QWidget* w, const QString& aide)
 {
     w->setStatusTip(aide);
     w->setToolTip(aide);
+    // The hint of the control under the pointer changed: the status bar
+    // shows the new one at once, not after the next move of the mouse.
+    if (w->underMouse()) {
+        QStatusTipEvent astuce(aide);
+        QCoreApplication::sendEvent(w, &astuce);
+    }
 }
 
 } // namespace
@@ -182,7 +191,7 @@ void TCalculatrice::CreeEcran(QWidget* centre)
         place("i%1", 456, 14)->setText("i");
     }
 
-    ecranR_ = new QPlainTextEdit(centre);
+    ecranR_ = new EcranLignes(centre);
     ecranR_->setObjectName("EcranR");
     ecranR_->setGeometry(4, 4, 478, 132);
     ecranR_->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -193,6 +202,7 @@ void TCalculatrice::CreeEcran(QWidget* centre)
     Indique(ecranR_, "Ecran .");
     ecranR_->hide();
     ecranR_->installEventFilter(this);
+    connect(ecranR_, &EcranLignes::CollageDeLignes, this, &TCalculatrice::ColleLignes);
 
     parties_ = Etiquette(centre, "Parties", "Partie Réelle :", 4, 142, 118, 24);
     acquisition_ = new QLineEdit(centre);
@@ -417,6 +427,10 @@ void TCalculatrice::ActiveCommandesComplexes(bool actif)
         findChild<QPushButton*>(nom)->setEnabled(actif);
     coord_->setEnabled(actif);
     parties_->setEnabled(actif);
+    // Real mode has no entry field: its label goes with it (it shows again
+    // when the field takes the focus).
+    if (!actif)
+        parties_->hide();
     cste1_->setEnabled(actif);
     calc7_->setEnabled(actif);
     solve_->menuAction()->setEnabled(actif);

@@ -11,7 +11,7 @@ class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QMenu;
-class QPlainTextEdit;
+class EcranLignes;
 class QPushButton;
 class QWidget;
 
@@ -64,6 +64,13 @@ private:
     void AcquisitionExit();
     bool AcquisitionKeyPress(int touche);
     bool EcranRKeyPress(int touche);
+    // Enter on the current line: its answer below it, or its message. True
+    // when the line was evaluated without an error; an empty line opens a
+    // new one, with the error sound unless silencieux.
+    bool ValideLigneCourante(bool silencieux);
+    // A paste of several lines: each added to the current line and entered.
+    void ColleLignes(const QStringList& lignes);
+
     bool EcranPileKeyPress(QKeyEvent* touche);
     // Where the user types next: the entry field or the lines of real mode.
     void FocusDeSaisie();
@@ -87,7 +94,7 @@ private:
     QWidget* ecranPile_; // the stack display: takes the focus after an entry
     QLabel* parties_;
     QLineEdit* acquisition_;
-    QPlainTextEdit* ecranR_;
+    EcranLignes* ecranR_;
     QPushButton* swapBtn_;
     QPushButton* coord_;
     QPushButton* mesureAngle_;

@@ -4,6 +4,7 @@
 
 #include "app/Fenetres.h"
 #include "app/Plateforme.h"
+#include "calc/EcranLignes.h"
 #include "calc/LigneEntree.h"
 #include "funclang/Nombres.h"
 #include "graph/TGraph.h"
@@ -42,20 +43,30 @@ bool TCalculatrice::AcquisitionKeyPress(int touche)
     const std::string texte = acquisition_->text().toStdString();
     if (texte.empty())
         return false;
-    const LectureNombre lu = LitChamp(texte);
-    if (lu.depassement) {
+    // A text that is no number (nor a copied value in the first step) stays
+    // in the field for correction: nothing of it is taken.
+    const SaisieLue lu = LitSaisie(texte, etapeSaisie_ == 0);
+    switch (lu.sorte) {
+    case SaisieLue::Sorte::Refusee: LaPlateforme().Bip(); return true;
+    case SaisieLue::Sorte::Depassement:
         // A number beyond extended precision never reaches the stack.
         SignaleErreur("Dépassement de capacité .");
         return true;
+    case SaisieLue::Sorte::Reel:
+        if (etapeSaisie_ == 0) {
+            saisieRe_ = lu.valeur.Re;
+            acquisition_->clear();
+            parties_->setText("Partie Imaginaire :");
+            etapeSaisie_ = 1;
+            return true;
+        }
+        saisieIm_ = lu.valeur.Re;
+        break;
+    case SaisieLue::Sorte::Complexe:
+        saisieRe_ = lu.valeur.Re;
+        saisieIm_ = lu.valeur.Im;
+        break;
     }
-    if (etapeSaisie_ == 0) {
-        saisieRe_ = lu.valeur;
-        acquisition_->clear();
-        parties_->setText("Partie Imaginaire :");
-        etapeSaisie_ = 1;
-        return true;
-    }
-    saisieIm_ = lu.valeur;
     acquisition_->clear();
     parties_->setText("Partie Réelle :");
     pile_.Monte(Complexe(saisieRe_, saisieIm_));
@@ -94,40 +105,60 @@ bool TCalculatrice::EcranRKeyPress(int touche)
     if (touche != Qt::Key_Return && touche != Qt::Key_Enter)
         return false;
     QTextDocument* document = ecranR_->document();
-    // Enter on an earlier line: its expression again, at the end, as if
-    // typed there; nothing above changes.
+    const QTextBlock courant = document->findBlockByNumber(ligneCourante_);
+    // Enter on an earlier line while the current one is empty: that line's
+    // expression again, at the end, as if typed there; nothing above
+    // changes. With text on the current line, Enter enters that text,
+    // wherever the caret is.
     const int ici = ecranR_->textCursor().blockNumber();
-    if (ici < ligneCourante_) {
+    if (ici < ligneCourante_ && (!courant.isValid() || courant.text().isEmpty())) {
         QString expression = document->findBlockByNumber(ici).text();
         if (expression.startsWith("= "))
             expression = expression.mid(2).trimmed(); // a result: its value
-        while (document->blockCount() <= ligneCourante_)
-            AjouteLigne(QString());
-        QTextCursor curseur(document->findBlockByNumber(ligneCourante_));
-        curseur.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-        curseur.insertText(expression);
+        Ajoute(expression);
     }
-    const QTextBlock bloc = document->findBlockByNumber(ligneCourante_);
+    ValideLigneCourante(false);
+    ecranR_->moveCursor(QTextCursor::End);
+    return true;
+}
+
+bool TCalculatrice::ValideLigneCourante(bool silencieux)
+{
+    const QTextBlock bloc = ecranR_->document()->findBlockByNumber(ligneCourante_);
     const QString ligne = bloc.isValid() ? bloc.text() : QString();
     if (ligne.isEmpty()) {
+        if (silencieux)
+            return true;
         JoueSon(DossierProgramme() + "Son1.wav");
         ++ligneCourante_;
         AjouteLigne(QString());
-    } else {
-        ligneCourante_ += 2;
-        const TGraph* graphe = LesFenetres().Graph;
-        const EvaluationLigne e = EvalueLigne(ligne.toStdString(), graphe->TypeCourant(), graphe->SonsActifs());
-        if (e.erreur) {
-            SignaleErreur(e.message);
-            --ligneCourante_;
-            AjouteLigne(QString());
-        } else {
-            AjouteLigne("= " + QString::fromStdString(TexteNombre(e.valeur)));
-            AjouteLigne(QString());
-        }
+        return true;
+    }
+    ligneCourante_ += 2;
+    const TGraph* graphe = LesFenetres().Graph;
+    const EvaluationLigne e = EvalueLigne(ligne.toStdString(), graphe->TypeCourant(), graphe->SonsActifs());
+    if (e.erreur) {
+        SignaleErreur(e.message);
+        --ligneCourante_;
+        AjouteLigne(QString());
+        return false;
+    }
+    AjouteLigne("= " + QString::fromStdString(TexteNombre(e.valeur)));
+    AjouteLigne(QString());
+    return true;
+}
+
+void TCalculatrice::ColleLignes(const QStringList& lignes)
+{
+    // Each line as if typed at the end of the current line and entered; an
+    // empty one is passed over; the first that fails says why once, and the
+    // rest is dropped.
+    for (const QString& ligne : lignes) {
+        Ajoute(ligne);
+        if (!ValideLigneCourante(true))
+            break;
     }
     ecranR_->moveCursor(QTextCursor::End);
-    return true;
 }
 
 bool TCalculatrice::eventFilter(QObject* objet, QEvent* evenement)

@@ -10,6 +10,7 @@
 #include "commun/PlateformeEnregistreuse.h"
 #include "commun/Proche.h"
 #include "funclang/Nombres.h"
+#include "funclang/Texte.h"
 #include "funclang/TFonctions.h"
 #include "graph/TGraph.h"
 #include "matrix/TMatrice.h"
@@ -335,24 +336,53 @@ private slots:
         QCOMPARE(c_->LaPile()[2].Re, 0.0L);
     }
 
-    void textesIllisiblesEtDepassement_data()
+    // The entry field on Enter: one whole number, or in the first step a
+    // copied value with both its parts; anything else beeps and stays.
+    void saisieDuChamp_data()
     {
         QTest::addColumn<QString>("texte");
-        QTest::addColumn<long double>("valeur");
-        QTest::newRow("abc") << "abc" << 0.0L;
-        QTest::newRow("1,5") << "1,5" << 1.5L;
-        QTest::newRow("2,5") << "2,5" << 2.5L;
-        QTest::newRow("--3") << "--3" << 0.0L;
-        QTest::newRow("12abc") << "12abc" << 12.0L;
-        QTest::newRow("5000 chiffres") << QString(5000, '7').prepend("0.") << 0.7777777777777777777777L;
+        QTest::addColumn<QString>("ligne1"); // line 1 in the copy form, or "bip"
+        for (const char* t : {"abc", "--3", "12abc", "(3,-4)", "3--4i", "i", "3-4i 5", "3 -4i"})
+            QTest::newRow(t) << t << "bip";
+        QTest::newRow("1,5") << "1,5" << "1.5";
+        QTest::newRow(" 2,5 ") << " 2,5 " << "2.5";
+        QTest::newRow("5.") << "5." << "5";
+        QTest::newRow("2.E3") << "2.E3" << "2E3";
+        QTest::newRow("3-4i") << "3-4i" << "3-4i";
+        QTest::newRow("-2.5E-7+1i") << "-2.5E-7+1i" << "-2.5E-7+1i";
+        QTest::newRow("4i") << "4i" << "4i";
+        QTest::newRow("-4,5i") << "-4,5i" << "-4.5i";
+        QTest::newRow("1E5-2E-3i") << "1E5-2E-3i" << "1E5-0.002i";
     }
-
-    void textesIllisiblesEtDepassement()
+    void saisieDuChamp()
     {
         QFETCH(QString, texte);
-        QFETCH(long double, valeur);
-        Entre(texte);
-        QVERIFY(ProcheReel(c_->LaPile()[1].Re, valeur, 1));
+        QFETCH(QString, ligne1);
+        Entre("7", "0");
+        p_->Vide();
+        Tape(texte);
+        if (ligne1 == "bip") {
+            QCOMPARE(p_->journal, std::vector<std::string>{"bip"});
+            QCOMPARE(Acquisition()->text(), texte);
+            QCOMPARE(Texte("Parties"), QString("Partie Réelle :"));
+            QCOMPARE(c_->LaPile()[1].Re, 7.0L);
+            return;
+        }
+        if (Texte("Parties") == "Partie Imaginaire :") {
+            // A number is the real part; the second step takes one number only.
+            Tape("4i");
+            QCOMPARE(p_->journal, std::vector<std::string>{"bip"});
+            Acquisition()->clear();
+            Tape("0");
+        }
+        QCOMPARE(QString::fromStdString(TexteCopie(c_->LaPile()[1])), ligne1);
+        QCOMPARE(c_->LaPile()[2].Re, 7.0L);
+    }
+
+    void saisieDeCinqMilleChiffres()
+    {
+        Entre(QString(5000, '7').prepend("0."));
+        QVERIFY(ProcheReel(c_->LaPile()[1].Re, 0.7777777777777777777777L, 1));
         QVERIFY(p_->journal.empty());
     }
 
@@ -527,8 +557,11 @@ private slots:
         QCOMPARE(QString::fromStdString(TexteNombre(EvalueLigne(limite.toStdString(), TypeCourbe::Aucune, false).valeur)),
                  QString(" 5.00900000000000E+0003"));
         const EvaluationLigne trop = EvalueLigne((limite + "0").toStdString(), TypeCourbe::Aucune, false);
-        QCOMPARE(trop.message, std::string("Expression incorrecte."));
+        QCOMPARE(trop.message, std::string("Expression trop longue."));
         QVERIFY(trop.erreur);
+        // Characters, not bytes: 10,000 accented letters are not too long.
+        const std::string accents = QString(LongueurTexteMax, QChar(0xE9)).toStdString();
+        QCOMPARE(EvalueLigne(accents, TypeCourbe::Aucune, false).message, std::string("Expression incorrecte."));
     }
 
     void lignesQuelconquesTerminent()
@@ -610,6 +643,58 @@ private slots:
         QCOMPARE(EcranR()->toPlainText(), QString("2+3\n=  5.00000000000000E+0000\n4*2\n=  8.00000000000000E+0000\n"
                                                   "2+3\n=  5.00000000000000E+0000\n"));
         QCOMPARE(c_->LigneCourante(), 6);
+    }
+
+    void texteEnCoursGardeSurLigneAnterieure()
+    {
+        Clique("SwapBtn");
+        QTest::keyClicks(EcranR(), "2+3");
+        QTest::keyClick(EcranR(), Qt::Key_Return);
+        QTest::keyClicks(EcranR(), "12345+1");
+        // Enter with the caret on the first line: the typed line is entered.
+        EcranR()->setTextCursor(QTextCursor(EcranR()->document()));
+        QTest::keyClick(EcranR(), Qt::Key_Return);
+        QCOMPARE(EcranR()->toPlainText(), QString("2+3\n=  5.00000000000000E+0000\n12345+1\n=  1.23460000000000E+0004\n"));
+    }
+
+    void collageDeLignes()
+    {
+        Clique("SwapBtn");
+        QTest::keyClicks(EcranR(), "10*");
+        auto colle = [this](const QString& texte) {
+            QGuiApplication::clipboard()->setText(texte);
+            EcranR()->paste();
+        };
+        // The first line joins the typed text; empty lines are passed over.
+        colle("2\n\n2+2\r\n");
+        QCOMPARE(EcranR()->toPlainText(), QString("10*2\n=  2.00000000000000E+0001\n2+2\n=  4.00000000000000E+0000\n"));
+        QCOMPARE(c_->LigneCourante(), 4);
+        QVERIFY(p_->journal.empty());
+        // The first failing line is told once; the rest is dropped.
+        colle("1/0\n3+3\n");
+        QCOMPARE(p_->journal, (std::vector<std::string>{"son: Son1.wav", "erreur: Division par zéro."}));
+        QVERIFY(EcranR()->toPlainText().endsWith("1/0\n"));
+        QCOMPARE(c_->LigneCourante(), 5);
+        // Without a line break a paste only inserts.
+        colle("7");
+        QVERIFY(EcranR()->toPlainText().endsWith("1/0\n7"));
+        // Only line breaks, or garbage: nothing, or one message.
+        p_->Vide();
+        colle("\n\n\n");
+        QVERIFY(p_->journal.empty());
+        colle(QString("\x01\x02\n") + QString(100000, '1'));
+        QCOMPARE(p_->Messages().size(), std::size_t(1));
+    }
+
+    void astuceEtPartiesApresRC()
+    {
+        QTest::mouseMove(Bouton("SwapBtn"));
+        Clique("SwapBtn");
+        QCOMPARE(Texte("BarreEtatPanneau"), QString(" Calculs dans R ."));
+        QVERIFY(!c_->findChild<QLabel*>("Parties")->isVisible());
+        Clique("SwapBtn");
+        QCOMPARE(Texte("BarreEtatPanneau"), QString(" Calculs dans C ."));
+        QVERIFY(c_->findChild<QLabel*>("Parties")->isVisible()); // the field has the focus
     }
 
     void verificationDeLaVariableDuTraceur()
