@@ -172,19 +172,6 @@ std::string AvecExposantCourt(std::string texte)
     return texte;
 }
 
-// The significant digits of a fixed text: from the first non-zero digit to
-// the last digit shown, trailing zeros included.
-int ChiffresSignificatifs(const std::string& fixe)
-{
-    const std::size_t premier = fixe.find_first_of("123456789");
-    if (premier == std::string::npos)
-        return 0;
-    int n = 0;
-    for (std::size_t i = premier; i < fixe.size(); ++i)
-        n += fixe[i] >= '0' && fixe[i] <= '9';
-    return n;
-}
-
 // "d.ddd" then "E" and the exponent, with the fewest digits that read back
 // as the same extended value.
 std::string TexteScientifiqueExact(Etendu x)
@@ -198,6 +185,17 @@ std::string TexteScientifiqueExact(Etendu x)
     return AvecExposantCourt(tampon);
 }
 } // namespace
+
+int ChiffresSignificatifs(const std::string& fixe)
+{
+    const std::size_t premier = fixe.find_first_of("123456789");
+    if (premier == std::string::npos)
+        return 0;
+    int n = 0;
+    for (std::size_t i = premier; i < fixe.size(); ++i)
+        n += fixe[i] >= '0' && fixe[i] <= '9';
+    return n;
+}
 
 std::string TexteLecture(Etendu x, int decimales)
 {

@@ -52,6 +52,10 @@ std::string TexteCourt(Etendu x);
 // for a negative value ("0.00000" for a value that rounds to zero).
 std::string TexteFixe(Etendu x, int decimales);
 
+// The significant digits a fixed text shows: from the first non-zero digit
+// to the last digit, trailing zeros included ("0.50000" has 5, "0.00012" 2).
+int ChiffresSignificatifs(const std::string& fixe);
+
 // A read-out of the plotter's panel: the fixed form with the given number
 // of decimals while it stays short (at most 14 characters) and either reads
 // back as the value itself or shows at least 3 significant digits

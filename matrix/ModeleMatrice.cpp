@@ -28,16 +28,30 @@ std::optional<TComplexe> LitCoef(const std::string& texte)
 
 namespace {
 
-std::string FormatReel(Etendu x)
+// Five decimals while they show the value (3 significant digits at least),
+// two significant digits otherwise: 2.7E-33 is not shown as 0.00000, nor
+// 1E40 as forty digits. Exact zero is 0.00000.
+std::string FormatReel(Etendu x, bool scientifique)
 {
-    return std::fabs(x) >= 1e36L ? TexteScientifiqueCourt(x) : TexteFixe(x, 5);
+    if (x == 0.0L)
+        return TexteFixe(0.0L, 5);
+    if (scientifique || std::fabs(x) >= 1e36L)
+        return TexteScientifiqueCourt(x);
+    const std::string fixe = TexteFixe(x, 5);
+    return ChiffresSignificatifs(fixe) < 3 ? TexteScientifiqueCourt(x) : fixe;
 }
 
 } // namespace
 
-std::string FormatComplexe(TComplexe z) { return "(" + FormatReel(z.Re) + "," + FormatReel(z.Im) + ")"; }
+std::string FormatComplexe(TComplexe z, bool scientifique)
+{
+    return "(" + FormatReel(z.Re, scientifique) + "," + FormatReel(z.Im, scientifique) + ")";
+}
 
-std::string FormatCoef(TComplexe z, bool complexe) { return complexe ? FormatComplexe(z) : FormatReel(z.Re); }
+std::string FormatCoef(TComplexe z, bool complexe, bool scientifique)
+{
+    return complexe ? FormatComplexe(z, scientifique) : FormatReel(z.Re, scientifique);
+}
 
 namespace {
 

@@ -17,10 +17,13 @@ inline constexpr std::size_t LongueurCelluleMax = 1000;
 // "(", "[" or "{" and ")", "]" or "}". No value for anything else.
 std::optional<TComplexe> LitCoef(const std::string& texte);
 // The complex form "(re,im)", each part as in FormatCoef's real form.
-std::string FormatComplexe(TComplexe z);
+std::string FormatComplexe(TComplexe z, bool scientifique = false);
 // A cell as the grid shows it: the real part in real mode, the complex form
-// in complex mode; 5 decimals, or two significant digits from 1E36 on.
-std::string FormatCoef(TComplexe z, bool complexe);
+// in complex mode; 5 decimals, or two significant digits (" 2.7E-0033") from
+// 1E36 on, for a non-zero value whose 5 decimals would show fewer than 3
+// significant digits, and for every non-zero part when scientifique (a
+// text too wide for its column).
+std::string FormatCoef(TComplexe z, bool complexe, bool scientifique = false);
 
 // A cell as it leaves the program (copy): the stored value with the fewest
 // digits that read back the same, in the form LitCoef reads ("2.5",

@@ -117,7 +117,6 @@ void TMatrice::CreePanneaux(QWidget* centre)
     mat_->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
                           QAbstractItemView::EditKeyPressed);
     mat_->installEventFilter(this);
-    CreeActionsCellules();
     connect(mat_, &QTableWidget::currentCellChanged, this, [this](int ligne, int colonne) {
         colCour_ = colonne + 1;
         ligCour_ = ligne + 1;
@@ -127,13 +126,14 @@ void TMatrice::CreePanneaux(QWidget* centre)
     Etiquette(cadreResult_, nullptr, "Résultat :", 8, 6, 80, 18);
     tipCalc_ = Etiquette(cadreResult_, "TipCalc", QString(), 90, 6, 420, 18);
     resultat_ = Etiquette(cadreResult_, "Resultat", QString(), 90, 27, 420, 18);
-    resultat_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    resultat_->setFocusPolicy(Qt::ClickFocus);
 
     cadreResCalculMat_ = Cadre(centre, "CadreResCalculMat", QRect(8, 294, 260, 26));
     resCalculMat_ = Etiquette(cadreResCalculMat_, "ResCalculMat", QString(), 6, 4, 250, 18);
     resulMat_ = Grille(centre, "ResulMat", 1);
     resulMat_->move(8, 324);
     resulMat_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    CreeActionsCellules();
     cadreResCalculMat_->hide();
 
     auto* cadreData = Cadre(centre, "CadreData", QRect(540, 8, 152, 80));
@@ -286,7 +286,7 @@ void TMatrice::AfficheMat(const TMat& m)
 {
     for (int l = 1; l <= modele_.TailleMax; ++l)
         for (int c = 1; c <= modele_.TailleMax; ++c)
-            mat_->item(l - 1, c - 1)->setText(QString::fromStdString(FormatCoef(m(l, c), modele_.ModeComplexe())));
+            MontreCellule(mat_, l - 1, c - 1, m(l, c), modele_.ModeComplexe());
 }
 
 void TMatrice::FormActivate()
@@ -415,10 +415,11 @@ void TMatrice::MontreA()
     cadreResCalculMat_->hide();
 }
 
-void TMatrice::MontreValeur(const QString& titre, const QString& valeur)
+void TMatrice::MontreValeur(const QString& titre, const QString& valeur, const QString& copie)
 {
     tipCalc_->setText(titre);
     resultat_->setText(valeur);
+    copieResultat_ = copie;
     cadreResult_->show();
     resulMat_->hide();
     cadreResCalculMat_->hide();
@@ -427,9 +428,9 @@ void TMatrice::MontreValeur(const QString& titre, const QString& valeur)
 void TMatrice::MontreListe(const QString& titre, const std::vector<TComplexe>& valeurs, bool complexe)
 {
     const int n = static_cast<int>(valeurs.size());
+    liste_ = valeurs;
     for (int i = 0; i < n; ++i)
-        resulMat_->item(0, i)->setText(QString::fromStdString(
-            complexe ? FormatComplexe(valeurs[i]) : FormatCoef(valeurs[i], modele_.ModeComplexe())));
+        MontreCellule(resulMat_, 0, i, valeurs[i], complexe || modele_.ModeComplexe());
     Dimensionne(resulMat_, n, 1);
     resCalculMat_->setText(titre);
     cadreResCalculMat_->show();
@@ -475,7 +476,8 @@ void TMatrice::TraceClick()
     TComplexe t;
     if (const auto refus = modele_.Trace(t))
         return Refuse(*refus);
-    MontreValeur("Trace de la matrice A", QString::fromStdString(FormatComplexe(t)));
+    MontreValeur("Trace de la matrice A", QString::fromStdString(FormatComplexe(t)),
+                 QString::fromStdString(TexteCelluleCopie(t, true)));
 }
 
 void TMatrice::RangClick()
@@ -486,7 +488,7 @@ void TMatrice::RangClick()
         return Refuse(*refus);
     AfficheMat(forme);
     mat_->show();
-    MontreValeur("Rang de la matrice A", QString::number(rang));
+    MontreValeur("Rang de la matrice A", QString::number(rang), QString::number(rang));
 }
 
 void TMatrice::DeterminantClick()
@@ -494,7 +496,8 @@ void TMatrice::DeterminantClick()
     TComplexe d;
     if (const auto refus = modele_.Det(d))
         return Refuse(*refus);
-    MontreValeur("Déterminant de la matrice A", QString::fromStdString(FormatComplexe(d)));
+    MontreValeur("Déterminant de la matrice A", QString::fromStdString(FormatComplexe(d)),
+                 QString::fromStdString(TexteCelluleCopie(d, true)));
 }
 
 void TMatrice::PolynomeClick()
@@ -504,7 +507,7 @@ void TMatrice::PolynomeClick()
     if (const auto refus = modele_.Polynome(p))
         return Refuse(*refus);
     for (int r = 1; r <= n + 1; ++r) {
-        mat_->item(r - 1, 0)->setText(QString::fromStdString(FormatCoef(p(r), modele_.ModeComplexe())));
+        MontreCellule(mat_, r - 1, 0, p(r), modele_.ModeComplexe());
         mat_->item(r - 1, 1)->setText(r <= n ? QString("* x^%1").arg(n + 1 - r) : QString());
     }
     Dimensionne(mat_, 2, n + 1);

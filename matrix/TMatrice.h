@@ -49,6 +49,10 @@ public slots:
     void CreeActionsCellules();
     void CopieCellules();
     void ColleCellules();
+    // The results leave as they are stored, not as shown: the value of
+    // "Tr", "Rg" and "Dét", and the selected cells of the result grid.
+    void CopieResultat();
+    void CopieListe();
 
 protected:
     bool event(QEvent* evenement) override;
@@ -64,7 +68,12 @@ private:
     void Dimensionne(QTableWidget* grille, int colonnes, int lignes);
     void AfficheMat(const TMat& m);
     void MontreA();
-    void MontreValeur(const QString& titre, const QString& valeur);
+    // A result shown with the text that a copy takes.
+    void MontreValeur(const QString& titre, const QString& valeur, const QString& copie);
+    // A value in a cell of a grid, in the grid's form; scientific when that
+    // is too wide for the column, and with the value as a tool tip when even
+    // that is.
+    void MontreCellule(QTableWidget* grille, int ligne, int colonne, TComplexe z, bool complexe);
     void MontreListe(const QString& titre, const std::vector<TComplexe>& valeurs, bool complexe);
     void Refuse(const RefusMatrice& refus);
     void SonErreur();
@@ -89,5 +98,7 @@ private:
     QFrame* cadreTypeMat_;
     QLabel* matImag_;
     QLabel* panneau_;
+    QString copieResultat_;
+    std::vector<TComplexe> liste_; // the values of the result grid
     DelegueCellule* delegue_ = nullptr; // reads a cell when its editor commits
 };

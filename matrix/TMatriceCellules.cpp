@@ -1,5 +1,6 @@
-// The matrix grid's cells: one read as typed, and blocks copied and pasted
-// as tab-separated rows.
+// The matrix grid's cells: one read as typed, shown in the grid's form,
+// blocks copied and pasted as tab-separated rows; the results copied as
+// they are stored.
 #include "matrix/TMatrice.h"
 
 #include "app/Plateforme.h"
@@ -7,6 +8,8 @@
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QFontMetrics>
+#include <QLabel>
 #include <QTableWidget>
 
 #include <algorithm>
@@ -18,13 +21,26 @@ void TMatrice::MatKeyPress(int ligne, int colonne)
     QTableWidgetItem* cellule = mat_->item(ligne, colonne);
     const auto z = LitCoef(cellule->text().toStdString());
     TComplexe& coefficient = (modele_.EditA ? modele_.MatA : modele_.MatB)(ligCour_, colCour_);
-    if (!z) {
-        // The cell shows what the matrix still holds.
+    // A refused text beeps; either way the cell shows what the matrix holds.
+    if (!z)
         LaPlateforme().Bip();
-        cellule->setText(QString::fromStdString(FormatCoef(coefficient, modele_.ModeComplexe())));
-        return;
-    }
-    coefficient = *z;
+    else
+        coefficient = *z;
+    MontreCellule(mat_, ligne, colonne, coefficient, modele_.ModeComplexe());
+}
+
+void TMatrice::MontreCellule(QTableWidget* grille, int ligne, int colonne, TComplexe z, bool complexe)
+{
+    QTableWidgetItem* cellule = grille->item(ligne, colonne);
+    const QFontMetrics mesure(grille->font());
+    const int place = grille->columnWidth(colonne) - 6; // the cell's margins
+    QString texte = QString::fromStdString(FormatCoef(z, complexe));
+    if (mesure.horizontalAdvance(texte) > place)
+        texte = QString::fromStdString(FormatCoef(z, complexe, true));
+    cellule->setText(texte);
+    cellule->setToolTip(mesure.horizontalAdvance(texte) > place
+                            ? QString::fromStdString(TexteCelluleCopie(z, complexe))
+                            : QString());
 }
 
 void TMatrice::CopieCellules()
@@ -57,17 +73,38 @@ void TMatrice::ColleCellules()
     }
 }
 
+void TMatrice::CopieResultat() { QGuiApplication::clipboard()->setText(copieResultat_); }
+
+void TMatrice::CopieListe()
+{
+    // Eigenvalues and solutions are complex: "(re,im)" in either mode.
+    QStringList cellules;
+    for (const QTableWidgetSelectionRange& zone : resulMat_->selectedRanges())
+        for (int c = zone.leftColumn(); c <= std::min<int>(zone.rightColumn(), static_cast<int>(liste_.size()) - 1); ++c)
+            cellules << QString::fromStdString(TexteCelluleCopie(liste_[c], true));
+    QGuiApplication::clipboard()->setText(cellules.join('\t'));
+}
+
 void TMatrice::CreeActionsCellules()
 {
-    for (auto [nom, titre, touches, action] :
-         {std::tuple{"CopierCellules", "Copier", QKeySequence(QKeySequence::Copy), &TMatrice::CopieCellules},
-          std::tuple{"CollerCellules", "Coller", QKeySequence(QKeySequence::Paste), &TMatrice::ColleCellules}}) {
-        auto* a = new QAction(titre, mat_);
+    const QKeySequence copier(QKeySequence::Copy), coller(QKeySequence::Paste);
+    const char* const tout = "Copie la valeur calculée, avec tous ses chiffres .";
+    for (auto [lieu, nom, titre, touches, aide, action] :
+         {std::tuple{static_cast<QWidget*>(mat_), "CopierCellules", "Copier", copier, "Copie les cellules choisies .",
+                     &TMatrice::CopieCellules},
+          std::tuple{static_cast<QWidget*>(mat_), "CollerCellules", "Coller", coller,
+                     "Colle des cellules à partir de la cellule courante .", &TMatrice::ColleCellules},
+          std::tuple{static_cast<QWidget*>(resultat_), "CopierResultat", "Copier", copier, tout,
+                     &TMatrice::CopieResultat},
+          std::tuple{static_cast<QWidget*>(resulMat_), "CopierResulMat", "Copier", copier, tout,
+                     &TMatrice::CopieListe}}) {
+        auto* a = new QAction(titre, lieu);
         a->setObjectName(nom);
         a->setShortcut(touches);
         a->setShortcutContext(Qt::WidgetShortcut);
-        mat_->addAction(a);
+        a->setStatusTip(aide);
+        lieu->addAction(a);
+        lieu->setContextMenuPolicy(Qt::ActionsContextMenu);
         connect(a, &QAction::triggered, this, action);
     }
-    mat_->setContextMenuPolicy(Qt::ActionsContextMenu);
 }

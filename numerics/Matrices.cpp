@@ -2,6 +2,7 @@
 
 #include "numerics/Racines.h"
 
+#include <cmath>
 #include <utility>
 
 namespace {
@@ -13,15 +14,47 @@ TComplexe Moins(TComplexe a, TComplexe b) { TComplexe r; CDifference(a, b, r); r
 TComplexe Fois(TComplexe a, TComplexe b) { TComplexe r; CProduit(a, b, r); return r; }
 TComplexe Divise(TComplexe a, TComplexe b) { TComplexe r = CZero; CQuotient(a, b, r); return r; }
 
+// Beside the elimination, for each entry the sum of the sizes of the terms
+// it is made of: its value at the start and every product subtracted from
+// it. An entry far below that sum is what the rounding of its terms left of
+// a cancellation, not a value: the typed 0.1 .. 0.9 matrix is singular,
+// although its last pivot comes out near 1E-19 rather than 0. The size of
+// a complex is |re| + |im| (within a factor 1.5 of its modulus), which
+// neither underflows for 1E-4000 nor overflows for 1E4000 as re² + im² would.
+using Tailles = std::array<std::array<Etendu, 12>, 12>;
+
+Etendu Taille(TComplexe z) { return std::fabs(z.Re) + std::fabs(z.Im); }
+
+Tailles TaillesDe(const TMat& t)
+{
+    Tailles s{};
+    for (int i = 1; i <= 11; ++i)
+        for (int j = 1; j <= 11; ++j)
+            s[i][j] = Taille(t(i, j));
+    return s;
+}
+
+// An entry that counts as zero in a matrix of order n: exactly zero, or
+// below n x 1E-15 of its terms (a sum beyond every number decides nothing).
+bool Negligeable(TComplexe v, Etendu taille, int n)
+{
+    if (v.Re == 0.0L && v.Im == 0.0L)
+        return true;
+    return std::isfinite(taille) && Taille(v) < n * 1E-15L * taille;
+}
+
 // One elimination step below row k with pivot column c: row i gets
 // T(i,j) - (T(i,c) x T(k,j)) / P for j = c..m, from the values the row had
 // before the step.
-void Elimine(TMat& t, int n, int m, int k, int c, TComplexe pivot)
+void Elimine(TMat& t, Tailles& s, int n, int m, int k, int c, TComplexe pivot)
 {
     for (int i = k + 1; i <= n; ++i) {
         const TComplexe facteur = t(i, c);
-        for (int j = c; j <= m; ++j)
-            t(i, j) = Moins(t(i, j), Divise(Fois(facteur, t(k, j)), pivot));
+        for (int j = c; j <= m; ++j) {
+            const TComplexe terme = Divise(Fois(facteur, t(k, j)), pivot);
+            t(i, j) = Moins(t(i, j), terme);
+            s[i][j] += Taille(terme);
+        }
     }
 }
 
@@ -43,10 +76,12 @@ bool PivotPetit(TComplexe pivot, TComplexe plusGrand)
     return CModule(pivot) < 0.1L * CModule(plusGrand);
 }
 
-void EchangeLignes(TMat& t, int a, int b, int depuis, int jusqua)
+void EchangeLignes(TMat& t, Tailles& s, int a, int b, int depuis, int jusqua)
 {
-    for (int j = depuis; j <= jusqua; ++j)
+    for (int j = depuis; j <= jusqua; ++j) {
         std::swap(t(a, j), t(b, j));
+        std::swap(s[a][j], s[b][j]);
+    }
 }
 
 } // namespace
@@ -114,31 +149,34 @@ void Triangule(int n, int m, const TMat& mat, TMat& t, int& signe)
 {
     signe = 1;
     t = mat;
+    Tailles s = TaillesDe(t);
     for (int k = 1; k <= n - 1; ++k) {
         TComplexe pivot = t(k, k);
-        if (EstNul(pivot)) {
-            int i = k;
-            do {
+        if (Negligeable(pivot, s[k][k], n)) {
+            // The first row below whose entry counts.
+            int i = k + 1;
+            while (i <= n && Negligeable(t(i, k), s[i][k], n))
                 ++i;
-                if (!EstNul(t(i, k)))
-                    pivot = t(i, k);
-            } while (EstNul(pivot) && i != n);
-            if (EstNul(pivot)) {
+            if (i > n) {
                 ZeroMat(t);
                 return;
             }
-            EchangeLignes(t, i, k, k, m);
+            EchangeLignes(t, s, i, k, k, m);
             signe = -signe;
+            pivot = t(k, k);
         }
         // A pivot that is zero in all but name: the largest of the column.
         const int meilleure = LigneDuPlusGrand(t, n, k, k);
         if (PivotPetit(pivot, t(meilleure, k))) {
-            EchangeLignes(t, meilleure, k, k, m);
+            EchangeLignes(t, s, meilleure, k, k, m);
             signe = -signe;
             pivot = t(k, k);
         }
-        Elimine(t, n, m, k, k, pivot);
+        Elimine(t, s, n, m, k, k, pivot);
     }
+    // The last diagonal element is no pivot, but it decides too.
+    if (n >= 2 && Negligeable(t(n, n), s[n][n], n))
+        t(n, n) = CZero;
 }
 
 TComplexe Determinant(int n, const TMat& m)
@@ -160,22 +198,27 @@ void RangMat(int n, const TMat& m, int& rang, TMat& t)
 {
     // The elimination of Triangule, except that a column without a pivot is
     // passed over instead of ending in the zero matrix: a matrix that never
-    // meets such a column gets exactly Triangule's form.
+    // meets such a column gets exactly Triangule's form. What counts as zero
+    // is shown as zero.
     t = m;
+    Tailles s = TaillesDe(t);
     rang = 0;
     int ligne = 1;
     for (int c = 1; c <= n && ligne <= n; ++c) {
         int i = ligne;
-        while (i <= n && EstNul(t(i, c)))
+        while (i <= n && Negligeable(t(i, c), s[i][c], n))
             ++i;
-        if (i > n)
+        if (i > n) {
+            for (int r = ligne; r <= n; ++r)
+                t(r, c) = CZero;
             continue;
+        }
         const int meilleure = LigneDuPlusGrand(t, n, c, ligne);
         if (PivotPetit(t(i, c), t(meilleure, c)))
             i = meilleure;
         if (i != ligne)
-            EchangeLignes(t, i, ligne, c, n);
-        Elimine(t, n, n, ligne, c, t(ligne, c));
+            EchangeLignes(t, s, i, ligne, c, n);
+        Elimine(t, s, n, n, ligne, c, t(ligne, c));
         ++rang;
         ++ligne;
     }

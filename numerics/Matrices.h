@@ -1,8 +1,11 @@
 #pragma once
 // Complex matrices of order 1 to 10 in a fixed 11 x 11 store, and the kernels
-// the matrix window computes with: exact zero tests, the first non-zero pivot
-// below the diagonal (no search for the largest), cofactor inverse, and the
-// Faddeev-LeVerrier characteristic polynomial.
+// the matrix window computes with: zero tests relative to the terms an entry
+// is made of (an entry below n x 1E-15 of the sum of their moduli counts as
+// zero, so a matrix within about 1E-15 of a singular one is singular), the
+// first pivot that counts below the diagonal (the largest of the column when
+// that one is far smaller), cofactor inverse, and the Faddeev-LeVerrier
+// characteristic polynomial.
 #include "numerics/Complexe.h"
 
 #include <array>
@@ -35,8 +38,9 @@ TMat TransposeMat(const TMat& m);
 TComplexe TraceMat(const TMat& m);
 
 // Upper-triangular form of rows 1 to n over columns up to m (n for a square
-// matrix, n + 1 with a right-hand side). A column without a non-zero pivot on
-// or below the diagonal gives the zero matrix.
+// matrix, n + 1 with a right-hand side). A column without a pivot that counts
+// on or below the diagonal gives the zero matrix; a last diagonal element
+// that counts as zero is 0.
 void Triangule(int n, int m, const TMat& mat, TMat& t, int& signe);
 TComplexe Determinant(int n, const TMat& m);
 // The rank and the echelon form: a column without a pivot is skipped and the

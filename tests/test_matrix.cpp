@@ -8,7 +8,9 @@
 
 #include <QtTest>
 
+#include <array>
 #include <initializer_list>
+#include <random>
 
 namespace {
 
@@ -256,7 +258,12 @@ private slots:
     {
         QCOMPARE(QString::fromStdString(FormatCoef({0, 0}, false)), QString("0.00000"));
         QCOMPARE(QString::fromStdString(FormatCoef({-2.5L, 1}, false)), QString("-2.50000"));
-        QCOMPARE(QString::fromStdString(FormatCoef({-0.000001L, 0}, false)), QString("0.00000"));
+        QCOMPARE(QString::fromStdString(FormatCoef({-0.000001L, 0}, false)), QString("-1.0E-0006"));
+        QCOMPARE(QString::fromStdString(FormatCoef({2.73705E-33L, 0}, false)), QString(" 2.7E-0033"));
+        QCOMPARE(QString::fromStdString(FormatCoef({0.00012L, 0}, false)), QString(" 1.2E-0004"));
+        QCOMPARE(QString::fromStdString(FormatCoef({0.012L, 0}, false)), QString("0.01200"));
+        QCOMPARE(QString::fromStdString(FormatCoef({-30744.5L, 0}, false, true)), QString("-3.1E+0004"));
+        QCOMPARE(QString::fromStdString(FormatCoef({0, 1E-40L}, true)), QString("(0.00000, 1.0E-0040)"));
         QCOMPARE(QString::fromStdString(FormatCoef({0, 0}, true)), QString("(0.00000,0.00000)"));
         QCOMPARE(QString::fromStdString(FormatCoef({1.26e40L, -3}, true)), QString("( 1.3E+0040,-3.00000)"));
         QCOMPARE(QString::fromStdString(FormatCoef({-1e36L, 0}, false)), QString("-1.0E+0036"));
@@ -310,6 +317,102 @@ private slots:
         QVERIFY(n.ValeursPropres(x) && x.empty());
         n.MatA = Matrice({{1e-3000L, 0}, {0, 1e-3000L}});
         QCOMPARE(n.Inverse()->texte, std::string("Matrice non inversible .")); // the determinant underflows to 0
+    }
+
+    // What counts as singular: an entry far below the terms it is made of.
+    void singularite_data()
+    {
+        QTest::addColumn<int>("cas");
+        QTest::addColumn<int>("rang");
+        QTest::addColumn<long double>("det"); // 0: exactly
+        QTest::newRow("0.1 .. 0.9 tapée") << 0 << 2 << 0.0L;
+        QTest::newRow("1 .. 9") << 1 << 2 << 0.0L;
+        QTest::newRow("diag(1E-20, 1, 1)") << 2 << 3 << 1E-20L;
+        QTest::newRow("pivot 1E-20") << 3 << 3 << 2.0L;
+        QTest::newRow("(1E16, 1E16; 1, 2)") << 4 << 2 << 1E16L;
+        QTest::newRow("nulle") << 5 << 0 << 0.0L;
+        QTest::newRow("1E-4000 et 1E4000") << 6 << 2 << -1.0L; // 1E-4000 is no zero
+    }
+    void singularite()
+    {
+        QFETCH(int, cas);
+        QFETCH(int, rang);
+        QFETCH(long double, det);
+        const TMat mats[] = {Matrice({{0.1L, 0.2L, 0.3L}, {0.4L, 0.5L, 0.6L}, {0.7L, 0.8L, 0.9L}}),
+                             Matrice({{1, 2, 3}, {4, 5, 6}, {7, 8, 9}}),
+                             Matrice({{1E-20L, 0, 0}, {0, 1, 0}, {0, 0, 1}}),
+                             Matrice({{1E-20L, 1, 1}, {1, 1, 2}, {1, 2, 1}}),
+                             Matrice({{1E16L, 1E16L}, {1, 2}}),
+                             Matrice({{0, 0}, {0, 0}}),
+                             Matrice({{1E-4000L, 1E4000L}, {1E-4000L, 0}})};
+        const int ordres[] = {3, 3, 3, 3, 2, 2, 2};
+        const int n = ordres[cas];
+        int r = -1;
+        TMat forme;
+        RangMat(n, mats[cas], r, forme);
+        QCOMPARE(r, rang);
+        const TComplexe d = Determinant(n, mats[cas]);
+        if (det == 0.0L)
+            QVERIFY2(d.Re == 0.0L && d.Im == 0.0L, qPrintable(Texte(d)));
+        else
+            QVERIFY2(std::fabs(d.Re - det) <= 1E-15L * std::fabs(det), qPrintable(Texte(d)));
+        TMat inverse;
+        bool ok = false;
+        InverseMat(n, mats[cas], inverse, ok);
+        QCOMPARE(ok, rang == n);
+        // The model refuses the inverse and the system of a singular matrix.
+        ModeleMatrice m;
+        m.DefA = m.DefB = true;
+        m.TailleA = m.TailleB = n;
+        m.MatA = mats[cas];
+        std::vector<TComplexe> x;
+        const auto systeme = m.Systeme(x);
+        QCOMPARE(systeme.has_value() && systeme->texte.find("Système indéterminé") != std::string::npos, rang < n);
+    }
+
+    void hilbertHuit()
+    {
+        TMat h;
+        for (int i = 1; i <= 8; ++i)
+            for (int j = 1; j <= 8; ++j)
+                h(i, j) = Complexe(1.0L / (i + j - 1), 0.0L);
+        QVERIFY(std::fabs(Determinant(8, h).Re / 2.73705E-33L - 1.0L) < 1E-5L);
+        TMat inverse;
+        bool ok = false;
+        InverseMat(8, h, inverse, ok);
+        QVERIFY(ok);
+        const long double premiere[] = {64, -2016, 20160, -92400, 221760, -288288, 192192, -51480};
+        for (int j = 1; j <= 8; ++j)
+            QVERIFY2(std::fabs(inverse(1, j).Re / premiere[j - 1] - 1.0L) < 5E-7L, qPrintable(Texte(inverse(1, j))));
+    }
+
+    // Random decimal matrices as a user types them: one row a combination of
+    // two others is singular at every order; none of the others is.
+    void singularitesAleatoires()
+    {
+        std::mt19937 alea(29);
+        std::uniform_int_distribution<int> entier(-99, 99);
+        for (int essai = 0; essai < 200; ++essai) {
+            const int n = 3 + essai % 8;
+            std::array<std::array<int, 11>, 11> e{};
+            for (int i = 1; i <= n; ++i)
+                for (int j = 1; j <= n; ++j)
+                    e[i][j] = entier(alea);
+            const bool singuliere = essai % 2 == 0;
+            const int a = entier(alea) % 10, b = entier(alea) % 10 + 10;
+            if (singuliere)
+                for (int j = 1; j <= n; ++j)
+                    e[n][j] = a * e[1][j] + b * e[2][j];
+            TMat m;
+            for (int i = 1; i <= n; ++i)
+                for (int j = 1; j <= n; ++j)
+                    m(i, j) = Complexe(static_cast<long double>(e[i][j]) / 10.0L, 0.0L); // "2.3" typed
+            int r = 0;
+            TMat forme;
+            RangMat(n, m, r, forme);
+            QVERIFY2((r < n) == singuliere, qPrintable(QString("ordre %1, essai %2, rang %3").arg(n).arg(essai).arg(r)));
+            QCOMPARE(EstNul(Determinant(n, m)), singuliere);
+        }
     }
 
     void refusDesCommandes()

@@ -354,6 +354,48 @@ private slots:
         QCOMPARE(taille->minimum(), 2);
     }
 
+    // Tiny and wide results can be read, and copied as they are stored.
+    void resultatsLisiblesEtCopies()
+    {
+        Reglages(10); // real mode: 50-pixel columns
+        Clique("MatABtn");
+        m_->findChild<QSpinBox*>("TailMat")->setValue(8);
+        for (int i = 1; i <= 8; ++i)
+            for (int j = 1; j <= 8; ++j)
+                m_->Modele().MatA(i, j) = Complexe(1.0L / (i + j - 1), 0.0L);
+        m_->Modele().TailleA = 8;
+        m_->Modele().DefA = true;
+        Menu("Alg3");
+        QCOMPARE(Texte("Resultat"), QString("( 2.7E-0033,0.00000)"));
+        m_->findChild<QLabel*>("Resultat")->setFocus();
+        QTest::keyClick(m_->findChild<QLabel*>("Resultat"), Qt::Key_C, Qt::ControlModifier);
+        const QString copie = QGuiApplication::clipboard()->text();
+        QVERIFY2(copie.startsWith("(2.737") && copie.endsWith("E-33,0)"), qPrintable(copie));
+        // The inverse's entries are too wide for 50 pixels: scientific, the
+        // value itself as a tool tip where even that is too wide.
+        Menu("Ope4");
+        QCOMPARE(Cellule(0, 0), QString("64.00000"));
+        QCOMPARE(Cellule(0, 1), QString("-2.0E+0003"));
+        QVERIFY(Mat()->item(0, 1)->toolTip().isEmpty());
+        QVERIFY(Mat()->item(0, 5)->toolTip().startsWith("-288288.0000"));
+        // A cell accepted shows the value's form at once.
+        Tape(0, 0, "1e400");
+        QCOMPARE(Cellule(0, 0), QString(" 1.0E+0400"));
+    }
+
+    void valeursPropresCopieesEnComplexe()
+    {
+        Reglages(10);
+        Entre("MatABtn", 2, {"0", "1", "-1", "0"});
+        Menu("Alg5");
+        ResulMat()->setCurrentCell(0, 0);
+        ResulMat()->selectAll();
+        ResulMat()->setFocus();
+        QTest::keyClick(ResulMat(), Qt::Key_C, Qt::ControlModifier);
+        const QStringList copies = QGuiApplication::clipboard()->text().split('\t');
+        QVERIFY2(copies.size() == 2 && copies[0].endsWith(",1)") && copies[1].endsWith(",-1)"), qPrintable(copies.join('|')));
+    }
+
     void quitterPuisRouvrir()
     {
         Reglages(5);
