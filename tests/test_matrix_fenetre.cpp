@@ -376,7 +376,7 @@ private slots:
         Menu("Ope4");
         QCOMPARE(Cellule(0, 0), QString("64.00000"));
         QCOMPARE(Cellule(0, 1), QString("-2.0E+0003"));
-        QVERIFY(Mat()->item(0, 1)->toolTip().isEmpty());
+        QVERIFY(Mat()->item(0, 0)->toolTip().isEmpty());
         QVERIFY(Mat()->item(0, 5)->toolTip().startsWith("-288288.0000"));
         // A cell accepted shows the value's form at once.
         Tape(0, 0, "1e400");
