@@ -1,7 +1,9 @@
 #pragma once
 // Small layout helpers shared by the windows.
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
+#include <QCursor>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -80,6 +82,16 @@ inline bool MontreAstuce(QEvent* evenement, QLabel* panneau)
         return false;
     panneau->setText(" " + static_cast<QStatusTipEvent*>(evenement)->tip());
     return true;
+}
+
+// The hint of the control under the pointer in a window (the nearest one
+// that has a hint), the empty text elsewhere.
+inline QString AstuceSousLePointeur(QWidget* fenetre)
+{
+    QWidget* w = QApplication::widgetAt(QCursor::pos());
+    while (w && w != fenetre && w->statusTip().isEmpty())
+        w = w->parentWidget();
+    return w && fenetre->isAncestorOf(w) ? w->statusTip() : QString();
 }
 
 // An Enter key pressed in a field: the fields of the program validate on it.

@@ -129,6 +129,7 @@ void TSolveur::FormActivate()
 
 void TSolveur::ChoixChange(int type)
 {
+    OublieRefus();
     modele_.Type = static_cast<TypeCalcul>(type);
     const bool derivee = modele_.Type == TypeCalcul::Derivee;
     for (QWidget* w : std::initializer_list<QWidget*>{calculBtn_, label1_, acquisInf_, label2_,
@@ -151,8 +152,15 @@ void TSolveur::ChoixChange(int type)
     }
 }
 
+void TSolveur::OublieRefus()
+{
+    // The hint under the pointer takes the place of a refusal's message.
+    panneau_->setText(" " + AstuceSousLePointeur(this));
+}
+
 void TSolveur::ListeChoixClick()
 {
+    OublieRefus();
     modele_.Methode = listeChoix_->currentRow();
     if (modele_.Type != TypeCalcul::Zero)
         return;
@@ -221,6 +229,7 @@ bool TSolveur::ChampKeyPress(QLineEdit* champ)
         panneau_->setText(QString(" ") + (lu.depassement ? HorsLimites : PasLimite));
         return true;
     }
+    OublieRefus();
     if (champ == acquisInf_ || champ == acquisSup_) {
         (champ == acquisInf_ ? modele_.SolvBorneInf : modele_.SolvBorneSup) = lu.valeur;
         (champ == acquisInf_ ? modele_.InfSaisie : modele_.SupSaisie) = true;

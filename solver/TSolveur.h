@@ -33,6 +33,8 @@ protected:
     void closeEvent(QCloseEvent* evenement) override;
 
 private:
+    // A refusal of a field told in the status bar is over.
+    void OublieRefus();
     bool ChampKeyPress(QLineEdit* champ);
     void Montre(const ReponseSolveur& reponse);
 

@@ -297,6 +297,11 @@ private slots:
         QVERIFY(!s_->Modele().PlusSaisie);
         Tape("AcquisPlus", "4");
         QCOMPARE(Resultat(), QString(" 5.00000000000000E-0001"));
+        // Accepted, the field's refusal is no longer told.
+        QVERIFY(!s_->findChild<QLabel*>("BarreEtat2Panneau")->text().contains("100000"));
+        Tape("AcquisPlus", "1E9");
+        Methode(1);
+        QVERIFY(!s_->findChild<QLabel*>("BarreEtat2Panneau")->text().contains("100000"));
         // A decimal comma reads as the point.
         Tape("AcquisSup", "2,5");
         QCOMPARE(s_->Modele().SolvBorneSup, 2.5L);
