@@ -398,6 +398,11 @@ private slots:
         QCOMPARE(c_->LaPile()[1].Re, 1.0L);
         QCOMPARE(c_->LaPile()[2].Re, 2.0L);
         QCOMPARE(p_->Messages().size(), std::size_t(1));
+        // A copied value with a part beyond every number: the same message,
+        // nothing lifted.
+        Tape("1e99999-4i");
+        QCOMPARE(p_->Messages().size(), std::size_t(2));
+        QCOMPARE(c_->LaPile()[1].Re, 1.0L);
     }
 
     void menusInactifsPendantLaSaisie()
@@ -684,6 +689,11 @@ private slots:
         QVERIFY(p_->journal.empty());
         colle(QString("\x01\x02\n") + QString(100000, '1'));
         QCOMPARE(p_->Messages().size(), std::size_t(1));
+        // 10,000 lines: each answered under its own.
+        const int avant = c_->LigneCourante();
+        colle("\n" + QString("1+1\n").repeated(10000));
+        QCOMPARE(c_->LigneCourante(), avant + 20000);
+        QVERIFY(EcranR()->toPlainText().endsWith("1+1\n=  2.00000000000000E+0000\n"));
     }
 
     void astuceEtPartiesApresRC()
