@@ -119,8 +119,9 @@ public:
     {
         termes_ = termes;
         std::optional<Piece> p = LitSomme();
-        if (p && Car() != '\0')
-            return std::nullopt;
+        Car();
+        if (p && i_ != s_.size())
+            return std::nullopt; // the whole text is read, a NUL in it included
         return p;
     }
 

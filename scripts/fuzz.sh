@@ -23,14 +23,14 @@ fi
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DTARVELLE_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build-fuzz -j "$(nproc)"
 
-for cible in fuzz_evalue fuzz_ligne fuzz_solveur fuzz_nombres fuzz_options fuzz_graphe fuzz_compile; do
+for cible in fuzz_evalue fuzz_ligne fuzz_solveur fuzz_nombres fuzz_options fuzz_graphe fuzz_compile fuzz_conique; do
     corpus="build-fuzz/corpus-$cible"
     mkdir -p "$corpus"
     options="-max_total_time=$DUREE -timeout=2 -rss_limit_mb=2048 -print_final_stats=1"
     case "$cible" in
         fuzz_evalue|fuzz_ligne) options="$options -dict=../fuzz/funclang.dict -max_len=4096" ;;
         fuzz_solveur) options="$options -dict=../fuzz/funclang.dict -max_len=300" ;;
-        fuzz_nombres|fuzz_options|fuzz_graphe|fuzz_compile) options="$options -max_len=4096" ;;
+        fuzz_nombres|fuzz_options|fuzz_graphe|fuzz_compile|fuzz_conique) options="$options -max_len=4096" ;;
     esac
     echo "== $cible ($DUREE s)"
     # shellcheck disable=SC2086

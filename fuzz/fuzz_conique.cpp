@@ -1,0 +1,63 @@
+// The conic reader: any text, signs normalised as the field does it, ends in
+// coefficient texts the evaluator takes or in a refusal; a text in the
+// hint's form, read literally, gives the values its expansion gives.
+#include "Verifie.h"
+#include "funclang/Normalisation.h"
+#include "funclang/Programme.h"
+#include "funclang/Texte.h"
+#include "graph/Conique.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <cstdint>
+#include <string>
+
+namespace {
+struct Valeurs {
+    bool ok = true;
+    Etendu v[3];
+};
+
+Valeurs EnX(const TextesConique& t, Etendu x)
+{
+    Valeurs r;
+    const std::string* textes[] = {&t.A, &t.B, &t.C};
+    for (int k = 0; k < 3; ++k) {
+        VERIFIE(textes[k]->size() <= LongueurTexteMax);
+        const Evaluation e = Programme(*textes[k], 'x', false).Execute(x);
+        r.ok = r.ok && !e.erreur;
+        r.v[k] = e.resultat;
+    }
+    return r;
+}
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille)
+{
+    if (taille > LongueurTexteMax)
+        return 0;
+    std::string texte(reinterpret_cast<const char*>(donnees), taille);
+    NormaliseSignes(texte);
+    std::transform(texte.begin(), texte.end(), texte.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    const auto lus = TextesDeLaConique(texte);
+    if (!lus)
+        return 0;
+    const Valeurs a = EnX(*lus, 1.5L);
+    if (!FormeDeLIndication(texte))
+        return 0;
+    const auto developpes = DeveloppeConique(texte);
+    if (!developpes)
+        return 0; // an expansion beyond the evaluator's length
+    const Valeurs b = EnX(*developpes, 1.5L);
+    if (!a.ok || !b.ok)
+        return 0;
+    for (int k = 0; k < 3; ++k) {
+        if (!std::isfinite(a.v[k]) || !std::isfinite(b.v[k]))
+            continue;
+        const Etendu echelle = std::max({1.0L, std::fabs(a.v[k]), std::fabs(b.v[k])});
+        VERIFIE(std::fabs(a.v[k] - b.v[k]) <= 1E-9L * echelle);
+    }
+    return 0;
+}
