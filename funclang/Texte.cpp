@@ -25,10 +25,3 @@ std::string FinTexte(const std::string& texte, std::size_t position)
     return texte.substr(position - 1);
 }
 
-Operandes BornesOperandes(const std::string& texte, std::size_t p)
-{
-    const std::size_t suivant = texte.find_first_of(OperateursEvaluation, p + 1);
-    const std::size_t precedent = p == 0 ? std::string::npos : texte.find_last_of(OperateursEvaluation, p - 1);
-    return {precedent == std::string::npos ? 0 : precedent + 1,
-            suivant == std::string::npos ? texte.size() : suivant};
-}

@@ -1,5 +1,6 @@
 #pragma once
-// The two text routines that every rewriting step of both evaluators uses.
+// The text routines of the rewriting steps: the length bound, replacing
+// every occurrence of a pattern, the tail of a text, and lists of rewrites.
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -16,18 +17,6 @@ void RemplaceTout(const std::string& motif, const std::string& remplacement, std
 
 // The tail of the text from the 1-based position on; empty beyond the end.
 std::string FinTexte(const std::string& texte, std::size_t position);
-
-// The operators of both evaluators, in the levels they are applied in, and
-// the operands around the operator at position p: from just after the
-// previous operator (or the start) to the next one (or the end). The left
-// operand is [debut, p), the right one (p, fin).
-inline constexpr std::string_view OperateursEvaluation = "#~*/^";
-inline constexpr std::string_view NiveauxOperateurs[] = {"^", "*/", "#~"};
-struct Operandes {
-    std::size_t debut;
-    std::size_t fin;
-};
-Operandes BornesOperandes(const std::string& texte, std::size_t p);
 
 // A list of rewrites applied until none is left: each time the first rule
 // whose pattern occurs replaces all its occurrences, and the list starts over.

@@ -2,7 +2,6 @@
 
 #include "funclang/Nombres.h"
 #include "app/Plateforme.h"
-#include "graph/Trace.h"
 
 #include <cmath>
 #include <optional>

@@ -58,14 +58,14 @@ ReponseSolveur ModeleSolveur::Calcule() const
         r = regles[Methode](f_.f, n, SolvBorneInf, SolvBorneSup);
         texte = TexteNombre(r);
     } else {
-        return {std::nullopt, true};
+        return {std::nullopt, true, {}};
     }
     // A result that went through a point where f is undefined is no result.
     if (!f_.faute->empty())
         return {"???", false, *f_.faute};
     if (r == ValeurErreur || !std::isfinite(r) || *f_.echec)
-        return {"???", true};
-    return {texte, false};
+        return {"???", true, {}};
+    return {texte, false, {}};
 }
 
 std::string ModeleSolveur::Derivee() const
