@@ -7,6 +7,7 @@
 #include "calc/LigneEntree.h"
 #include "calc/TCalculatrice.h"
 #include "commun/Bac.h"
+#include "commun/Banc.h"
 #include "commun/PlateformeEnregistreuse.h"
 #include "commun/Proche.h"
 #include "funclang/Nombres.h"
@@ -31,11 +32,9 @@
 
 #include <memory>
 
-class TestCalc : public QObject {
+class TestCalc : public QObject, protected Banc {
     Q_OBJECT
 
-    std::unique_ptr<Bac> bac_;
-    std::unique_ptr<PlateformeEnregistreuse> p_;
     TCalculatrice* c_ = nullptr;
 
     QString Texte(const char* nom) { return c_->findChild<QLabel*>(nom)->text(); }
@@ -66,23 +65,17 @@ class TestCalc : public QObject {
 private slots:
     void init()
     {
-        bac_ = std::make_unique<Bac>();
-        p_ = std::make_unique<PlateformeEnregistreuse>();
+        Installe();
         SuiviActivation::Oublie();
         CreeFenetres();
         c_ = LesFenetres().Calculatrice;
-        c_->show();
-        QApplication::setActiveWindow(c_);
-        QVERIFY(QTest::qWaitForWindowActive(c_));
-        SuiviActivation::Activee(c_);
-        p_->Vide();
+        QVERIFY(MontreActive(c_));
     }
 
     void cleanup()
     {
         DetruitFenetres();
-        p_.reset();
-        bac_.reset();
+        Retire();
     }
 
     void fenetreEtComposants()

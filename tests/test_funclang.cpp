@@ -1,5 +1,6 @@
 // The function language: number texts, normalisation and the evaluator.
 #include "commun/Bac.h"
+#include "commun/Banc.h"
 #include "commun/PlateformeEnregistreuse.h"
 #include "funclang/Evaluateur.h"
 #include "funclang/Nombres.h"
@@ -17,14 +18,6 @@
 #include <cstring>
 #include <limits>
 
-namespace {
-// A column of the current row of a table, in an expression.
-template <class T>
-T Donnee(const char* nom)
-{
-    return *static_cast<T*>(QTest::qData(nom, qMetaTypeId<T>()));
-}
-} // namespace
 
 class TestFunclang : public QObject {
     Q_OBJECT

@@ -4,6 +4,7 @@
 #include "app/Fenetres.h"
 #include "app/Options.h"
 #include "commun/Bac.h"
+#include "commun/Banc.h"
 #include "commun/PlateformeEnregistreuse.h"
 #include "funclang/TFonctions.h"
 #include "funclang/Nombres.h"
@@ -72,22 +73,14 @@ QImage Image(const Dessin& d)
 
 const Progression Rien{[](long) {}};
 
-// A column of the current row of a table, in an expression.
-template <class T>
-T Donnee(const char* nom)
-{
-    return *static_cast<T*>(QTest::qData(nom, qMetaTypeId<T>()));
-}
 
 } // namespace
 
 Q_DECLARE_METATYPE(Points)
 
-class TestGraph : public QObject {
+class TestGraph : public QObject, protected Banc {
     Q_OBJECT
 
-    std::unique_ptr<Bac> bac_;
-    std::unique_ptr<PlateformeEnregistreuse> p_;
     TGraph* g_ = nullptr;
 
     QString Texte(const char* nom) { return g_->findChild<QLabel*>(nom)->text(); }
@@ -179,26 +172,20 @@ class TestGraph : public QObject {
 private slots:
     void init()
     {
-        bac_ = std::make_unique<Bac>();
-        p_ = std::make_unique<PlateformeEnregistreuse>();
+        Installe();
         TOptions options;
         options.SonsOptions = true;
         EnregistreOptions(options);
         CreeFenetres();
         g_ = LesFenetres().Graph;
         SuiviActivation::Oublie();
-        g_->show();
-        QApplication::setActiveWindow(g_);
-        QVERIFY(QTest::qWaitForWindowActive(g_));
-        SuiviActivation::Activee(g_);
-        p_->Vide();
+        QVERIFY(MontreActive(g_));
     }
 
     void cleanup()
     {
         DetruitFenetres();
-        p_.reset();
-        bac_.reset();
+        Retire();
     }
 
     // -- The mapping and the window rules, as values.

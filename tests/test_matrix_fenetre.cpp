@@ -2,6 +2,7 @@
 #include "app/Activation.h"
 #include "app/Options.h"
 #include "commun/Bac.h"
+#include "commun/Banc.h"
 #include "commun/PlateformeEnregistreuse.h"
 #include "matrix/TMatrice.h"
 
@@ -16,11 +17,9 @@
 
 #include <memory>
 
-class TestMatrixFenetre : public QObject {
+class TestMatrixFenetre : public QObject, protected Banc {
     Q_OBJECT
 
-    std::unique_ptr<Bac> bac_;
-    std::unique_ptr<PlateformeEnregistreuse> p_;
     std::unique_ptr<TMatrice> m_;
 
     QTableWidget* Mat() { return m_->findChild<QTableWidget*>("Mat"); }
@@ -56,26 +55,20 @@ class TestMatrixFenetre : public QObject {
     {
         EnregistreOptions(TOptions{"complexe", 2, true, taille, {}});
         m_ = std::make_unique<TMatrice>();
-        m_->show();
-        QApplication::setActiveWindow(m_.get());
-        QVERIFY(QTest::qWaitForWindowActive(m_.get()));
         SuiviActivation::Oublie();
-        SuiviActivation::Activee(m_.get());
-        p_->Vide();
+        QVERIFY(MontreActive(m_.get()));
     }
 
 private slots:
     void init()
     {
-        bac_ = std::make_unique<Bac>();
-        p_ = std::make_unique<PlateformeEnregistreuse>();
+        Installe();
     }
 
     void cleanup()
     {
         m_.reset();
-        p_.reset();
-        bac_.reset();
+        Retire();
     }
 
     void litCoefDansLaGrille_data()

@@ -237,13 +237,17 @@ private slots:
         const Fonction1 fonctions[] = {CInverse, CExp, CLn, CRacine, CRacineCubique, CCos, CSin,
                                        CTan, CCh, CSh, CTh, CArcCos, CArcSin, CArcTan, CArgCh,
                                        CArgSh, CArgTh};
+        // Extreme values end without a crash; a result may be infinite or NaN
+        // ((1E4000)^(1E4000), e^(1E4000)), which every caller checks; the
+        // only box the kernel shows is the division's.
         for (TComplexe z : valeurs)
             for (Fonction1 f : fonctions) {
                 TComplexe r = z;
                 f(z, r);
                 CPuissance(z, z, r);
             }
-        QVERIFY(true);
+        for (const std::string& m : p.Messages())
+            QCOMPARE(m, std::string("erreur: Division par zéro."));
     }
 
     void aucuneAllocation()

@@ -2,6 +2,7 @@
 #include "app/Activation.h"
 #include "app/Fenetres.h"
 #include "commun/Bac.h"
+#include "commun/Banc.h"
 #include "commun/PlateformeEnregistreuse.h"
 #include "commun/Proche.h"
 #include "funclang/Nombres.h"
@@ -25,11 +26,9 @@ namespace {
 const FonctionReelle Identite = [](Etendu x) { return x; };
 }
 
-class TestSolver : public QObject {
+class TestSolver : public QObject, protected Banc {
     Q_OBJECT
 
-    std::unique_ptr<Bac> bac_;
-    std::unique_ptr<PlateformeEnregistreuse> p_;
     TSolveur* s_ = nullptr;
 
     QLineEdit* Champ(const char* nom) { return s_->findChild<QLineEdit*>(nom); }
@@ -50,21 +49,16 @@ class TestSolver : public QObject {
 private slots:
     void init()
     {
-        bac_ = std::make_unique<Bac>();
-        p_ = std::make_unique<PlateformeEnregistreuse>();
+        Installe();
         CreeFenetres();
         s_ = LesFenetres().Solveur;
-        s_->show();
-        QApplication::setActiveWindow(s_);
-        QVERIFY(QTest::qWaitForWindowActive(s_));
-        p_->Vide();
+        QVERIFY(MontreActive(s_, false));
     }
 
     void cleanup()
     {
         DetruitFenetres();
-        p_.reset();
-        bac_.reset();
+        Retire();
     }
 
     void quadratures_data()
