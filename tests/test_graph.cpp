@@ -1,5 +1,6 @@
-// The plotter: its mapping and plots as values, then its window driven
-// through its buttons, fields and menus, with the pixels of the area read.
+// The plotter's window driven through its buttons, fields, dialogs and
+// menus, with the pixels of its area read (its rules as values are in
+// test_graph_valeurs).
 #include "app/Activation.h"
 #include "app/Fenetres.h"
 #include "app/Options.h"
@@ -41,42 +42,7 @@
 #include <unistd.h>
 #include <set>
 
-namespace {
-
-using Points = std::set<std::pair<int, int>>;
-
-// The pixels of one colour in a picture.
-Points PixelsDe(const QImage& image, Couleur c)
-{
-    Points p;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixel(x, y) == qRgb(c.r, c.g, c.b))
-                p.insert({x, y});
-    return p;
-}
-
-int DansColonnes(const Points& p, int de, int a)
-{
-    int n = 0;
-    for (auto [x, y] : p)
-        n += x >= de && x <= a;
-    return n;
-}
-
-QImage Image(const Dessin& d)
-{
-    QImage image = NouvelleImage();
-    Peint(image, d);
-    return image;
-}
-
-const Progression Rien{[](long) {}};
-
-
-} // namespace
-
-Q_DECLARE_METATYPE(Points)
+#include "commun/Dessins.h"
 
 class TestGraph : public QObject, protected Banc {
     Q_OBJECT
@@ -188,144 +154,10 @@ private slots:
         Retire();
     }
 
-    // -- The mapping and the window rules, as values.
-
-    void correspondance_data()
-    {
-        QTest::addColumn<long double>("xmin");
-        QTest::addColumn<long double>("ymin");
-        QTest::addColumn<long double>("x");
-        QTest::addColumn<long double>("y");
-        QTest::addColumn<int>("px");
-        QTest::addColumn<int>("py");
-        QTest::newRow("origine, défaut") << -3.2L << -2.4L << 0.0L << 0.0L << 160 << 120;
-        QTest::newRow("coin haut gauche") << -3.2L << -2.4L << -3.2L << 2.4L << 0 << 0;
-        QTest::newRow("coin bas droit") << -3.2L << -2.4L << 3.2L << -2.4L << 320 << 240;
-        QTest::newRow("x = 1, y = 1") << -3.2L << -2.4L << 1.0L << 1.0L << 210 << 70;
-        QTest::newRow("origine, ±10 × ±7.5") << -10.0L << -7.5L << 0.0L << 0.0L << 160 << 120;
-        QTest::newRow("(10, 7.5) visible") << -10.0L << -7.5L << 10.0L << 7.5L << 320 << 0;
-    }
-    void correspondance()
-    {
-        QFETCH(long double, xmin);
-        QFETCH(long double, ymin);
-        QFETCH(long double, x);
-        QFETCH(long double, y);
-        const Vue v{xmin, -xmin, ymin, -ymin};
-        QCOMPARE(ArrondiPixel(v.Px(x)), Donnee<int>("px"));
-        QCOMPARE(ArrondiPixel(v.Py(y)), Donnee<int>("py"));
-        QVERIFY(Vue::Visible(v.Px(x), v.Py(y)));
-    }
-
-    void regleDesFenetres()
-    {
-        Vue v;
-        QCOMPARE(PasDe(v, 1), 0.02L);
-        QVERIFY(std::fabs(PasDe(v, 10) - 0.002L) < 1E-18L);
-        QVERIFY(std::fabs(v.EcranVersX(319) - 3.18L) < 1E-15L && std::fabs(v.EcranVersY(239) + 2.38L) < 1E-15L);
-        QCOMPARE(v.EcranVersX(0), -3.2L);
-        QVERIFY(!Vue::Visible(320.001L, 0) && !Vue::Visible(0, -0.001L));
-        Vue a{1, 5, -1, 1};
-        NormaliseFenetre(a, 0.02L);
-        QCOMPARE(a.Xmin, -0.02L);
-        QCOMPARE(a.Xmax, 5.0L);
-        Vue b{5, -5, 1, -1};
-        NormaliseFenetre(b, 0.02L);
-        QVERIFY(b.Xmin == -5 && b.Xmax == 5 && b.Ymin == -1 && b.Ymax == 1);
-    }
 
     // The axes and their ticks: one pixel above the x axis and right of the
     // y axis, every tick unit rounded once to whole pixels.
-    void axes_data()
-    {
-        QTest::addColumn<long double>("xmax");
-        QTest::addColumn<long double>("ymax");
-        QTest::addColumn<long double>("graduation");
-        QTest::addColumn<Points>("graduations");
-        const Points defaut{{210, 119}, {260, 119}, {310, 119}, {110, 119}, {60, 119}, {10, 119},
-                            {161, 170}, {161, 220}, {161, 70}, {161, 20}};
-        QTest::newRow("défaut") << 3.2L << 2.4L << 1.0L << defaut;
-        QTest::newRow("±1.6 × ±1.2, 0.5") << 1.6L << 1.2L << 0.5L << defaut;
-        QTest::newRow("unité 1E-30: une par axe") << 3.2L << 2.4L << 1E-30L
-                                                  << Points{{160, 119}, {161, 120}};
-        QTest::newRow("unité 1E30: aucune") << 3.2L << 2.4L << 1E30L << Points{};
-    }
-    void axes()
-    {
-        QFETCH(long double, xmax);
-        QFETCH(long double, ymax);
-        const QImage image = Image(TraceAxes(Vue{-xmax, xmax, -ymax, ymax}, Donnee<long double>("graduation")));
-        Points attendu = Donnee<Points>("graduations");
-        for (int r = 1; r < 240; ++r)
-            attendu.insert({160, r});
-        for (int c = 1; c < 320; ++c)
-            attendu.insert({c, 120});
-        QCOMPARE(PixelsDe(image, Blanc), attendu);
-    }
-
-    void coefficientsConique_data()
-    {
-        QTest::addColumn<QString>("texte");
-        QTest::addColumn<QString>("A");
-        QTest::addColumn<QString>("B");
-        QTest::addColumn<QString>("C");
-        QTest::newRow("cercle") << "y^2#x^2~1" << "1" << "0" << "0.0#x^2~1";
-        QTest::newRow("-y^2+1") << "0.0~y^2#1" << "0.0~1.0" << "0" << "0.0#1";
-        QTest::newRow("trois termes") << "2*y^2#3*y~4" << "2" << "3" << "0.0~4";
-        QTest::newRow("y^2+2*y+x") << "y^2#2*y#x" << "1" << "2" << "0.0#x";
-        QTest::newRow("y^2-y") << "y^2~y" << "1" << "-1.0" << "0";
-        QTest::newRow("x*y") << "x*y" << "0" << "x" << "0";
-        QTest::newRow("sans y") << "x~1" << "0" << "0" << "0.0#x~1";
-    }
-    void coefficientsConique()
-    {
-        const TextesConique t = CoefficientsConique(Donnee<QString>("texte").toStdString());
-        QCOMPARE(QString::fromStdString(t.A), Donnee<QString>("A"));
-        QCOMPARE(QString::fromStdString(t.B), Donnee<QString>("B"));
-        QCOMPARE(QString::fromStdString(t.C), Donnee<QString>("C"));
-    }
-
-    void racinesConique()
-    {
-        using R = std::vector<Etendu>;
-        QCOMPARE(RacinesConique(0, 0, 1), R{});
-        QCOMPARE(RacinesConique(0, 2, -4), R{2});
-        QCOMPARE(RacinesConique(1, 0, -1), (R{-1, 1}));
-        QCOMPARE(RacinesConique(1, 2, 1), R{-1});
-        QCOMPARE(RacinesConique(1, 0, 1), R{});
-    }
-
     // Plots as values: where the curve starts, what stops it.
-    void traces()
-    {
-        ParametresTrace p;
-        const std::size_t axes = TraceAxes(p.vue, 1).size();
-        // A parametric curve starts with a single pixel at the first t >= 0.
-        const ResultatTrace para = TraceParametrique(p, "RAC(t)", "t", Rien);
-        QVERIFY(!para.fatal && para.dessin.size() > axes + 10);
-        QCOMPARE(para.dessin[axes].sorte, Primitive::Sorte::Pixel);
-        QCOMPARE(para.dessin[axes].y1, 119); // t = 0.02, x = 0.14
-        // A wrong text stops the plot and leaves nothing to draw.
-        for (const auto& [texte, icone] : {std::pair{"x*1E3000*1E3000", Plateforme::Icone::Erreur},
-                                           std::pair{"SIN(x", Plateforme::Icone::Avertissement}}) {
-            const ResultatTrace r = TraceCartesienne(p, texte, Rien);
-            QVERIFY(r.fatal && r.dessin.empty());
-            QCOMPARE(r.icone, icone);
-        }
-        // Undefined everywhere, or beyond every number: axes only, no end.
-        for (const char* texte : {"RAC(0.0~1#0.0*x)", "(x*x#2)^20000.5"})
-            QCOMPARE(TraceCartesienne(p, texte, Rien).dessin.size(), axes);
-        // No y term: nothing drawn, no crash.
-        QCOMPARE(TraceConique(p, "x~1", Rien).dessin.size(), axes);
-        // A study interval far beyond the window samples the window's part.
-        long derniers = 0;
-        p.etudeMax = 1E30L;
-        TraceCartesienne(p, "x", Progression{[&derniers](long n) { derniers = n; }});
-        QVERIFY(derniers > 320 && derniers < 330);
-    }
-
-    // -- The window.
-
     void courbes_data()
     {
         QTest::addColumn<QString>("type");
@@ -486,28 +318,6 @@ private slots:
         QCOMPARE(p_->journal, (std::vector<std::string>{"aide: GRAPH", "aide: PRESENT"}));
     }
 
-    void litNombre_data()
-    {
-        QTest::addColumn<QString>("texte");
-        QTest::addColumn<bool>("lu");
-        QTest::addColumn<long double>("valeur");
-        QTest::newRow("-3.2") << "-3.2" << true << -3.2L;
-        QTest::newRow("blancs devant") << "  7" << true << 7.0L;
-        QTest::newRow("1E2") << "1E2" << true << 100.0L;
-        QTest::newRow(".5") << ".5" << true << 0.5L;
-        QTest::newRow("2e-3") << "2e-3" << true << 0.002L;
-        QTest::newRow("virgule") << "1,5" << true << 1.5L;
-        for (const char* refuse : {"abc", "1.", "7 ", "1e", "", "1E5000", "1,5,3", "1,5.3"})
-            QTest::newRow(refuse) << refuse << false << 0.0L;
-    }
-    void litNombre()
-    {
-        const std::optional<Etendu> v = LitNombre(Donnee<QString>("texte").toStdString());
-        QCOMPARE(v.has_value(), Donnee<bool>("lu"));
-        if (v)
-            QCOMPARE(*v, Donnee<long double>("valeur"));
-    }
-
     // Each viewport command, its read-outs compared whole.
     void echelles_data()
     {
@@ -629,59 +439,6 @@ private slots:
         QCOMPARE(Fenetre()[0], QString("-3.2000000"));
     }
 
-    void analyse_data()
-    {
-        QTest::addColumn<QString>("calcul");
-        QTest::addColumn<QString>("fonction");
-        QTest::addColumn<long double>("a");
-        QTest::addColumn<long double>("b");
-        QTest::addColumn<QString>("texte");
-        QTest::newRow("intégrale de x^2 sur [0, 3]") << "I" << "x^2" << 0.0L << 3.0L << "9.00000000000000";
-        QTest::newRow("bornes échangées") << "I" << "x^2" << 3.0L << 0.0L << "9.00000000000000";
-        QTest::newRow("racine depuis -1") << "I" << "racine(x)" << -1.0L << 1.0L << "erreur";
-        QTest::newRow("x^2 sur ±1E4000") << "I" << "x^2" << -1E4000L << 1E4000L << "erreur";
-        QTest::newRow("zéro de x^2-2") << "Z" << "x^2-2" << 0.0L << 2.0L << "1.41421356237310";
-        QTest::newRow("x^2+1: pas de zéro") << "Z" << "x^2+1" << 0.0L << 2.0L << "erreur";
-        QTest::newRow("f(a) = 0") << "Z" << "x-0.5" << 0.5L << 2.0L << "0.50000000000000";
-        QTest::newRow("racine près de 0") << "Z" << "x-1E-15" << -1.0L << 1.0L << "0.00000000000000";
-        QTest::newRow("zéro de grande taille") << "Z" << "x-123456789" << 0.0L << 1E9L << "123456788.999999"; // x seen with 15 digits
-        QTest::newRow("bornes à 1E300") << "Z" << "x" << -1E300L << 2E300L << "0.00000000000000";
-        QTest::newRow("bornes à 1E-300") << "Z" << "x" << -1E-300L << 2E-300L << "0.00000000000000";
-        QTest::newRow("à travers un trou") << "Z" << "inv(x)" << -1.0L << 2.0L << "erreur";
-    }
-    void analyse()
-    {
-        const std::string texte = *NormaliseFonction(Donnee<QString>("fonction").toStdString(), TypeCourbe::Carte, false);
-        QFETCH(long double, a);
-        QFETCH(long double, b);
-        const Etendu r = Donnee<QString>("calcul") == "I" ? Integrale(texte, a, b) : ChercheZero(texte, a, b);
-        const QString texteLu = r == ValeurErreur ? QString("erreur") : QString::fromStdString(TexteFixe(r, 14));
-        QVERIFY2(texteLu.startsWith(Donnee<QString>("texte")), qPrintable(texteLu));
-        QCOMPARE(p_->sabliers, 0);
-    }
-
-    void deriveeEn()
-    {
-        QVERIFY(std::fabs(DeriveeEn("x^2", 'x', 1.0L).valeur - 2.0L) < 1E-13L);
-        QCOMPARE(DeriveeEn("RAC(x)", 'x', 0.0L).valeur, ValeurErreur);
-        QVERIFY(ErreurFatale(DeriveeEn("x*1E3000*1E3000", 'x', 1.0L).echec));
-        QVERIFY(std::isfinite(DeriveeEn("x", 'x', 1E4000L).valeur));
-    }
-
-    void etatsDeLaSouris()
-    {
-        const Vue v;
-        ::Curseurs c;
-        QVERIFY(!c.BandeVers(10, 10));
-        QCOMPARE(c.ClicGauche(v, 80, 60), ::Curseurs::Clic::Curseur1);
-        QCOMPARE(c.BandeVers(100, 70), (::Zone{80, 60, 100, 70}));
-        QVERIFY(!c.BandeVers(79, 70) && !c.BandeVers(100, 59));
-        QCOMPARE(c.ClicGauche(v, 40, 30), ::Curseurs::Clic::Curseur2); // up and left: accepted
-        QVERIFY(c.Curseur2Pose() && !c.BandeVers(100, 70));
-        QCOMPARE(c.ClicGauche(v, 1, 1), ::Curseurs::Clic::Efface);
-        QCOMPARE(c.Etat, EtatSouris::SansCurseur);
-    }
-
     void lecturesDuPointeur()
     {
         Souris(100, 100); // no type yet
@@ -782,74 +539,6 @@ private slots:
     }
 
     // -- Graph files.
-
-    void formatDuFichier()
-    {
-        const std::string octets = EcritGraphe(TypeCourbe::Para, "cos(t)", "sin(t)",
-                                               {"-3.2000000", "3.2000000", "-2.4000000", "2.4000000", "-3.200", "3.200", "1.00000", "1"});
-        std::string clair = octets;
-        for (std::size_t i = clair.find('\n') + 1; i < clair.size(); ++i)
-            if (clair[i] != '\r' && clair[i] != '\n')
-                clair[i] = static_cast<char>(clair[i] - DecalageGraphe);
-        QCOMPARE(QString::fromStdString(clair),
-                 QString("Para\r\ncos(t)\r\nsin(t)\r\n-3.2000000\r\n3.2000000\r\n-2.4000000\r\n2.4000000\r\n"
-                         "-3.200\r\n3.200\r\n1.00000\r\n1\r\n"));
-        QVERIFY(octets.find("cos") == std::string::npos); // the texts are shifted
-        // Every printable character survives the shift and the line split.
-        std::string tous;
-        for (char c = ' '; c < 127; ++c)
-            tous += c;
-        const auto relu = LitGraphe(EcritGraphe(TypeCourbe::Carte, tous, "", {"-1", "1", "-1", "1", "-1", "1", "1", "10"}));
-        QVERIFY(relu && relu->SaisieX == tous && relu->Precision == 10);
-        // The same file with LF line ends.
-        std::string lf = octets;
-        std::erase(lf, '\r');
-        const auto c = LitGraphe(lf);
-        QVERIFY(c && c->Type == TypeCourbe::Para && c->SaisieY == "sin(t)" && c->Fenetre.Xmin == -3.2L);
-        // A window of zero width cannot be drawn.
-        QVERIFY(!LitGraphe(EcritGraphe(TypeCourbe::Carte, "x", "", {"0", "-0", "-1", "1", "-1", "1", "1", "1"})));
-    }
-
-    void fichiersRefuses_data()
-    {
-        QTest::addColumn<QByteArray>("ligne");   // replaces the line of that rank ...
-        QTest::addColumn<int>("rang");           // ... of a valid cartesian file
-        QTest::addColumn<bool>("accepte");
-        QTest::newRow("précision 0") << QByteArray("0") << 9 << false;
-        QTest::newRow("précision 266") << QByteArray("266") << 9 << false;
-        QTest::newRow("précision 10") << QByteArray("10") << 9 << true;
-        QTest::newRow("précision 2.5") << QByteArray("2.5") << 9 << false;
-        QTest::newRow("valeur abc") << QByteArray("abc") << 3 << false;
-        QTest::newRow("valeur vide: 0") << QByteArray("") << 4 << true;
-        QTest::newRow("graduation vide: 0") << QByteArray("") << 8 << false;
-        QTest::newRow("fenêtre de 1E-4000") << QByteArray("-1E-4000") << 2 << true;
-        QTest::newRow("graduation 1E4000") << QByteArray("1E4000") << 8 << true;
-        QTest::newRow("10000 chiffres") << QByteArray(10000, '7') << 3 << false;
-        QTest::newRow("graduation 0") << QByteArray("0") << 8 << false;
-        QTest::newRow("graduation -2") << QByteArray("-2") << 8 << true;
-        QTest::newRow("fenêtre sans l'origine") << QByteArray("1") << 2 << true;
-        QTest::newRow("ligne d'un million") << QByteArray(1000000, '1') << 1 << false;
-        QTest::newRow("octet nul") << QByteArray("Ca\0rte", 6) << 0 << false;
-        QTest::newRow("caractère de contrôle") << QByteArray("x\x01") << 1 << false;
-        QTest::newRow("mot-clé inconnu") << QByteArray("Courbe") << 0 << true;
-    }
-    void fichiersRefuses()
-    {
-        std::array<std::string, 10> lignes{"Carte", "x^2", "-3.2000000", "3.2000000", "-2.4000000", "2.4000000",
-                                           "-3.200", "3.200", "1.00000", "1"};
-        const QByteArray remplace = Donnee<QByteArray>("ligne");
-        lignes[Donnee<int>("rang")] = std::string(remplace.constData(), remplace.size());
-        std::string octets = lignes[0] + "\r\n";
-        for (std::size_t k = 1; k < lignes.size(); ++k) {
-            std::string l = lignes[k];
-            for (char& ch : l)
-                ch = static_cast<char>(ch + DecalageGraphe);
-            octets += l + "\r\n";
-        }
-        QCOMPARE(LitGraphe(octets).has_value(), Donnee<bool>("accepte"));
-        // Truncated anywhere, the file is refused.
-        QVERIFY(!LitGraphe(octets.substr(0, octets.size() / 2)));
-    }
 
     void enregistreEtOuvre()
     {
@@ -1027,84 +716,8 @@ private slots:
     // -- What a new user found: files that open again, read-outs that show
     // what is used, plots that draw what is typed.
 
-    void coniquesDeveloppees_data()
-    {
-        QTest::addColumn<QString>("texte");    // normalised
-        QTest::addColumn<bool>("indication");  // in the hint's form, read as written
-        QTest::addColumn<QString>("abc");      // A, B and C at x = 2, or "refusée"
-        QTest::newRow("y^2#x^2~1") << "y^2#x^2~1" << true << "1 0 3";
-        QTest::newRow("2*y^2#3*y~4") << "2*y^2#3*y~4" << true << "2 3 -4";
-        QTest::newRow("0.0~y^2#1") << "0.0~y^2#1" << true << "-1 0 1";
-        QTest::newRow("y~x") << "y~x" << true << "0 1 -2";
-        QTest::newRow("x~1") << "x~1" << true << "0 0 1";
-        QTest::newRow("x^2#y^2~1") << "x^2#y^2~1" << false << "1 0 3";
-        QTest::newRow("x^2/4#y^2~1") << "x^2/4#y^2~1" << false << "1 0 0";
-        QTest::newRow("2*x*y#y^2~3") << "2*x*y#y^2~3" << false << "1 4 -3";
-        QTest::newRow("(y#x)^2~4") << "(y#x)^2~4" << false << "1 4 0";
-        QTest::newRow("0.0#y^2~x") << "0.0#y^2~x" << false << "1 0 -2";
-        QTest::newRow("0.0~y#x") << "0.0~y#x" << false << "0 -1 2";
-        QTest::newRow("2*-y^2") << "2*-y^2" << false << "2 0 0";
-        QTest::newRow("y*x/2~y^2") << "y*x/2~y^2" << false << "-1 1 0";
-        QTest::newRow("x^2 # y^2 ~ 1") << "x^2 # y^2 ~ 1" << false << "1 0 3";
-        for (const char* t : {"y^3~x", "sin(y)", "inv(y)", "x/y", "2y", "y^2*y", "y^50", "(y^2#1)^2", "y^x", "y^2#"})
-            QTest::newRow(t) << t << false << "refusée";
-        QTest::newRow("10000 caractères") << "(y#x)^2" + QString("#x").repeated(4996) << false << "1 4 9996";
-        QTest::newRow("201 parenthèses") << QString(201, '(') + "y" + QString(201, ')') << false << "refusée";
-    }
-    void coniquesDeveloppees()
-    {
-        QFETCH(QString, texte);
-        const std::string t = texte.toStdString();
-        QCOMPARE(FormeDeLIndication(t), Donnee<bool>("indication"));
-        const std::optional<TextesConique> c = TextesDeLaConique(t);
-        QString abc = "refusée";
-        if (c) {
-            QStringList valeurs;
-            for (const std::string* coef : {&c->A, &c->B, &c->C})
-                valeurs << QString::number(static_cast<double>(Programme(*coef, 'x', false).Execute(2).resultat));
-            abc = valeurs.join(' ');
-        }
-        QCOMPARE(abc, Donnee<QString>("abc"));
-    }
-
     // A study interval of any width draws the whole visible curve; t curves
     // stop at their bound and say so; one plot's memory stays bounded.
-    void intervallesDEtude()
-    {
-        ParametresTrace p;
-        for (Etendu borne : {2000.0L, 1E12L, 1E4000L}) {
-            p.etudeMin = -borne;
-            p.etudeMax = borne;
-            // Beyond 1E2466, x^2 overflows at the first sample: the text's
-            // fault, told as always; x draws.
-            const char* f = borne < 1E2000L ? "x^2" : "x";
-            const Points courbe = PixelsDe(Image(TraceCartesienne(p, f, Rien).dessin), Rouge);
-            QVERIFY(courbe.count({110, borne < 1E2000L ? 70 : 170}) && courbe.count({210, 70}) && courbe.count({160, 120}));
-            const Points derivee = PixelsDe(Image(TraceDeriveeCartesienne(p, f, Rien).dessin), BleuClair);
-            QVERIFY(derivee.count({210, borne < 1E2000L ? 20 : 70}));
-            QCOMPARE(DansColonnes(PixelsDe(Image(TraceConique(p, "y^2#x^2~1", Rien).dessin), Rouge), 112, 112), 2);
-        }
-        // t cannot move by the step: the plot stops at once and says why.
-        for (const ResultatTrace& r : {TracePolaire(p, "1", Rien), TraceParametrique(p, "t", "t", Rien)}) {
-            QVERIFY(!r.fatal);
-            QCOMPARE(r.message, std::string(TraceIncomplet));
-            QCOMPARE(r.icone, Plateforme::Icone::Avertissement);
-        }
-        // A plot of 100,000 lines hands them over DessinMax at a time.
-        std::size_t plusGrand = 0;
-        int vidages = 0;
-        Progression suivi{[](long) {}};
-        suivi.vide = [&](Dessin& d) {
-            plusGrand = std::max(plusGrand, d.size());
-            ++vidages;
-        };
-        ParametresTrace q;
-        q.etudeMin = 0;
-        q.etudeMax = 2000;
-        const ResultatTrace r = TraceParametrique(q, "SIN(97*t)", "COS(101*t)", suivi);
-        QVERIFY(vidages >= 1 && plusGrand == DessinMax && r.dessin.size() < DessinMax);
-    }
-
     void lecturesQuiSeRelisent()
     {
         QTemporaryDir dossier;
