@@ -54,6 +54,15 @@ void JoueSon(const std::string& fichier)
         LaPlateforme().JoueFichierSon(fichier);
 }
 
+void RaconteJournal(const Journal& journal, bool sons)
+{
+    for (const Faute& f : journal) {
+        if (sons)
+            JoueSon(DossierProgramme() + "Son1.wav");
+        LaPlateforme().Message(f.icone, f.message);
+    }
+}
+
 void SignaleErreur(const std::string& texte)
 {
     JoueSon(DossierProgramme() + "Son1.wav");

@@ -1,12 +1,14 @@
 #pragma once
 // Everything the program asks of the desktop, behind one interface, so that
 // model code stays free of Qt and tests can record every box, beep and sound.
+#include "numerics/Faute.h"
+
 #include <optional>
 #include <string>
 
 class Plateforme {
 public:
-    enum class Icone { Erreur, Avertissement };
+    using Icone = IconeFaute;
 
     virtual ~Plateforme() = default;
 
@@ -54,3 +56,7 @@ void JoueSon(const std::string& fichier);
 // The error signal shared by the calculator, the complex functions and the
 // line entry: the sound "Son1.wav" of the program folder, then the error box.
 void SignaleErreur(const std::string& texte);
+
+// What a computation's journal holds, told in its order: for each failure
+// "Son1.wav" when sons is on, then its box.
+void RaconteJournal(const Journal& journal, bool sons);

@@ -12,7 +12,7 @@ EvaluationLigne Refus(const char* message) { return EvaluationLigne{ValeurErreur
 
 } // namespace
 
-EvaluationLigne EvalueLigne(const std::string& ligne, TypeCourbe type, bool sons)
+EvaluationLigne EvalueLigne(const std::string& ligne, TypeCourbe type, Journal& journal)
 {
     // Counted in characters: an accent takes two bytes of the text.
     const auto caracteres = std::count_if(ligne.begin(), ligne.end(),
@@ -21,7 +21,7 @@ EvaluationLigne EvalueLigne(const std::string& ligne, TypeCourbe type, bool sons
         return Refus(ExpressionTropLongue);
     std::string texte = ligne;
     std::replace(texte.begin(), texte.end(), ',', '.'); // "2,5" as French users type it
-    NormaliseNoms(texte, type, sons);
+    NormaliseNoms(texte, type, journal);
     std::transform(texte.begin(), texte.end(), texte.begin(),
                    [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
     static constexpr Regle Regles[] = {{"++", "+"}, {"--", "+"}, {"+-", "-"}, {"-+", "-"}};

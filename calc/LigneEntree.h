@@ -21,4 +21,6 @@ struct EvaluationLigne {
 // Names, upper case, signs, brackets, then the operator levels; the first
 // error ends the evaluation. The curve type is the plotter's (it decides the
 // variable check of the names step).
-EvaluationLigne EvalueLigne(const std::string& ligne, TypeCourbe type, bool sons);
+// The names step's failure goes to the journal; the evaluation's own is in
+// the result.
+EvaluationLigne EvalueLigne(const std::string& ligne, TypeCourbe type, Journal& journal);

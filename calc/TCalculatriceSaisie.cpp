@@ -136,7 +136,9 @@ bool TCalculatrice::ValideLigneCourante(bool silencieux)
     }
     ligneCourante_ += 2;
     const TGraph* graphe = LesFenetres().Graph;
-    const EvaluationLigne e = EvalueLigne(ligne.toStdString(), graphe->TypeCourant(), graphe->SonsActifs());
+    Journal journal;
+    const EvaluationLigne e = EvalueLigne(ligne.toStdString(), graphe->TypeCourant(), journal);
+    RaconteJournal(journal, graphe->SonsActifs());
     if (e.erreur) {
         SignaleErreur(e.message);
         --ligneCourante_;

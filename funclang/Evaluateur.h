@@ -10,7 +10,6 @@
 // message and a value (1.0 for the bracket and division messages,
 // ValeurErreur for the others). A successful evaluation leaves the message
 // empty.
-#include "app/Plateforme.h"
 #include "funclang/Reecriture.h"
 #include "numerics/Etendu.h"
 
@@ -22,14 +21,12 @@ struct Evaluation {
     std::string message;
     bool erreur = false;
     GenreErreur genre = GenreErreur::Aucune;
+    IconeFaute icone = IconeFaute::Erreur; // of the box that would tell it
 };
 
 // The outcome of a failed step.
 Evaluation EvaluationDe(const Echec& e);
 
-// The icon of the box that shows a fault of the text: a warning for the
-// bracket messages, an error for the others.
-Plateforme::Icone IconeDeFaute(const std::string& message);
 
 // The text with each letter replaced by the value of the same rank.
 Evaluation Evalue(const std::string& texte, std::span<const char> lettres,

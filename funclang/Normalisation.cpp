@@ -1,6 +1,5 @@
 #include "funclang/Normalisation.h"
 
-#include "app/Plateforme.h"
 #include "funclang/Fonctions.h"
 #include "funclang/Texte.h"
 
@@ -20,16 +19,11 @@ bool VariableBienPlacee(const std::string& texte, char lettre)
 
 bool EstChiffre(char c) { return c >= '0' && c <= '9'; }
 
-void ExpressionIncorrecte(bool sons)
-{
-    if (sons)
-        JoueSon(DossierProgramme() + "Son1.wav");
-    LaPlateforme().Message(Plateforme::Icone::Erreur, "Expression incorrecte .");
-}
+void ExpressionIncorrecte(Journal& journal) { journal.push_back({"Expression incorrecte .", IconeFaute::Erreur}); }
 
 } // namespace
 
-bool NormaliseNoms(std::string& texte, TypeCourbe type, bool sons)
+bool NormaliseNoms(std::string& texte, TypeCourbe type, Journal& journal)
 {
     std::transform(texte.begin(), texte.end(), texte.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
@@ -46,7 +40,7 @@ bool NormaliseNoms(std::string& texte, TypeCourbe type, bool sons)
     else if (type == TypeCourbe::Polr || type == TypeCourbe::Para)
         correct = VariableBienPlacee(texte, 't');
     if (!correct)
-        ExpressionIncorrecte(sons);
+        ExpressionIncorrecte(journal);
     return correct;
 }
 
@@ -87,10 +81,10 @@ void RemplaceDivision(char lettre, std::string& texte)
         RemplaceTout(motif, std::string("*INV(") + lettre + ")", texte);
 }
 
-std::optional<std::string> NormaliseFonction(const std::string& saisie, TypeCourbe type, bool sons)
+std::optional<std::string> NormaliseFonction(const std::string& saisie, TypeCourbe type, Journal& journal)
 {
     if (saisie.size() > LongueurTexteMax) {
-        ExpressionIncorrecte(sons);
+        ExpressionIncorrecte(journal);
         return std::nullopt;
     }
     std::string texte = saisie;
@@ -101,7 +95,7 @@ std::optional<std::string> NormaliseFonction(const std::string& saisie, TypeCour
                        [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
         return texte;
     }
-    NormaliseNoms(texte, type, sons);
+    NormaliseNoms(texte, type, journal);
     NormaliseSignes(texte);
     RemplaceDivision(type == TypeCourbe::Carte ? 'x' : 't', texte);
     return texte;

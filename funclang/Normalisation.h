@@ -3,6 +3,8 @@
 // three-letter function codes, "#" and "~" for the binary plus and minus,
 // "0.0" before a leading sign, and divisions by the variable as products with
 // its inverse.
+#include "numerics/Faute.h"
+
 #include <optional>
 #include <string>
 
@@ -13,10 +15,10 @@ enum class TypeCourbe { Aucune, Carte, Polr, Para, Cone };
 // Lower-cases the text, rewrites the function names into their codes and the
 // exponent marks "e+", "e-" into "E+", "E-", then checks that the first
 // variable letter of the type follows "(", "*", "+", "-" or "/" (or starts
-// the text). A failed check plays "Son1.wav" when sons is on and shows
-// "Expression incorrecte ."; the text keeps the rewrites. Returns false then;
-// the program's callers go on regardless.
-bool NormaliseNoms(std::string& texte, TypeCourbe type, bool sons);
+// the text). A failed check adds "Expression incorrecte ." to the journal;
+// the text keeps the rewrites. Returns false then; the program's callers go
+// on regardless.
+bool NormaliseNoms(std::string& texte, TypeCourbe type, Journal& journal);
 
 // "0.0" before a leading sign, sign pairs collapsed, binary "+" and "-" into
 // "#" and "~". A sign right after an exponent letter that follows a digit or
@@ -36,5 +38,5 @@ void RemplaceDivision(char lettre, std::string& texte);
 // and the graph-file loader both do it: names, signs and divisions (with x
 // for cartesian curves, t for polar and parametric ones); signs and lower
 // case only for conics. A text longer than the evaluators accept is refused
-// with "Expression incorrecte ." (and "Son1.wav" when sons is on): no value.
-std::optional<std::string> NormaliseFonction(const std::string& saisie, TypeCourbe type, bool sons);
+// with "Expression incorrecte ." in the journal: no value.
+std::optional<std::string> NormaliseFonction(const std::string& saisie, TypeCourbe type, Journal& journal);

@@ -11,6 +11,7 @@
 #include "funclang/Fonctions.h"
 #include "funclang/Nombres.h"
 #include "numerics/Etendu.h"
+#include "numerics/Faute.h"
 
 #include <optional>
 #include <string_view>
@@ -24,6 +25,8 @@ struct Echec {
     const char* message;
     Etendu valeur; // 1.0 or ValeurErreur, as the caller gets it
     GenreErreur genre;
+    // The box that tells it: a warning for a missing bracket.
+    IconeFaute icone = IconeFaute::Erreur;
 };
 
 // The messages and rules that differ between the two evaluators.
@@ -117,7 +120,7 @@ std::optional<Echec> Parentheses(T& t, const Dialecte& d, typename T::Valeur& re
         while (q > 0 && t.Car(q - 1) != '(')
             --q;
         if (q == 0)
-            return Echec{d.parentheseOuvrante, 1.0L, GenreErreur::Texte};
+            return Echec{d.parentheseOuvrante, 1.0L, GenreErreur::Texte, IconeFaute::Avertissement};
         --q; // the "(" itself
         // "()" would read as 0 and hide a missing operand ("9*()").
         bool vide = true;
@@ -149,7 +152,7 @@ std::optional<Echec> Parentheses(T& t, const Dialecte& d, typename T::Valeur& re
     }
     for (std::size_t i = 0; i < t.Taille(); ++i)
         if (t.Car(i) == '(')
-            return Echec{d.parentheseFermante, 1.0L, GenreErreur::Texte};
+            return Echec{d.parentheseFermante, 1.0L, GenreErreur::Texte, IconeFaute::Avertissement};
     return SansParentheses(t, d, resultat);
 }
 

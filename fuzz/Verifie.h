@@ -1,6 +1,8 @@
 #pragma once
 // What every fuzz target asserts: a broken property stops the run at once,
 // with the property's text, so that libFuzzer keeps the input.
+#include "numerics/Faute.h"
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -11,3 +13,12 @@
             std::abort();                                                                   \
         }                                                                                   \
     } while (0)
+
+// A journal nobody reads, for a computation whose failures the target checks
+// otherwise.
+inline Journal& Jete()
+{
+    static Journal j;
+    j.clear();
+    return j;
+}

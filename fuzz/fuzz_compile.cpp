@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     const TypeCourbe type = choix == 0 ? TypeCourbe::Carte : choix == 1 ? TypeCourbe::Polr : TypeCourbe::Cone;
     const char lettre = type == TypeCourbe::Polr ? 't' : 'x';
     const std::string saisie = g.Texte(lettre);
-    const auto interne = NormaliseFonction(saisie, type, false);
+    const auto interne = NormaliseFonction(saisie, type, Jete());
     if (!interne)
         return 0;
     const long double valeurs[] = {g.Valeur(), g.Valeur(), g.Valeur()};

@@ -65,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     }
     const std::string saisie(reinterpret_cast<const char*>(donnees) + debut, taille - debut);
     const bool polaire = choix & 1;
-    const auto interne = NormaliseFonction(saisie, polaire ? TypeCourbe::Polr : TypeCourbe::Carte, false);
+    const auto interne = NormaliseFonction(saisie, polaire ? TypeCourbe::Polr : TypeCourbe::Carte, Jete());
     if (interne) {
         const char lettre = polaire ? 't' : 'x';
         const Evaluation e = Evalue(*interne, lettre, x);

@@ -19,12 +19,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
         "Valeur interdite pour ArcCosinus .", "Valeur interdite pour ArgCh .",
         "Valeur interdite pour ArgTh ."};
     const std::string ligne(reinterpret_cast<const char*>(donnees), taille);
-    const EvaluationLigne e = EvalueLigne(ligne, TypeCourbe::Aucune, false);
+    const EvaluationLigne e = EvalueLigne(ligne, TypeCourbe::Aucune, Jete());
     if (e.erreur)
         VERIFIE(messages.count(e.message));
     else
         VERIFIE(e.message == "Ok" && std::isfinite(e.valeur));
-    const EvaluationLigne f = EvalueLigne(ligne, TypeCourbe::Aucune, false);
+    const EvaluationLigne f = EvalueLigne(ligne, TypeCourbe::Aucune, Jete());
     VERIFIE(f.erreur == e.erreur && f.message == e.message &&
             (e.erreur || std::memcmp(&e.valeur, &f.valeur, 10) == 0));
     return 0;

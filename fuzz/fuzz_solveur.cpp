@@ -35,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     const long double b = Borne(donnees + 13);
     const long double eps = Borne(donnees + 24);
     const std::string texte(reinterpret_cast<const char*>(donnees) + Entete, taille - Entete);
-    const auto f = FonctionDuTexte(texte, false);
+    const auto f = FonctionDuTexte(texte, Jete());
     if (!f)
         return 0;
     long double r = 0.0L;

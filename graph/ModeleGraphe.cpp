@@ -42,14 +42,14 @@ void ModeleGraphe::ChoisitType(TypeCourbe type)
     FoncYValidee = false;
 }
 
-ModeleGraphe::Saisie ModeleGraphe::ValideX(const std::string& texte)
+ModeleGraphe::Saisie ModeleGraphe::ValideX(const std::string& texte, Journal& journal)
 {
     if (texte.empty())
         return Saisie::Vide;
     if (Type == TypeCourbe::Aucune)
         return Saisie::Refusee;
     SaisieX() = texte;
-    const std::optional<std::string> expr = NormaliseFonction(texte, Type, SonsActifs);
+    const std::optional<std::string> expr = NormaliseFonction(texte, Type, journal);
     // A refused text is no longer the one drawn: "Go ..." must not draw the
     // previous text while the field shows this one.
     if (!expr) {
@@ -57,20 +57,21 @@ ModeleGraphe::Saisie ModeleGraphe::ValideX(const std::string& texte)
         return Saisie::Refusee;
     }
     if (Type == TypeCourbe::Cone && !TextesDeLaConique(*expr)) {
+        journal.push_back({ConiqueIncorrecte, IconeFaute::Avertissement});
         FoncXValidee = false;
-        return Saisie::ConiqueIncorrecte;
+        return Saisie::Refusee;
     }
     ExprX() = *expr;
     FoncXValidee = true;
     return Saisie::Validee;
 }
 
-ModeleGraphe::Saisie ModeleGraphe::ValideY(const std::string& texte)
+ModeleGraphe::Saisie ModeleGraphe::ValideY(const std::string& texte, Journal& journal)
 {
     if (texte.empty())
         return Saisie::Vide;
     SaisieYt = texte;
-    const std::optional<std::string> expr = NormaliseFonction(texte, TypeCourbe::Para, SonsActifs);
+    const std::optional<std::string> expr = NormaliseFonction(texte, TypeCourbe::Para, journal);
     if (!expr) {
         FoncYValidee = false;
         return Saisie::Refusee;
@@ -80,7 +81,7 @@ ModeleGraphe::Saisie ModeleGraphe::ValideY(const std::string& texte)
     return Saisie::Validee;
 }
 
-void ModeleGraphe::Charge(const ContenuGraphe& c)
+void ModeleGraphe::Charge(const ContenuGraphe& c, Journal& journal)
 {
     Ferme();
     Type = c.Type;
@@ -94,11 +95,11 @@ void ModeleGraphe::Charge(const ContenuGraphe& c)
     RecalculePas();
     // As on Enter, except that an empty text is taken too (it draws 0).
     SaisieX() = c.SaisieX;
-    ExprX() = NormaliseFonction(c.SaisieX, Type, SonsActifs).value_or(std::string());
+    ExprX() = NormaliseFonction(c.SaisieX, Type, journal).value_or(std::string());
     FoncXValidee = true;
     if (Type == TypeCourbe::Para) {
         SaisieYt = c.SaisieY;
-        ExprYt = NormaliseFonction(c.SaisieY, Type, SonsActifs).value_or(std::string());
+        ExprYt = NormaliseFonction(c.SaisieY, Type, journal).value_or(std::string());
         FoncYValidee = true;
     }
 }

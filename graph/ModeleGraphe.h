@@ -45,20 +45,20 @@ public:
     // validated again.
     void ChoisitType(TypeCourbe type);
 
-    // Refusee: normalisation refused the text and said so; ConiqueIncorrecte:
-    // a conic that is no polynomial of degree 2 at most in y, for the
-    // window to say.
-    enum class Saisie { Vide, Refusee, ConiqueIncorrecte, Validee };
+    // Refusee: normalisation refused the text, or a conic is no polynomial
+    // of degree 2 at most in y; the journal says why.
+    enum class Saisie { Vide, Refusee, Validee };
     // Enter in the first field or in the y(t) field: the text is kept as
     // typed and normalised for the type. An empty text only beeps; a text
     // that normalisation refuses is kept and clears the field's validation.
-    Saisie ValideX(const std::string& texte);
-    Saisie ValideY(const std::string& texte);
+    // What normalisation found goes to the journal.
+    Saisie ValideX(const std::string& texte, Journal& journal);
+    Saisie ValideY(const std::string& texte, Journal& journal);
 
     // A graph file loaded: its type and typed texts, validated and
     // normalised as on Enter (the typed texts of the other types emptied),
     // and its view as the file gives it, the window put around the origin.
-    void Charge(const ContenuGraphe& contenu);
+    void Charge(const ContenuGraphe& contenu, Journal& journal);
     // "&Fermer": no type, nothing validated, the typed texts emptied.
     void Ferme();
 

@@ -5,7 +5,6 @@
 #include "app/Options.h"
 #include "app/Plateforme.h"
 #include "funclang/TFonctions.h"
-#include "graph/Conique.h"
 #include "graph/EcranDigit.h"
 #include "graph/Icones.h"
 #include "graph/Lecture.h"
@@ -409,14 +408,12 @@ void TGraph::PresenteType(TypeCourbe type)
 
 void TGraph::FonctionXouRoKeyPress()
 {
-    switch (modele_.ValideX(fonctionXouRo_->text().toStdString())) {
+    Journal journal;
+    const ModeleGraphe::Saisie saisie = modele_.ValideX(fonctionXouRo_->text().toStdString(), journal);
+    RaconteJournal(journal, modele_.SonsActifs);
+    switch (saisie) {
     case ModeleGraphe::Saisie::Vide: LaPlateforme().Bip(); break;
     case ModeleGraphe::Saisie::Refusee: break;
-    case ModeleGraphe::Saisie::ConiqueIncorrecte:
-        if (modele_.SonsActifs)
-            JoueSon(DossierProgramme() + "Son1.wav");
-        LaPlateforme().Message(Plateforme::Icone::Avertissement, ConiqueIncorrecte);
-        break;
     case ModeleGraphe::Saisie::Validee:
         if (modele_.Type == TypeCourbe::Para) {
             // Selected, as Tab leaves it: typing replaces the old y(t).
@@ -431,10 +428,12 @@ void TGraph::FonctionXouRoKeyPress()
 
 void TGraph::FonctionYKeyPress()
 {
-    switch (modele_.ValideY(fonctionY_->text().toStdString())) {
+    Journal journal;
+    const ModeleGraphe::Saisie saisie = modele_.ValideY(fonctionY_->text().toStdString(), journal);
+    RaconteJournal(journal, modele_.SonsActifs);
+    switch (saisie) {
     case ModeleGraphe::Saisie::Vide: LaPlateforme().Bip(); break;
-    case ModeleGraphe::Saisie::Refusee:
-    case ModeleGraphe::Saisie::ConiqueIncorrecte: break;
+    case ModeleGraphe::Saisie::Refusee: break;
     case ModeleGraphe::Saisie::Validee: calculBtn_->setFocus(); break;
     }
 }

@@ -77,7 +77,9 @@ void TGraph::ChargeContenu(const ContenuGraphe& c, const QString& chemin)
 {
     fichierCourant_ = chemin;
     setWindowTitle(QString(Titre) + " (" + QFileInfo(chemin).fileName() + ")");
-    modele_.Charge(c);
+    Journal journal;
+    modele_.Charge(c, journal);
+    RaconteJournal(journal, modele_.SonsActifs);
     // The read-outs show the file's texts as they are, except a window the
     // load had to put around the origin: it shows what is drawn.
     for (int k = 0; k < 7; ++k)

@@ -6,8 +6,6 @@
 
 #include <cmath>
 
-Plateforme::Icone IconeDe(const Evaluation& e) { return IconeDeFaute(e.message); }
-
 namespace {
 
 Primitive Pixel(int x, int y, Couleur c) { return Primitive{Primitive::Sorte::Pixel, x, y, x, y, c}; }
@@ -179,7 +177,7 @@ void Arrete(ResultatTrace& r, const Evaluation& e)
     r.dessin.clear();
     r.fatal = true;
     r.message = e.message;
-    r.icone = IconeDe(e);
+    r.icone = e.icone;
 }
 
 void Avance(const Progression& progression, long& compteur)
@@ -192,7 +190,7 @@ void Avance(const Progression& progression, long& compteur)
 void Incomplet(ResultatTrace& r)
 {
     r.message = TraceIncomplet;
-    r.icone = Plateforme::Icone::Avertissement;
+    r.icone = IconeFaute::Avertissement;
 }
 
 // A curve drawn with the joining rule whose point at v is valeur(v); a

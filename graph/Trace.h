@@ -2,7 +2,6 @@
 // The plots of the four kinds of curves and of the derivative curves, as
 // values: what to draw on the area and what to tell the user. Nothing here
 // touches a widget; the window paints the drawing and shows the message.
-#include "app/Plateforme.h"
 #include "funclang/Programme.h"
 #include "graph/Dessin.h"
 #include "graph/Vue.h"
@@ -13,7 +12,6 @@
 // An evaluation that stops a plot (the text itself is wrong: the area is
 // cleared and the message shown once) rather than one undefined sample.
 inline bool ErreurFatale(const Evaluation& e) { return e.genre == GenreErreur::Texte; }
-Plateforme::Icone IconeDe(const Evaluation& e);
 
 // The most samples a curve in x takes over its whole study interval: 31
 // times the samples of a window at 10 points per pixel. Beyond it only the
@@ -43,7 +41,7 @@ struct ResultatTrace {
     // A fatal message, or a warning to show after the drawing (a plot cut
     // short by its bound).
     std::string message;
-    Plateforme::Icone icone = Plateforme::Icone::Erreur;
+    IconeFaute icone = IconeFaute::Erreur;
 };
 
 // What a plot tells its caller while it runs.

@@ -112,21 +112,21 @@ Etendu ZeroNewton(const FonctionReelle& f, Etendu x0, Etendu eps)
     return ValeurErreur;
 }
 
-std::optional<FonctionTexte> FonctionDuTexte(const std::string& saisie, bool sons)
+std::optional<FonctionTexte> FonctionDuTexte(const std::string& saisie, Journal& journal)
 {
-    const auto normalise = NormaliseFonction(saisie, TypeCourbe::Carte, sons);
+    const auto normalise = NormaliseFonction(saisie, TypeCourbe::Carte, journal);
     if (!normalise)
         return std::nullopt;
     // Compiled once: the methods evaluate it up to 100,000 times.
     auto programme = std::make_shared<const Programme>(*normalise, 'x');
     auto echec = std::make_shared<bool>(false);
-    auto faute = std::make_shared<std::string>();
+    auto faute = std::make_shared<Journal>();
     return FonctionTexte{[programme, echec, faute](Etendu x) {
                              const Evaluation e = programme->Execute(x);
                              if (e.erreur)
                                  *echec = true;
                              if (e.genre == GenreErreur::Texte && faute->empty())
-                                 *faute = e.message;
+                                 faute->push_back({e.message, e.icone});
                              return e.resultat;
                          },
                          echec, faute};

@@ -4,6 +4,7 @@
 // of f shows only through the value it returns (ValeurErreur or 1.0), which
 // then takes part in the sums and sign tests like any other value.
 #include "numerics/Etendu.h"
+#include "numerics/Faute.h"
 
 #include <functional>
 #include <memory>
@@ -37,8 +38,9 @@ struct FonctionTexte {
     FonctionReelle f;
     std::shared_ptr<bool> echec;
     // The first fault of the text itself met (a bracket missing, a text that
-    // is no expression): the message to show rather than a result.
-    std::shared_ptr<std::string> faute;
+    // is no expression): what to tell rather than a result.
+    std::shared_ptr<Journal> faute;
 };
-// No function for a text that normalisation refuses (too long).
-std::optional<FonctionTexte> FonctionDuTexte(const std::string& saisie, bool sons);
+// No function for a text that normalisation refuses (too long); what
+// normalisation found goes to the journal.
+std::optional<FonctionTexte> FonctionDuTexte(const std::string& saisie, Journal& journal);

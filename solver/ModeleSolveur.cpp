@@ -21,9 +21,9 @@ std::string TexteZero(Etendu r, Etendu eps)
     return TexteFixe(r, static_cast<int>(std::min<Etendu>(d, DecimalesMax)));
 }
 
-bool ModeleSolveur::ConfirmeFonction(const std::string& texte, bool sons)
+bool ModeleSolveur::ConfirmeFonction(const std::string& texte, Journal& journal)
 {
-    auto f = FonctionDuTexte(texte, sons);
+    auto f = FonctionDuTexte(texte, journal);
     if (!f)
         return false;
     FonctionSolveur = texte;

@@ -13,7 +13,7 @@ enum class TypeCalcul { Zero, Integrale, Derivee };
 struct ReponseSolveur {
     std::optional<std::string> texte;
     bool bip = false;
-    std::string faute; // a fault of the function's text, shown in a box
+    Journal faute; // a fault of the function's text, told in a box
 };
 
 // Why a number field is refused, for the status bar.
@@ -33,8 +33,9 @@ public:
     int Methode = -1; // the selected line of the method list, -1 for none
 
     // Enter in the function field: the text is kept and normalised once;
-    // false (and nothing confirmed) for a text that normalisation refuses.
-    bool ConfirmeFonction(const std::string& texte, bool sons);
+    // false (and nothing confirmed) for a text that normalisation refuses;
+    // what normalisation found goes to the journal.
+    bool ConfirmeFonction(const std::string& texte, Journal& journal);
     // "Go ...".
     ReponseSolveur Calcule() const;
     // Enter in the third field when the type is the derivative.

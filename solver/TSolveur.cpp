@@ -176,12 +176,8 @@ void TSolveur::Montre(const ReponseSolveur& reponse)
         resultat_->setText(QString::fromStdString(*reponse.texte));
     if (reponse.bip)
         LaPlateforme().Bip();
-    if (!reponse.faute.empty()) {
-        // As the plotter tells a wrong text: the sound, then the box.
-        if (LitBooleenOption("Options", "Sons", true))
-            JoueSon(DossierProgramme() + "Son1.wav");
-        LaPlateforme().Message(IconeDeFaute(reponse.faute), reponse.faute);
-    }
+    // As the plotter tells a wrong text: the sound, then the box.
+    RaconteJournal(reponse.faute, LitBooleenOption("Options", "Sons", true));
 }
 
 void TSolveur::CalculBtnClick()
@@ -212,7 +208,10 @@ bool TSolveur::ChampKeyPress(QLineEdit* champ)
     if (texte.empty())
         return false;
     if (champ == fonc_) {
-        if (modele_.ConfirmeFonction(texte, LitBooleenOption("Options", "Sons", true)))
+        Journal journal;
+        const bool confirmee = modele_.ConfirmeFonction(texte, journal);
+        RaconteJournal(journal, LitBooleenOption("Options", "Sons", true));
+        if (confirmee)
             focusNextChild();
         return true;
     }

@@ -543,7 +543,7 @@ private slots:
     {
         QFETCH(QString, ligne);
         QFETCH(QString, resultat);
-        const EvaluationLigne e = EvalueLigne(ligne.toStdString(), TypeCourbe::Aucune, true);
+        const EvaluationLigne e = EvalueLigne(ligne.toStdString(), TypeCourbe::Aucune, Jete());
         const QString obtenu = QString::fromStdString(e.erreur ? e.message : TexteNombre(e.valeur));
         QCOMPARE(obtenu, resultat);
         QVERIFY(p_->journal.empty());
@@ -552,14 +552,14 @@ private slots:
     void longueurDeLigneLimite()
     {
         const QString limite = QString("1+").repeated(4999) + "10"; // 10,000 characters
-        QCOMPARE(QString::fromStdString(TexteNombre(EvalueLigne(limite.toStdString(), TypeCourbe::Aucune, false).valeur)),
+        QCOMPARE(QString::fromStdString(TexteNombre(EvalueLigne(limite.toStdString(), TypeCourbe::Aucune, Jete()).valeur)),
                  QString(" 5.00900000000000E+0003"));
-        const EvaluationLigne trop = EvalueLigne((limite + "0").toStdString(), TypeCourbe::Aucune, false);
+        const EvaluationLigne trop = EvalueLigne((limite + "0").toStdString(), TypeCourbe::Aucune, Jete());
         QCOMPARE(trop.message, std::string("Expression trop longue."));
         QVERIFY(trop.erreur);
         // Characters, not bytes: 10,000 accented letters are not too long.
         const std::string accents = QString(LongueurTexteMax, QChar(0xE9)).toStdString();
-        QCOMPARE(EvalueLigne(accents, TypeCourbe::Aucune, false).message, std::string("Expression incorrecte."));
+        QCOMPARE(EvalueLigne(accents, TypeCourbe::Aucune, Jete()).message, std::string("Expression incorrecte."));
     }
 
     void lignesQuelconquesTerminent()
@@ -567,7 +567,7 @@ private slots:
         for (const QString& ligne : {QString("+-*/^").repeated(2000), QString("1e").repeated(5000),
                                      QString(")(").repeated(5000), QString("x").repeated(10000),
                                      QString("9^9^9^9^9^9"), QString("abs(-5)"), QString("3*-(2)")}) {
-            const EvaluationLigne e = EvalueLigne(ligne.toStdString(), TypeCourbe::Aucune, false);
+            const EvaluationLigne e = EvalueLigne(ligne.toStdString(), TypeCourbe::Aucune, Jete());
             QVERIFY(e.erreur || std::isfinite(e.valeur));
         }
     }

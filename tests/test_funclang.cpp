@@ -163,22 +163,21 @@ private slots:
         QFETCH(int, type);
         QFETCH(QString, interne);
         QFETCH(bool, refus);
-        Bac bac;
-        PlateformeEnregistreuse p;
-        QCOMPARE(QString::fromStdString(NormaliseFonction(saisie.toStdString(), TypeCourbe(type), true).value()), interne);
-        const std::vector<std::string> attendu = refus
-            ? std::vector<std::string>{"son: Son1.wav", "erreur: Expression incorrecte ."}
-            : std::vector<std::string>{};
-        QCOMPARE(p.journal, attendu);
+        Journal journal;
+        QCOMPARE(QString::fromStdString(NormaliseFonction(saisie.toStdString(), TypeCourbe(type), journal).value()), interne);
+        const Journal attendu = refus ? Journal{{"Expression incorrecte .", IconeFaute::Erreur}} : Journal{};
+        QCOMPARE(journal, attendu);
     }
 
-    void refusSansSonQuandLesSonsSontCoupes()
+    // A rule that fails tells its journal, never the user: no box, no sound.
+    void refusDansLeJournal()
     {
-        Bac bac;
         PlateformeEnregistreuse p;
         std::string t = "2x";
-        QVERIFY(!NormaliseNoms(t, TypeCourbe::Carte, false));
-        QCOMPARE(p.journal, (std::vector<std::string>{"erreur: Expression incorrecte ."}));
+        Journal journal;
+        QVERIFY(!NormaliseNoms(t, TypeCourbe::Carte, journal));
+        QCOMPARE(journal, (Journal{{"Expression incorrecte .", IconeFaute::Erreur}}));
+        QVERIFY(p.journal.empty());
     }
 
     void evaluation_data()
@@ -265,7 +264,7 @@ private slots:
     {
         QFETCH(QString, saisie);
         QFETCH(QString, valeur);
-        const Evaluation e = Evalue(NormaliseFonction(saisie.toStdString(), TypeCourbe::Carte, false).value(), 'x', 3.0L);
+        const Evaluation e = Evalue(NormaliseFonction(saisie.toStdString(), TypeCourbe::Carte, Jete()).value(), 'x', 3.0L);
         QCOMPARE(QString::fromStdString(e.message), QString());
         QCOMPARE(QString::fromStdString(TexteNombre(e.resultat)), valeur);
     }
@@ -295,7 +294,7 @@ private slots:
     void textesMalFormesTerminent()
     {
         QFETCH(QString, saisie);
-        const std::string interne = NormaliseFonction(saisie.toStdString(), TypeCourbe::Polr, false).value();
+        const std::string interne = NormaliseFonction(saisie.toStdString(), TypeCourbe::Polr, Jete()).value();
         for (long double x : {0.0L, -2.0L, 1e300L}) {
             const Evaluation e = Evalue(interne, 'x', x);
             QVERIFY(std::isfinite(e.resultat));
@@ -315,10 +314,12 @@ private slots:
         QCOMPARE(Evalue(troisMille, 'x', 0).message, std::string());
         QCOMPARE(Evalue(troisMille, 'x', 0).resultat, 10.0L);
         QCOMPARE(Evalue(troisMille + " ", 'x', 0).message, std::string("Expression incorrecte ."));
-        QVERIFY(NormaliseFonction(std::string(LongueurTexteMax, 'x'), TypeCourbe::Carte, true).has_value());
+        Journal journal;
+        QVERIFY(NormaliseFonction(std::string(LongueurTexteMax, 'x'), TypeCourbe::Carte, journal).has_value());
+        QVERIFY(journal.empty());
+        QVERIFY(!NormaliseFonction(std::string(LongueurTexteMax + 1, 'x'), TypeCourbe::Carte, journal));
+        QCOMPARE(journal, (Journal{{"Expression incorrecte .", IconeFaute::Erreur}}));
         QVERIFY(p.journal.empty());
-        QVERIFY(!NormaliseFonction(std::string(LongueurTexteMax + 1, 'x'), TypeCourbe::Carte, true));
-        QCOMPARE(p.journal, (std::vector<std::string>{"son: Son1.wav", "erreur: Expression incorrecte ."}));
     }
 
     // The rules mended in both evaluators, as a user's function text sees them.
@@ -356,7 +357,7 @@ private slots:
         QFETCH(QString, saisie);
         QFETCH(long double, x);
         QFETCH(QString, resultat);
-        const std::string interne = NormaliseFonction(saisie.toStdString(), TypeCourbe::Carte, false).value();
+        const std::string interne = NormaliseFonction(saisie.toStdString(), TypeCourbe::Carte, Jete()).value();
         for (const Evaluation& e : {Evalue(interne, 'x', x), Programme(interne, 'x').Execute(x)})
             QCOMPARE(QString::fromStdString(e.erreur ? e.message : TexteNombre(e.resultat)), resultat);
     }
@@ -382,7 +383,7 @@ private slots:
         int differences = 0;
         for (int i = 0; i < 100000; ++i) {
             const bool conique = i % 5 == 0;
-            const auto interne = NormaliseFonction(g.Texte('x'), conique ? TypeCourbe::Cone : TypeCourbe::Carte, false);
+            const auto interne = NormaliseFonction(g.Texte('x'), conique ? TypeCourbe::Cone : TypeCourbe::Carte, Jete());
             const long double valeurs[] = {g.Valeur(), g.Valeur()};
             if (interne && !CompareChemins(*interne, 'x', valeurs, !conique) && ++differences < 5)
                 qWarning("différence : %s", interne->c_str());
@@ -417,7 +418,7 @@ private slots:
     void programmeBorne()
     {
         const std::string long_ = NormaliseFonction(QString("sin(x)+").repeated(1428).toStdString() + "x",
-                                                    TypeCourbe::Carte, false).value();
+                                                    TypeCourbe::Carte, Jete()).value();
         const Programme p(long_, 'x');
         QVERIFY(p.Taille() <= 2 * long_.size());
         QVERIFY(CompareChemins(long_, 'x', 0.5L, true));

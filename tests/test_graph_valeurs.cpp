@@ -195,7 +195,7 @@ private slots:
     void analyse()
     {
         PlateformeEnregistreuse p;
-        const std::string texte = *NormaliseFonction(Donnee<QString>("fonction").toStdString(), TypeCourbe::Carte, false);
+        const std::string texte = *NormaliseFonction(Donnee<QString>("fonction").toStdString(), TypeCourbe::Carte, Jete());
         QFETCH(long double, a);
         QFETCH(long double, b);
         const Etendu r = Donnee<QString>("calcul") == "I" ? Integrale(texte, a, b) : ChercheZero(texte, a, b);

@@ -4,6 +4,7 @@
 // a window shown and made active as the user's desktop would.
 #include "Bac.h"
 #include "PlateformeEnregistreuse.h"
+#include "numerics/Faute.h"
 
 #include <QTest>
 
@@ -37,4 +38,13 @@ template <class T>
 T Donnee(const char* nom)
 {
     return *static_cast<T*>(QTest::qData(nom, qMetaTypeId<T>()));
+}
+
+// A journal nobody reads, for a computation whose failures the test checks
+// otherwise.
+inline Journal& Jete()
+{
+    static Journal j;
+    j.clear();
+    return j;
 }

@@ -1,0 +1,18 @@
+#pragma once
+// A failure of a computation, decided where it is found: its exact French
+// message and the icon of the box that tells it. A computation appends its
+// failures, in order, to the journal its caller passes down; only the
+// windows turn a journal into sounds and boxes, so that every rule can run
+// where no one is there to see a box (a test, a table of values).
+#include <string>
+#include <vector>
+
+enum class IconeFaute { Erreur, Avertissement };
+
+struct Faute {
+    std::string message;
+    IconeFaute icone = IconeFaute::Erreur;
+    bool operator==(const Faute&) const = default;
+};
+
+using Journal = std::vector<Faute>;
