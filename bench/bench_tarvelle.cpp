@@ -11,8 +11,10 @@
 
 #ifdef AVEC_MUPARSER
 #include <muParser.h>
+#endif
 
 namespace {
+
 // A journal nobody reads, for a computation whose failures the caller
 // checks otherwise.
 Journal& Jete()
@@ -21,10 +23,6 @@ Journal& Jete()
     j.clear();
     return j;
 }
-} // namespace
-#endif
-
-namespace {
 
 void TexteNombreSeul(benchmark::State& etat)
 {
