@@ -14,8 +14,10 @@
 
 #ifdef AVEC_MUPARSER
 #include <muParser.h>
+#endif
 
 namespace {
+
 // A journal nobody reads, for a computation whose failures the caller
 // checks otherwise.
 Journal& Jete()
@@ -24,10 +26,6 @@ Journal& Jete()
     j.clear();
     return j;
 }
-} // namespace
-#endif
-
-namespace {
 
 struct Cas {
     const char* nom;
