@@ -1,6 +1,5 @@
 #include "calc/Pile.h"
 
-#include "app/Plateforme.h"
 #include "funclang/Nombres.h"
 #include "numerics/Racines.h"
 
@@ -38,23 +37,25 @@ void Pile::Echange() { std::swap(lignes_[0], lignes_[1]); }
 namespace {
 
 using Fonction = void (*)(TComplexe, TComplexe&);
+using FonctionFaillible = void (*)(TComplexe, TComplexe&, Journal&);
 
-void Applique(Fonction f, Pile& p) { f(p[1], p[1]); }
+void Applique(Fonction f, Pile& p, Journal&) { f(p[1], p[1]); }
+void Applique(FonctionFaillible f, Pile& p, Journal& journal) { f(p[1], p[1], journal); }
 
 // The roots replace the coefficients, which sit in the lowest lines with the
 // highest degree first; all coefficients are read before any root is written.
-void Equation1(Pile& p)
+void Equation1(Pile& p, Journal& journal)
 {
     TComplexe moinsB;
     COppose(p[1], moinsB);
-    CQuotient(moinsB, p[2], p[1]);
+    CQuotient(moinsB, p[2], p[1], journal);
     p.Descend();
 }
 
-void Equation2(Pile& p)
+void Equation2(Pile& p, Journal& journal)
 {
     TComplexe x1, x2;
-    Racines2(p[3], p[2], p[1], x1, x2);
+    Racines2(p[3], p[2], p[1], x1, x2, journal);
     p[2] = x1;
     p[1] = x2;
     p[3] = p[4];
@@ -62,10 +63,10 @@ void Equation2(Pile& p)
     p[5] = CZero;
 }
 
-void Equation3(Pile& p)
+void Equation3(Pile& p, Journal& journal)
 {
     TComplexe x1, x2, x3;
-    Racines3(p[4], p[3], p[2], p[1], x1, x2, x3);
+    Racines3(p[4], p[3], p[2], p[1], x1, x2, x3, journal);
     p[3] = x1;
     p[2] = x2;
     p[1] = x3;
@@ -73,10 +74,10 @@ void Equation3(Pile& p)
     p[5] = CZero;
 }
 
-void Equation4(Pile& p)
+void Equation4(Pile& p, Journal& journal)
 {
     TComplexe x1, x2, x3, x4;
-    Racines4(p[5], p[4], p[3], p[2], p[1], x1, x2, x3, x4);
+    Racines4(p[5], p[4], p[3], p[2], p[1], x1, x2, x3, x4, journal);
     p[4] = x1;
     p[3] = x2;
     p[2] = x3;
@@ -88,63 +89,63 @@ void Equation4(Pile& p)
 
 namespace {
 
-void ActionBrute(int tag, Pile& p)
+void ActionBrute(int tag, Pile& p, Journal& journal)
 {
     switch (tag) {
     case 1: p.Echange(); break;
     case 2: p.EffaceLigne(); break;
     case 3: p.EffaceTout(); break;
-    case 4: CQuotient(p[2], p[1], p[1]); p.Descend(); break;
-    case 5: Applique(CInverse, p); break;
+    case 4: CQuotient(p[2], p[1], p[1], journal); p.Descend(); break;
+    case 5: Applique(CInverse, p, journal); break;
     case 6: CProduit(p[1], p[2], p[1]); p.Descend(); break;
     case 7: p.Monte(CI); break;
     case 8: CDifference(p[2], p[1], p[1]); p.Descend(); break;
     case 9: p.Monte(Complexe(PiEtendu, 0.0L)); break;
     case 10: CSomme(p[1], p[2], p[1]); p.Descend(); break;
-    case 11: Applique(CArgSh, p); break;
-    case 12: Applique(CCos, p); break;
-    case 13: Applique(CCh, p); break;
+    case 11: Applique(CArgSh, p, journal); break;
+    case 12: Applique(CCos, p, journal); break;
+    case 13: Applique(CCh, p, journal); break;
     case 14:
-        CInverse(p[1], p[1]);
-        CPuissance(p[2], p[1], p[1]);
+        CInverse(p[1], p[1], journal);
+        CPuissance(p[2], p[1], p[1], journal);
         p.Descend();
         break;
-    case 15: Equation3(p); break;
-    case 16: Applique(CSin, p); break;
-    case 17: Applique(CSh, p); break;
-    case 18: CPuissance(p[2], p[1], p[1]); p.Descend(); break;
-    case 19: Applique(CExp, p); break;
-    case 20: Applique(CTan, p); break;
-    case 21: Applique(CTh, p); break;
-    case 22: Equation4(p); break;
-    case 23: Equation2(p); break;
-    case 24: Applique(CLn, p); break;
-    case 25: Equation1(p); break;
-    case 26: Applique(CArcCos, p); break;
-    case 27: Applique(CArcSin, p); break;
-    case 28: Applique(CArcTan, p); break;
-    case 29: Applique(CArgCh, p); break;
-    case 30: Applique(CArgTh, p); break;
+    case 15: Equation3(p, journal); break;
+    case 16: Applique(CSin, p, journal); break;
+    case 17: Applique(CSh, p, journal); break;
+    case 18: CPuissance(p[2], p[1], p[1], journal); p.Descend(); break;
+    case 19: Applique(CExp, p, journal); break;
+    case 20: Applique(CTan, p, journal); break;
+    case 21: Applique(CTh, p, journal); break;
+    case 22: Equation4(p, journal); break;
+    case 23: Equation2(p, journal); break;
+    case 24: Applique(CLn, p, journal); break;
+    case 25: Equation1(p, journal); break;
+    case 26: Applique(CArcCos, p, journal); break;
+    case 27: Applique(CArcSin, p, journal); break;
+    case 28: Applique(CArcTan, p, journal); break;
+    case 29: Applique(CArgCh, p, journal); break;
+    case 30: Applique(CArgTh, p, journal); break;
     case 31: CProduit(p[1], p[1], p[1]); break;
-    case 32: Applique(CRacine, p); break;
-    case 33: Applique(COppose, p); break;
-    case 34: Applique(CConjugue, p); break;
+    case 32: Applique(CRacine, p, journal); break;
+    case 33: Applique(COppose, p, journal); break;
+    case 34: Applique(CConjugue, p, journal); break;
     default: break;
     }
 }
 
 } // namespace
 
-void ActionPile(int tag, Pile& p)
+void ActionPile(int tag, Pile& p, Journal& journal)
 {
     // A result beyond extended precision is refused: the stack stays as it
     // was and the display never shows an infinity or a NaN.
     const Pile avant = p;
-    ActionBrute(tag, p);
+    ActionBrute(tag, p, journal);
     for (int n = 1; n <= 5; ++n)
         if (!std::isfinite(p[n].Re) || !std::isfinite(p[n].Im)) {
             p = avant;
-            SignaleErreur("Dépassement de capacité .");
+            journal.push_back({"Dépassement de capacité .", IconeFaute::Erreur});
             return;
         }
 }

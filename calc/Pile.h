@@ -27,7 +27,7 @@ private:
 
 // The keypad's actions on the stack, by the tag of the button (1 to 34); the
 // menu commands use the tag of their keypad twin. Another tag does nothing.
-void ActionPile(int tag, Pile& pile);
+void ActionPile(int tag, Pile& pile, Journal& journal);
 
 // The text that a tag appends to the current line in real mode, or nullptr
 // for the buttons that real mode disables.

@@ -364,7 +364,9 @@ void TCalculatrice::MenuClick(int tag) { Touche(tag); }
 void TCalculatrice::Touche(int tag)
 {
     if (modeComplexe_) {
-        ActionPile(tag, pile_);
+        Journal journal;
+        ActionPile(tag, pile_, journal);
+        RaconteJournal(journal, true); // the calculator's error signal always sounds
         ChoisitLigne(1);
         RefreshEcran();
         return;

@@ -1,7 +1,6 @@
 #include "graph/Analyse.h"
 
 #include "funclang/Nombres.h"
-#include "app/Plateforme.h"
 
 #include <cmath>
 #include <optional>
@@ -56,7 +55,6 @@ bool ChangeDeSigne(Etendu u, Etendu v) { return u == 0.0L || v == 0.0L || (u < 0
 
 Etendu Integrale(const std::string& fonction, Etendu a, Etendu b)
 {
-    Sablier sablier;
     const Programme f(fonction, 'x');
     if (b < a)
         std::swap(a, b);
@@ -81,7 +79,6 @@ Etendu Integrale(const std::string& fonction, Etendu a, Etendu b)
 Etendu ChercheZero(const std::string& fonction, Etendu a, Etendu b)
 {
     constexpr Etendu Tolerance = 1E-14L;
-    Sablier sablier;
     const Programme f(fonction, 'x');
     auto fa = F(f, a);
     if (!fa)

@@ -151,7 +151,10 @@ void TGraph::Integration(bool parMenu)
         LaPlateforme().Bip();
         return;
     }
-    const Etendu i = Integrale(modele_.ExprFx, modele_.Souris.Curseur1X, modele_.Souris.Curseur2X);
+    const Etendu i = [this] {
+        Sablier sablier; // 200 sub-intervals of a long text take a while
+        return Integrale(modele_.ExprFx, modele_.Souris.Curseur1X, modele_.Souris.Curseur2X);
+    }();
     QString valeur = "Erreur lors du calcul .";
     if (i != ValeurErreur)
         valeur = QString::fromStdString(TexteFixe(i, 14));
@@ -171,7 +174,10 @@ void TGraph::RechercheZero(bool parMenu)
         LaPlateforme().Bip();
         return;
     }
-    const Etendu x0 = ChercheZero(modele_.ExprFx, modele_.Souris.Curseur1X, modele_.Souris.Curseur2X);
+    const Etendu x0 = [this] {
+        Sablier sablier;
+        return ChercheZero(modele_.ExprFx, modele_.Souris.Curseur1X, modele_.Souris.Curseur2X);
+    }();
     const QString valeur =
         x0 == ValeurErreur ? QString("Racine non trouvée .") : QString::fromStdString(TexteFixe(x0, 14));
     LesFenetres().Solutions->Affiche("Recherche du zéro de la fonction :", "x0 =", valeur);

@@ -55,7 +55,7 @@ std::string FormatCoef(TComplexe z, bool complexe, bool scientifique)
 
 namespace {
 
-const RefusMatrice Depassement{Plateforme::Icone::Erreur, "Dépassement de capacité ."};
+const Faute Depassement{"Dépassement de capacité .", IconeFaute::Erreur};
 
 bool Fini(TComplexe z) { return std::isfinite(z.Re) && std::isfinite(z.Im); }
 
@@ -81,7 +81,7 @@ std::optional<RefusMatrice> ModeleMatrice::Combine(TMat (*operation)(const TMat&
                                                    const char* refus)
 {
     if (TailleA != TailleB)
-        return RefusMatrice{Plateforme::Icone::Erreur, refus};
+        return Faute{refus, IconeFaute::Erreur};
     const TMat r = operation(BlocMat(MatA, TailleA), BlocMat(MatB, TailleB));
     if (!Fini(r, TailleA))
         return Depassement;
@@ -113,7 +113,7 @@ std::optional<RefusMatrice> ModeleMatrice::Inverse()
     bool ok = false;
     InverseMat(TailleA, BlocMat(MatA, TailleA), r, ok);
     if (!ok)
-        return RefusMatrice{Plateforme::Icone::Avertissement, "Matrice non inversible ."};
+        return Faute{"Matrice non inversible .", IconeFaute::Avertissement};
     if (!Fini(r, TailleA))
         return Depassement;
     RemplaceBlocA(r);
@@ -176,15 +176,15 @@ std::optional<RefusMatrice> ModeleMatrice::ValeursPropres(std::vector<TComplexe>
 std::optional<RefusMatrice> ModeleMatrice::Systeme(std::vector<TComplexe>& x) const
 {
     if (!DefA || !DefB)
-        return RefusMatrice{Plateforme::Icone::Avertissement,
-                            "Entrez la matrice dans A et le vecteur solution dans la 1ère colonne de B ."};
+        return Faute{"Entrez la matrice dans A et le vecteur solution dans la 1ère colonne de B .",
+                     IconeFaute::Avertissement};
     const int n = TailleA;
     // Only a zero determinant refuses the system: one beyond extended
     // precision may still have a finite solution.
     const TComplexe d = Determinant(n, BlocMat(MatA, n));
     if (Fini(d) && EstNul(d))
-        return RefusMatrice{Plateforme::Icone::Avertissement,
-                            "La matrice A n'est pas de rang " + std::to_string(n) + " . Système indéterminé ."};
+        return Faute{"La matrice A n'est pas de rang " + std::to_string(n) + " . Système indéterminé .",
+                     IconeFaute::Avertissement};
     TMat m = BlocMat(MatA, n);
     for (int i = 1; i <= n; ++i)
         m(i, n + 1) = MatB(i, 1);

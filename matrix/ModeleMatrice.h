@@ -2,7 +2,7 @@
 // The matrix calculator's state and its eleven commands, without a window:
 // the stores of A and B, their orders and entry flags, the mode, and what
 // each command computes, always on the active n x n blocks.
-#include "app/Plateforme.h"
+#include "numerics/Faute.h"
 #include "numerics/Matrices.h"
 
 #include <optional>
@@ -30,11 +30,9 @@ std::string FormatCoef(TComplexe z, bool complexe, bool scientifique = false);
 // "(3,-4)"), so that pasting it back gives the same matrix.
 std::string TexteCelluleCopie(TComplexe z, bool complexe);
 
-// A refused command: the box to show (after the error sound).
-struct RefusMatrice {
-    Plateforme::Icone icone;
-    std::string texte;
-};
+// A refused command: the failure the window tells (the error sound, then
+// the box).
+using RefusMatrice = Faute;
 
 class ModeleMatrice {
 public:

@@ -356,22 +356,12 @@ void TMatrice::AquiMatClick()
     modele_.EditA = modele_.EditB = false;
 }
 
-void TMatrice::SonErreur()
-{
-    if (modele_.SonsActifs)
-        JoueSon(DossierProgramme() + "Son1.wav");
-}
-
-void TMatrice::Refuse(const RefusMatrice& refus)
-{
-    SonErreur();
-    LaPlateforme().Message(refus.icone, refus.texte);
-}
+void TMatrice::Refuse(const RefusMatrice& refus) { RaconteJournal({refus}, modele_.SonsActifs); }
 
 void TMatrice::SwapABClick()
 {
     if (!modele_.DefA || !modele_.DefB) {
-        Refuse({Plateforme::Icone::Avertissement, "Une des deux matrices n'a pas été définie ."});
+        Refuse({"Une des deux matrices n'a pas été définie .", IconeFaute::Avertissement});
         return;
     }
     std::swap(modele_.MatA, modele_.MatB);

@@ -76,7 +76,6 @@ private:
     void MontreCellule(QTableWidget* grille, int ligne, int colonne, TComplexe z, bool complexe);
     void MontreListe(const QString& titre, const std::vector<TComplexe>& valeurs, bool complexe);
     void Refuse(const RefusMatrice& refus);
-    void SonErreur();
     int LargeurColonne() const { return modele_.ModeComplexe() ? 100 : 50; }
 
     ModeleMatrice modele_;

@@ -1,7 +1,5 @@
 #include "numerics/Complexe.h"
 
-#include "app/Plateforme.h"
-
 #include <cfloat>
 #include <cmath>
 #include <complex>
@@ -18,7 +16,7 @@ constexpr TComplexe Demi{0.5L, 0.0L};
 constexpr TComplexe IDemi{0.0L, 0.5L};
 constexpr Etendu UnTiers = 1.0L / 3.0L;
 
-void ErreurDivision() { SignaleErreur("Division par zéro."); }
+void ErreurDivision(Journal& journal) { journal.push_back({"Division par zéro.", IconeFaute::Erreur}); }
 
 // Past this |x|, e^x overflows the extended format while ch x and sh x
 // (e^|x| / 2) may still be representable, and e^-x is below a unit in the
@@ -64,11 +62,11 @@ void CProduit(TComplexe a, TComplexe b, TComplexe& r)
     r = {a.Re * b.Re - a.Im * b.Im, a.Re * b.Im + a.Im * b.Re};
 }
 
-void CInverse(TComplexe z, TComplexe& r)
+void CInverse(TComplexe z, TComplexe& r, Journal& journal)
 {
     const Etendu m = z.Re * z.Re + z.Im * z.Im;
     if (m == 0.0L && z.Re == 0.0L && z.Im == 0.0L) {
-        ErreurDivision();
+        ErreurDivision(journal);
         return;
     }
     if (!std::isfinite(m) || m < LDBL_MIN) {
@@ -83,10 +81,10 @@ void CInverse(TComplexe z, TComplexe& r)
     r = {z.Re / m, -z.Im / m};
 }
 
-void CQuotient(TComplexe a, TComplexe b, TComplexe& r)
+void CQuotient(TComplexe a, TComplexe b, TComplexe& r, Journal& journal)
 {
     TComplexe t = b;
-    CInverse(t, t);
+    CInverse(t, t, journal);
     CProduit(a, t, r);
 }
 
@@ -115,21 +113,21 @@ void CExp(TComplexe z, TComplexe& r)
     r = {e * std::cos(z.Im), e * std::sin(z.Im)};
 }
 
-void CLn(TComplexe z, TComplexe& r)
+void CLn(TComplexe z, TComplexe& r, Journal& journal)
 {
     const Etendu m = CModule(z);
     if (m == 0.0L) {
-        ErreurDivision();
+        ErreurDivision(journal);
         return;
     }
     r = {std::log(m), CArgument(z)};
 }
 
-void CPuissance(TComplexe a, TComplexe b, TComplexe& r)
+void CPuissance(TComplexe a, TComplexe b, TComplexe& r, Journal& journal)
 {
     const bool aNul = CModule(a) == 0.0L;
     if (aNul && CModule(b) == 0.0L) {
-        ErreurDivision();
+        ErreurDivision(journal);
         return;
     }
     if (aNul) {
@@ -137,7 +135,7 @@ void CPuissance(TComplexe a, TComplexe b, TComplexe& r)
         return;
     }
     TComplexe l = CZero;
-    CLn(a, l);
+    CLn(a, l, journal);
     CProduit(b, l, l);
     CExp(l, r);
 }
@@ -171,7 +169,7 @@ void CSin(TComplexe z, TComplexe& r)
     r = {std::sin(z.Re) * std::cosh(z.Im), std::cos(z.Re) * std::sinh(z.Im)};
 }
 
-void CTan(TComplexe z, TComplexe& r)
+void CTan(TComplexe z, TComplexe& r, Journal& journal)
 {
     // Beyond the overflow of sh and ch the tangent is i sign(Im z) to the
     // last digit of the extended format.
@@ -182,7 +180,7 @@ void CTan(TComplexe z, TComplexe& r)
     TComplexe s, c;
     CSin(z, s);
     CCos(z, c);
-    CQuotient(s, c, r);
+    CQuotient(s, c, r, journal);
 }
 
 void CCh(TComplexe z, TComplexe& r)
@@ -216,7 +214,7 @@ void CSh(TComplexe z, TComplexe& r)
     CProduit(Demi, s, r);
 }
 
-void CTh(TComplexe z, TComplexe& r)
+void CTh(TComplexe z, TComplexe& r, Journal& journal)
 {
     if (std::fabs(z.Re) > SeuilHyperbolique) {
         r = {std::copysign(1.0L, z.Re), 0.0L};
@@ -225,10 +223,10 @@ void CTh(TComplexe z, TComplexe& r)
     TComplexe s, c;
     CSh(z, s);
     CCh(z, c);
-    CQuotient(s, c, r);
+    CQuotient(s, c, r, journal);
 }
 
-void CArcCos(TComplexe z, TComplexe& r)
+void CArcCos(TComplexe z, TComplexe& r, Journal& journal)
 {
     TComplexe w = CZero;
     CProduit(z, z, w);
@@ -239,13 +237,13 @@ void CArcCos(TComplexe z, TComplexe& r)
     CSomme(w, z, w);
     if (EstNul(w))
         return Principale(std::acos(Std(z)), r);
-    CLn(w, w);
+    CLn(w, w, journal);
     CProduit(CI, w, w);
     COppose(w, w);
     Choisit(w, std::acos(Std(z)), r);
 }
 
-void CArcSin(TComplexe z, TComplexe& r)
+void CArcSin(TComplexe z, TComplexe& r, Journal& journal)
 {
     TComplexe w = CZero, t = CZero;
     CProduit(z, z, w);
@@ -256,26 +254,26 @@ void CArcSin(TComplexe z, TComplexe& r)
     CSomme(w, t, w);
     if (EstNul(w))
         return Principale(std::asin(Std(z)), r);
-    CLn(w, w);
+    CLn(w, w, journal);
     CProduit(CI, w, w);
     COppose(w, w);
     Choisit(w, std::asin(Std(z)), r);
 }
 
-void CArcTan(TComplexe z, TComplexe& r)
+void CArcTan(TComplexe z, TComplexe& r, Journal& journal)
 {
     TComplexe w = CZero, t = CZero;
     CSomme(CI, z, w);
     COppose(z, t);
     CSomme(CI, t, t);
-    CQuotient(w, t, w);
-    CLn(w, w);
+    CQuotient(w, t, w, journal);
+    CLn(w, w, journal);
     TComplexe litteral;
     CProduit(w, IDemi, litteral);
     Choisit(litteral, std::atan(Std(z)), r);
 }
 
-void CArgCh(TComplexe z, TComplexe& r)
+void CArgCh(TComplexe z, TComplexe& r, Journal& journal)
 {
     TComplexe w = CZero;
     CProduit(z, z, w);
@@ -284,11 +282,11 @@ void CArgCh(TComplexe z, TComplexe& r)
     CSomme(z, w, w);
     if (EstNul(w))
         return Principale(std::acosh(Std(z)), r);
-    CLn(w, w);
+    CLn(w, w, journal);
     Choisit(w, std::acosh(Std(z)), r);
 }
 
-void CArgSh(TComplexe z, TComplexe& r)
+void CArgSh(TComplexe z, TComplexe& r, Journal& journal)
 {
     TComplexe w = CZero;
     CProduit(z, z, w);
@@ -297,11 +295,11 @@ void CArgSh(TComplexe z, TComplexe& r)
     CSomme(z, w, w);
     if (EstNul(w))
         return Principale(std::asinh(Std(z)), r);
-    CLn(w, w);
+    CLn(w, w, journal);
     Choisit(w, std::asinh(Std(z)), r);
 }
 
-void CArgTh(TComplexe z, TComplexe& r)
+void CArgTh(TComplexe z, TComplexe& r, Journal& journal)
 {
     // The result itself holds -z while the logarithm is taken: when the
     // logarithm fails, -z/2 is what the caller gets.
@@ -309,7 +307,7 @@ void CArgTh(TComplexe z, TComplexe& r)
     CSomme(t, z, w);
     COppose(z, r);
     CSomme(r, t, t);
-    CQuotient(w, t, w);
-    CLn(w, r);
+    CQuotient(w, t, w, journal);
+    CLn(w, r, journal);
     CProduit(r, Demi, r);
 }

@@ -12,7 +12,16 @@ constexpr int Bord = 10; // the whole-block routines run over rows and columns 1
 TComplexe Plus(TComplexe a, TComplexe b) { TComplexe r; CSomme(a, b, r); return r; }
 TComplexe Moins(TComplexe a, TComplexe b) { TComplexe r; CDifference(a, b, r); return r; }
 TComplexe Fois(TComplexe a, TComplexe b) { TComplexe r; CProduit(a, b, r); return r; }
-TComplexe Divise(TComplexe a, TComplexe b) { TComplexe r = CZero; CQuotient(a, b, r); return r; }
+// Every divisor of these kernels is a pivot that counts, a determinant that
+// is not zero, a whole number or a leading coefficient of ±1: no division
+// here can fail, and its journal stays empty.
+TComplexe Divise(TComplexe a, TComplexe b)
+{
+    TComplexe r = CZero;
+    Journal jamais;
+    CQuotient(a, b, r, jamais);
+    return r;
+}
 
 // Beside the elimination, for each entry the sum of the sizes of the terms
 // it is made of: its value at the start and every product subtracted from
@@ -309,11 +318,12 @@ bool ValeursPropres(int n, const TMat& m, std::array<TComplexe, 4>& x)
     if (n < 2 || n > 4)
         return false;
     const TVecteur p = PolyCaract(n, m);
+    Journal jamais; // the leading coefficient is ±1
     if (n == 2)
-        Racines2(p(1), p(2), p(3), x[0], x[1]);
+        Racines2(p(1), p(2), p(3), x[0], x[1], jamais);
     else if (n == 3)
-        Racines3(p(1), p(2), p(3), p(4), x[0], x[1], x[2]);
+        Racines3(p(1), p(2), p(3), p(4), x[0], x[1], x[2], jamais);
     else
-        Racines4(p(1), p(2), p(3), p(4), p(5), x[0], x[1], x[2], x[3]);
+        Racines4(p(1), p(2), p(3), p(4), p(5), x[0], x[1], x[2], x[3], jamais);
     return true;
 }

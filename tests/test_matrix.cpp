@@ -303,20 +303,20 @@ private slots:
                 continue;
             }
             QVERIFY(refus);
-            QCOMPARE(refus->texte, std::string("Dépassement de capacité ."));
+            QCOMPARE(refus->message, std::string("Dépassement de capacité ."));
             QCOMPARE(m.MatA(1, 1).Re, avant(1, 1).Re);
             QCOMPARE(m.MatB(1, 1).Re, avant(1, 1).Re);
         }
         ModeleMatrice n;
         n.MatA = Matrice({{1e3000L, 0}, {0, 1e3000L}});
         TComplexe d;
-        QCOMPARE(n.Det(d)->texte, std::string("Dépassement de capacité ."));
+        QCOMPARE(n.Det(d)->message, std::string("Dépassement de capacité ."));
         TVecteur p;
         QVERIFY(n.Polynome(p));
         std::vector<TComplexe> x;
         QVERIFY(n.ValeursPropres(x) && x.empty());
         n.MatA = Matrice({{1e-3000L, 0}, {0, 1e-3000L}});
-        QCOMPARE(n.Inverse()->texte, std::string("Matrice non inversible .")); // the determinant underflows to 0
+        QCOMPARE(n.Inverse()->message, std::string("Matrice non inversible .")); // the determinant underflows to 0
     }
 
     // What counts as singular: an entry far below the terms it is made of.
@@ -367,7 +367,7 @@ private slots:
         m.MatA = mats[cas];
         std::vector<TComplexe> x;
         const auto systeme = m.Systeme(x);
-        QCOMPARE(systeme.has_value() && systeme->texte.find("Système indéterminé") != std::string::npos, rang < n);
+        QCOMPARE(systeme.has_value() && systeme->message.find("Système indéterminé") != std::string::npos, rang < n);
     }
 
     void hilbertHuit()
@@ -419,16 +419,16 @@ private slots:
     {
         ModeleMatrice m;
         m.TailleB = 3;
-        QCOMPARE(m.Somme()->texte, std::string("Tailles des matrices incompatibles ."));
-        QCOMPARE(m.Difference()->texte, std::string("Taille des matrices incompatible ."));
-        QCOMPARE(m.Produit()->texte, std::string("Taille des matrices incompatible ."));
+        QCOMPARE(m.Somme()->message, std::string("Tailles des matrices incompatibles ."));
+        QCOMPARE(m.Difference()->message, std::string("Taille des matrices incompatible ."));
+        QCOMPARE(m.Produit()->message, std::string("Taille des matrices incompatible ."));
         QVERIFY(m.Inverse()->icone == Plateforme::Icone::Avertissement);
         std::vector<TComplexe> x;
-        QCOMPARE(m.Systeme(x)->texte,
+        QCOMPARE(m.Systeme(x)->message,
                  std::string("Entrez la matrice dans A et le vecteur solution dans la 1ère colonne de B ."));
         m.DefA = m.DefB = true;
         m.TailleA = 3;
-        QCOMPARE(m.Systeme(x)->texte, std::string("La matrice A n'est pas de rang 3 . Système indéterminé ."));
+        QCOMPARE(m.Systeme(x)->message, std::string("La matrice A n'est pas de rang 3 . Système indéterminé ."));
     }
 };
 
