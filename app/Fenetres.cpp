@@ -19,6 +19,33 @@ Fenetres fenetres;
 
 const Fenetres& LesFenetres() { return fenetres; }
 
+char VariableDuTraceur()
+{
+    switch (fenetres.Graph ? fenetres.Graph->TypeCourant() : TypeCourbe::Aucune) {
+    case TypeCourbe::Carte:
+    case TypeCourbe::Cone: return 'x';
+    case TypeCourbe::Polr:
+    case TypeCourbe::Para: return 't';
+    case TypeCourbe::Aucune: break;
+    }
+    return 0;
+}
+
+bool SonsDuTraceur() { return fenetres.Graph && fenetres.Graph->SonsActifs(); }
+
+namespace {
+void Montre(QWidget* fenetre)
+{
+    fenetre->show();
+    fenetre->raise();
+    fenetre->activateWindow();
+}
+} // namespace
+
+void MontreTraceur() { Montre(fenetres.Graph); }
+void MontreMatrices() { Montre(fenetres.Matrice); }
+void MontreSolveur() { Montre(fenetres.Solveur); }
+
 void NommeApplication()
 {
     QApplication::setApplicationName("Tarvelle");

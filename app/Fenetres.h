@@ -31,6 +31,16 @@ struct Fenetres {
 };
 
 const Fenetres& LesFenetres();
+
+// What the calculator asks of the other windows, without their headers:
+// the variable letter of the plotter's curve type ('x', 't', or 0 without
+// a type), whether the plotter plays its sounds, and a window shown
+// non-modally, raised and active.
+char VariableDuTraceur();
+bool SonsDuTraceur();
+void MontreTraceur();
+void MontreMatrices();
+void MontreSolveur();
 // The application's name and icon. No display name: the window system would
 // append it to every caption ("Calculette — Tarvelle").
 void NommeApplication();

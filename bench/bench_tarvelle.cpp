@@ -95,7 +95,7 @@ BENCHMARK(TexteLong)->Unit(benchmark::kMillisecond);
 void LigneDeCalcul(benchmark::State& etat)
 {
     for (auto _ : etat)
-        benchmark::DoNotOptimize(EvalueLigne("2+3*sin(1)-racine(2)/7", TypeCourbe::Aucune, Jete()));
+        benchmark::DoNotOptimize(EvalueLigne("2+3*sin(1)-racine(2)/7", 0, Jete()));
 }
 BENCHMARK(LigneDeCalcul);
 

@@ -8,11 +8,14 @@
 
 namespace {
 
-EvaluationLigne Refus(const char* message) { return EvaluationLigne{ValeurErreur, message, true}; }
+EvaluationLigne Refus(const std::string& message)
+{
+    return EvaluationLigne{ValeurErreur, Faute{message, IconeFaute::Erreur}};
+}
 
 } // namespace
 
-EvaluationLigne EvalueLigne(const std::string& ligne, TypeCourbe type, Journal& journal)
+EvaluationLigne EvalueLigne(const std::string& ligne, char lettre, Journal& journal)
 {
     // Counted in characters: an accent takes two bytes of the text.
     const auto caracteres = std::count_if(ligne.begin(), ligne.end(),
@@ -21,6 +24,8 @@ EvaluationLigne EvalueLigne(const std::string& ligne, TypeCourbe type, Journal& 
         return Refus(ExpressionTropLongue);
     std::string texte = ligne;
     std::replace(texte.begin(), texte.end(), ',', '.'); // "2,5" as French users type it
+    // The check of the names step looks at the letter of the curve type.
+    const TypeCourbe type = lettre == 'x' ? TypeCourbe::Carte : lettre == 't' ? TypeCourbe::Polr : TypeCourbe::Aucune;
     NormaliseNoms(texte, type, journal);
     std::transform(texte.begin(), texte.end(), texte.begin(),
                    [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
@@ -32,6 +37,6 @@ EvaluationLigne EvalueLigne(const std::string& ligne, TypeCourbe type, Journal& 
     MarqueOperateursBinaires(texte);
     const Evaluation e = ReduitAvec(std::move(texte), DialecteLigne);
     if (e.erreur)
-        return EvaluationLigne{e.resultat, e.message, true};
-    return EvaluationLigne{e.resultat, "Ok", false};
+        return Refus(e.message);
+    return EvaluationLigne{e.resultat, std::nullopt};
 }

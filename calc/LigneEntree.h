@@ -7,20 +7,21 @@
 #include "funclang/Normalisation.h"
 #include "numerics/Etendu.h"
 
+#include <optional>
 #include <string>
 
 // A line longer than the evaluators take (LongueurTexteMax characters).
 inline constexpr const char* ExpressionTropLongue = "Expression trop longue.";
 
+// The value of a line, or the failure that ended its evaluation.
 struct EvaluationLigne {
     Etendu valeur = 0.0L;
-    std::string message = "Ok";
-    bool erreur = false;
+    std::optional<Faute> faute;
 };
 
 // Names, upper case, signs, brackets, then the operator levels; the first
-// error ends the evaluation. The curve type is the plotter's (it decides the
-// variable check of the names step).
+// error ends the evaluation. The letter is the plotter's variable ('x', 't',
+// or 0 for none): the names step checks where it stands.
 // The names step's failure goes to the journal; the evaluation's own is in
 // the result.
-EvaluationLigne EvalueLigne(const std::string& ligne, TypeCourbe type, Journal& journal);
+EvaluationLigne EvalueLigne(const std::string& ligne, char lettre, Journal& journal);

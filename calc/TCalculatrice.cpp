@@ -10,9 +10,6 @@
 #include "app/TOptionCalc.h"
 #include "calc/LigneEntree.h"
 #include "funclang/Nombres.h"
-#include "graph/TGraph.h"
-#include "matrix/TMatrice.h"
-#include "solver/TSolveur.h"
 
 #include <QAction>
 #include <QApplication>
@@ -319,20 +316,15 @@ void TCalculatrice::CreeMenus()
     Commande(puisce, "Puis3", "Exp", "Exponentielle .", 19);
     Commande(puisce, "Puis4", "Ln", "Logarithme népérien .", 24);
 
-    auto montre = [](QWidget* fenetre) {
-        fenetre->show();
-        fenetre->raise();
-        fenetre->activateWindow();
-    };
     graphe_ = barre->addAction("&Graphiques");
     graphe_->setObjectName("Graphe");
-    connect(graphe_, &QAction::triggered, this, [montre] { montre(LesFenetres().Graph); });
+    connect(graphe_, &QAction::triggered, this, &MontreTraceur);
     mat_ = barre->addAction("&Matrices");
     mat_->setObjectName("Mat");
-    connect(mat_, &QAction::triggered, this, [montre] { montre(LesFenetres().Matrice); });
+    connect(mat_, &QAction::triggered, this, &MontreMatrices);
     solveur_ = barre->addAction("Module &solveur");
     solveur_->setObjectName("Solveur");
-    connect(solveur_, &QAction::triggered, this, [montre] { montre(LesFenetres().Solveur); });
+    connect(solveur_, &QAction::triggered, this, &MontreSolveur);
 
     QMenu* sos = barre->addMenu("&?");
     sos->setObjectName("SOS");

@@ -7,7 +7,6 @@
 #include "calc/EcranLignes.h"
 #include "calc/LigneEntree.h"
 #include "funclang/Nombres.h"
-#include "graph/TGraph.h"
 
 #include <QAction>
 #include <QKeyEvent>
@@ -135,12 +134,13 @@ bool TCalculatrice::ValideLigneCourante(bool silencieux)
         return true;
     }
     ligneCourante_ += 2;
-    const TGraph* graphe = LesFenetres().Graph;
     Journal journal;
-    const EvaluationLigne e = EvalueLigne(ligne.toStdString(), graphe->TypeCourant(), journal);
-    RaconteJournal(journal, graphe->SonsActifs());
-    if (e.erreur) {
-        SignaleErreur(e.message);
+    const EvaluationLigne e = EvalueLigne(ligne.toStdString(), VariableDuTraceur(), journal);
+    // The names step tells with the plotter's sounds, the line's own
+    // failure with the calculator's error signal.
+    RaconteJournal(journal, SonsDuTraceur());
+    if (e.faute) {
+        RaconteJournal({*e.faute}, true);
         --ligneCourante_;
         AjouteLigne(QString());
         return false;

@@ -17,15 +17,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
         "Expression incorrecte.", "Racine carrée d'un nombre négatif.", "division par zéro.",
         "Logarithme d'un nombre négatif ou nul.", "Valeur interdite pour ArcSinus .",
         "Valeur interdite pour ArcCosinus .", "Valeur interdite pour ArgCh .",
-        "Valeur interdite pour ArgTh ."};
+        "Valeur interdite pour ArgTh .", "Expression trop longue."};
     const std::string ligne(reinterpret_cast<const char*>(donnees), taille);
-    const EvaluationLigne e = EvalueLigne(ligne, TypeCourbe::Aucune, Jete());
-    if (e.erreur)
-        VERIFIE(messages.count(e.message));
+    const EvaluationLigne e = EvalueLigne(ligne, 0, Jete());
+    if (e.faute)
+        VERIFIE(messages.count(e.faute->message));
     else
-        VERIFIE(e.message == "Ok" && std::isfinite(e.valeur));
-    const EvaluationLigne f = EvalueLigne(ligne, TypeCourbe::Aucune, Jete());
-    VERIFIE(f.erreur == e.erreur && f.message == e.message &&
-            (e.erreur || std::memcmp(&e.valeur, &f.valeur, 10) == 0));
+        VERIFIE(std::isfinite(e.valeur));
+    const EvaluationLigne f = EvalueLigne(ligne, 0, Jete());
+    VERIFIE(f.faute == e.faute && (e.faute || std::memcmp(&e.valeur, &f.valeur, 10) == 0));
     return 0;
 }

@@ -543,8 +543,8 @@ private slots:
     {
         QFETCH(QString, ligne);
         QFETCH(QString, resultat);
-        const EvaluationLigne e = EvalueLigne(ligne.toStdString(), TypeCourbe::Aucune, Jete());
-        const QString obtenu = QString::fromStdString(e.erreur ? e.message : TexteNombre(e.valeur));
+        const EvaluationLigne e = EvalueLigne(ligne.toStdString(), 0, Jete());
+        const QString obtenu = QString::fromStdString(e.faute ? e.faute->message : TexteNombre(e.valeur));
         QCOMPARE(obtenu, resultat);
         QVERIFY(p_->journal.empty());
     }
@@ -552,14 +552,14 @@ private slots:
     void longueurDeLigneLimite()
     {
         const QString limite = QString("1+").repeated(4999) + "10"; // 10,000 characters
-        QCOMPARE(QString::fromStdString(TexteNombre(EvalueLigne(limite.toStdString(), TypeCourbe::Aucune, Jete()).valeur)),
+        QCOMPARE(QString::fromStdString(TexteNombre(EvalueLigne(limite.toStdString(), 0, Jete()).valeur)),
                  QString(" 5.00900000000000E+0003"));
-        const EvaluationLigne trop = EvalueLigne((limite + "0").toStdString(), TypeCourbe::Aucune, Jete());
-        QCOMPARE(trop.message, std::string("Expression trop longue."));
-        QVERIFY(trop.erreur);
+        const EvaluationLigne trop = EvalueLigne((limite + "0").toStdString(), 0, Jete());
+        QVERIFY(trop.faute);
+        QCOMPARE(trop.faute->message, std::string("Expression trop longue."));
         // Characters, not bytes: 10,000 accented letters are not too long.
         const std::string accents = QString(LongueurTexteMax, QChar(0xE9)).toStdString();
-        QCOMPARE(EvalueLigne(accents, TypeCourbe::Aucune, Jete()).message, std::string("Expression incorrecte."));
+        QCOMPARE(EvalueLigne(accents, 0, Jete()).faute->message, std::string("Expression incorrecte."));
     }
 
     void lignesQuelconquesTerminent()
@@ -567,8 +567,8 @@ private slots:
         for (const QString& ligne : {QString("+-*/^").repeated(2000), QString("1e").repeated(5000),
                                      QString(")(").repeated(5000), QString("x").repeated(10000),
                                      QString("9^9^9^9^9^9"), QString("abs(-5)"), QString("3*-(2)")}) {
-            const EvaluationLigne e = EvalueLigne(ligne.toStdString(), TypeCourbe::Aucune, Jete());
-            QVERIFY(e.erreur || std::isfinite(e.valeur));
+            const EvaluationLigne e = EvalueLigne(ligne.toStdString(), 0, Jete());
+            QVERIFY(e.faute || std::isfinite(e.valeur));
         }
     }
 
