@@ -19,7 +19,10 @@ bool VariableBienPlacee(const std::string& texte, char lettre)
 
 bool EstChiffre(char c) { return c >= '0' && c <= '9'; }
 
-void ExpressionIncorrecte(Journal& journal) { journal.push_back({"Expression incorrecte .", IconeFaute::Erreur}); }
+void ExpressionIncorrecte(Journal& journal)
+{
+    journal.push_back({"Expression incorrecte .", IconeFaute::Erreur, GenreErreur::Texte});
+}
 
 } // namespace
 

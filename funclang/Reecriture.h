@@ -16,11 +16,6 @@
 #include <optional>
 #include <string_view>
 
-// What went wrong: the text itself (an evaluation of it can never succeed;
-// the plotter stops and says it once) or one value (a domain error, a
-// division by zero, an overflow: the plotter skips that point).
-enum class GenreErreur { Aucune, Texte, Valeur };
-
 struct Echec {
     const char* message;
     Etendu valeur; // 1.0 or ValeurErreur, as the caller gets it

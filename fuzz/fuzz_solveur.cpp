@@ -38,14 +38,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     const auto f = FonctionDuTexte(texte, Jete());
     if (!f)
         return 0;
+    Journal journal;
+    const FonctionReelle g = f->Dans(journal);
     long double r = 0.0L;
     switch (methode) {
-    case 0: r = IntegRectangles(f->f, n, a, b); break;
-    case 1: r = IntegTrapezes(f->f, n, a, b); break;
-    case 2: r = IntegSimpson(f->f, n, a, b); break;
-    case 3: r = DeriveeNum(f->f, a); break;
-    case 4: r = ZeroDichotomie(f->f, a, b, eps); break;
-    case 5: r = ZeroNewton(f->f, a, eps); break;
+    case 0: r = IntegRectangles(g, n, a, b); break;
+    case 1: r = IntegTrapezes(g, n, a, b); break;
+    case 2: r = IntegSimpson(g, n, a, b); break;
+    case 3: r = DeriveeNum(g, a); break;
+    case 4: r = ZeroDichotomie(g, a, b, eps); break;
+    case 5: r = ZeroNewton(g, a, eps); break;
     }
     // The quadratures and the derivative may overflow on huge bounds: the
     // window shows those as "???"; the zero finders never do.

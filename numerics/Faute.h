@@ -9,9 +9,15 @@
 
 enum class IconeFaute { Erreur, Avertissement };
 
+// What went wrong: the text itself (an evaluation of it can never succeed;
+// the plotter stops and says it once) or one value (a domain error, a
+// division by zero, an overflow: the plotter skips that point).
+enum class GenreErreur { Aucune, Texte, Valeur };
+
 struct Faute {
     std::string message;
     IconeFaute icone = IconeFaute::Erreur;
+    GenreErreur genre = GenreErreur::Valeur;
     bool operator==(const Faute&) const = default;
 };
 

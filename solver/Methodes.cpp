@@ -6,6 +6,7 @@
 #include "funclang/Nombres.h"
 #include "funclang/Normalisation.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -118,16 +119,16 @@ std::optional<FonctionTexte> FonctionDuTexte(const std::string& saisie, Journal&
     if (!normalise)
         return std::nullopt;
     // Compiled once: the methods evaluate it up to 100,000 times.
-    auto programme = std::make_shared<const Programme>(*normalise, 'x');
-    auto echec = std::make_shared<bool>(false);
-    auto faute = std::make_shared<Journal>();
-    return FonctionTexte{[programme, echec, faute](Etendu x) {
-                             const Evaluation e = programme->Execute(x);
-                             if (e.erreur)
-                                 *echec = true;
-                             if (e.genre == GenreErreur::Texte && faute->empty())
-                                 faute->push_back({e.message, e.icone});
-                             return e.resultat;
-                         },
-                         echec, faute};
+    return FonctionTexte(std::make_shared<const Programme>(*normalise, 'x'));
+}
+
+FonctionReelle FonctionTexte::Dans(Journal& journal) const
+{
+    return [programme = programme_, &journal](Etendu x) {
+        const Evaluation e = programme->Execute(x);
+        if (e.erreur && std::none_of(journal.begin(), journal.end(),
+                                     [&e](const Faute& f) { return f.genre == e.genre; }))
+            journal.push_back({e.message, e.icone, e.genre});
+        return e.resultat;
+    };
 }

@@ -31,15 +31,20 @@ Etendu ZeroDichotomie(const FonctionReelle& f, Etendu a, Etendu b, Etendu eps);
 // zero is reached within PassagesNewtonMax passes.
 Etendu ZeroNewton(const FonctionReelle& f, Etendu x0, Etendu eps);
 
-// f(x) for a text typed in the user's syntax, normalised once as a cartesian
-// function of x. echec is set as soon as one evaluation fails, so that a
-// result built on a point where f is undefined can be refused as a whole.
-struct FonctionTexte {
-    FonctionReelle f;
-    std::shared_ptr<bool> echec;
-    // The first fault of the text itself met (a bracket missing, a text that
-    // is no expression): what to tell rather than a result.
-    std::shared_ptr<Journal> faute;
+class Programme;
+
+// f(x) for a text typed in the user's syntax, normalised and compiled once
+// as a cartesian function of x. Each calculation evaluates it into a
+// journal of its own, where the first failed evaluation of each kind is
+// recorded: a result built on a point where f is undefined is then refused
+// whole, and a fault of the text itself is told rather than a result.
+class FonctionTexte {
+public:
+    explicit FonctionTexte(std::shared_ptr<const Programme> programme) : programme_(std::move(programme)) {}
+    FonctionReelle Dans(Journal& journal) const;
+
+private:
+    std::shared_ptr<const Programme> programme_;
 };
 // No function for a text that normalisation refuses (too long); what
 // normalisation found goes to the journal.

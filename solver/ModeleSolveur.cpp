@@ -27,24 +27,22 @@ bool ModeleSolveur::ConfirmeFonction(const std::string& texte, Journal& journal)
     if (!f)
         return false;
     FonctionSolveur = texte;
-    f_ = std::move(*f);
+    f_ = std::move(f);
     FoncSaisie = true;
     return true;
 }
 
 ReponseSolveur ModeleSolveur::Calcule() const
 {
-    if (f_.echec)
-        *f_.echec = false;
-    if (f_.faute)
-        f_.faute->clear();
+    Journal journal;
+    const FonctionReelle f = f_ ? f_->Dans(journal) : FonctionReelle();
     Etendu r;
     std::string texte;
     if (Type == TypeCalcul::Zero && Methode == 0 && FoncSaisie && InfSaisie && SupSaisie && PlusSaisie) {
-        r = ZeroDichotomie(f_.f, SolvBorneInf, SolvBorneSup, ValeurPlus);
+        r = ZeroDichotomie(f, SolvBorneInf, SolvBorneSup, ValeurPlus);
         texte = TexteZero(r, ValeurPlus);
     } else if (Type == TypeCalcul::Zero && Methode == 1 && FoncSaisie && InfSaisie && PlusSaisie) {
-        r = ZeroNewton(f_.f, SolvBorneInf, ValeurPlus);
+        r = ZeroNewton(f, SolvBorneInf, ValeurPlus);
         texte = TexteZero(r, ValeurPlus);
     } else if (Type == TypeCalcul::Integrale && Methode >= 0 && Methode <= 2 && FoncSaisie &&
                InfSaisie && SupSaisie && PlusSaisie) {
@@ -55,22 +53,26 @@ ReponseSolveur ModeleSolveur::Calcule() const
                                                : static_cast<long>(tronque);
         using Regle = Etendu (*)(const FonctionReelle&, long, Etendu, Etendu);
         static constexpr Regle regles[] = {IntegRectangles, IntegTrapezes, IntegSimpson};
-        r = regles[Methode](f_.f, n, SolvBorneInf, SolvBorneSup);
+        r = regles[Methode](f, n, SolvBorneInf, SolvBorneSup);
         texte = TexteNombre(r);
     } else {
         return {std::nullopt, true, {}};
     }
-    // A result that went through a point where f is undefined is no result.
-    if (!f_.faute->empty())
-        return {"???", false, *f_.faute};
-    if (r == ValeurErreur || !std::isfinite(r) || *f_.echec)
+    // A fault of the text is told; a result that went through a point where
+    // f is undefined is no result.
+    for (const Faute& faute : journal)
+        if (faute.genre == GenreErreur::Texte)
+            return {"???", false, {faute}};
+    if (r == ValeurErreur || !std::isfinite(r) || !journal.empty())
         return {"???", true, {}};
     return {texte, false, {}};
 }
 
 std::string ModeleSolveur::Derivee() const
 {
-    *f_.echec = false;
-    const Etendu r = DeriveeNum(f_.f, ValeurPlus);
-    return r == ValeurErreur || !std::isfinite(r) || *f_.echec ? "?" : TexteNombre(r);
+    if (!f_)
+        return "?";
+    Journal journal;
+    const Etendu r = DeriveeNum(f_->Dans(journal), ValeurPlus);
+    return r == ValeurErreur || !std::isfinite(r) || !journal.empty() ? "?" : TexteNombre(r);
 }

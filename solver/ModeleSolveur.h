@@ -43,5 +43,5 @@ public:
     void OublieSaisies() { FoncSaisie = InfSaisie = SupSaisie = PlusSaisie = false; }
 
 private:
-    FonctionTexte f_;
+    std::optional<FonctionTexte> f_;
 };

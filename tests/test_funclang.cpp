@@ -165,7 +165,7 @@ private slots:
         QFETCH(bool, refus);
         Journal journal;
         QCOMPARE(QString::fromStdString(NormaliseFonction(saisie.toStdString(), TypeCourbe(type), journal).value()), interne);
-        const Journal attendu = refus ? Journal{{"Expression incorrecte .", IconeFaute::Erreur}} : Journal{};
+        const Journal attendu = refus ? Journal{{"Expression incorrecte .", IconeFaute::Erreur, GenreErreur::Texte}} : Journal{};
         QCOMPARE(journal, attendu);
     }
 
@@ -176,7 +176,7 @@ private slots:
         std::string t = "2x";
         Journal journal;
         QVERIFY(!NormaliseNoms(t, TypeCourbe::Carte, journal));
-        QCOMPARE(journal, (Journal{{"Expression incorrecte .", IconeFaute::Erreur}}));
+        QCOMPARE(journal, (Journal{{"Expression incorrecte .", IconeFaute::Erreur, GenreErreur::Texte}}));
         QVERIFY(p.journal.empty());
     }
 
@@ -318,7 +318,7 @@ private slots:
         QVERIFY(NormaliseFonction(std::string(LongueurTexteMax, 'x'), TypeCourbe::Carte, journal).has_value());
         QVERIFY(journal.empty());
         QVERIFY(!NormaliseFonction(std::string(LongueurTexteMax + 1, 'x'), TypeCourbe::Carte, journal));
-        QCOMPARE(journal, (Journal{{"Expression incorrecte .", IconeFaute::Erreur}}));
+        QCOMPARE(journal, (Journal{{"Expression incorrecte .", IconeFaute::Erreur, GenreErreur::Texte}}));
         QVERIFY(p.journal.empty());
     }
 

@@ -89,7 +89,7 @@ private slots:
         QFETCH(long double, b);
         QFETCH(int, n);
         QFETCH(long double, attendu);
-        const FonctionReelle f = FonctionDuTexte(fonction.toStdString(), Jete())->f;
+        const FonctionReelle f = FonctionDuTexte(fonction.toStdString(), Jete())->Dans(Jete());
         using Regle = Etendu (*)(const FonctionReelle&, long, Etendu, Etendu);
         const Regle regles[] = {IntegRectangles, IntegTrapezes, IntegSimpson};
         const Etendu r = regles[regle](f, n, a, b);
@@ -98,7 +98,7 @@ private slots:
 
     void derivee()
     {
-        const FonctionReelle carre = FonctionDuTexte("x^2", Jete())->f;
+        const FonctionReelle carre = FonctionDuTexte("x^2", Jete())->Dans(Jete());
         QVERIFY(std::fabs(DeriveeNum(carre, 3.0L) - 6.0L) < 1e-13L);
     }
 
@@ -125,7 +125,7 @@ private slots:
         QFETCH(long double, b);
         QFETCH(long double, eps);
         QFETCH(long double, attendu);
-        const Etendu r = ZeroDichotomie(FonctionDuTexte("x^2-2", Jete())->f, a, b, eps);
+        const Etendu r = ZeroDichotomie(FonctionDuTexte("x^2-2", Jete())->Dans(Jete()), a, b, eps);
         if (attendu == ValeurErreur || a == 1.4142L || b == 1.4142L)
             QCOMPARE(r, attendu);
         else
@@ -134,14 +134,14 @@ private slots:
 
     void newton()
     {
-        const Etendu r = ZeroNewton(FonctionDuTexte("x^2-2", Jete())->f, 1.0L, 1e-12L);
+        const Etendu r = ZeroNewton(FonctionDuTexte("x^2-2", Jete())->Dans(Jete()), 1.0L, 1e-12L);
         QVERIFY(std::fabs(r - std::sqrt(2.0L)) < 1e-12L);
-        QCOMPARE(ZeroNewton(FonctionDuTexte("x^2+1", Jete())->f, 1.0L, 1e-12L), ValeurErreur);
-        QCOMPARE(ZeroNewton(FonctionDuTexte("5", Jete())->f, 1.0L, 1e-12L), ValeurErreur);
+        QCOMPARE(ZeroNewton(FonctionDuTexte("x^2+1", Jete())->Dans(Jete()), 1.0L, 1e-12L), ValeurErreur);
+        QCOMPARE(ZeroNewton(FonctionDuTexte("5", Jete())->Dans(Jete()), 1.0L, 1e-12L), ValeurErreur);
         // eps = 0: both stop when a step no longer changes the result.
-        QCOMPARE(TexteZero(ZeroNewton(FonctionDuTexte("x-1", Jete())->f, 3.0L, 0.0L), 0.0L),
+        QCOMPARE(TexteZero(ZeroNewton(FonctionDuTexte("x-1", Jete())->Dans(Jete()), 3.0L, 0.0L), 0.0L),
                  std::string(" 1.00000000000000E+0000"));
-        QCOMPARE(ZeroDichotomie(FonctionDuTexte("x-1", Jete())->f, 1.0L, 5.0L, 0.0L), 1.0L);
+        QCOMPARE(ZeroDichotomie(FonctionDuTexte("x-1", Jete())->Dans(Jete()), 1.0L, 5.0L, 0.0L), 1.0L);
     }
 
     void texteDuZero_data()
