@@ -114,7 +114,7 @@ void InverseDix(benchmark::State& etat)
     for (auto _ : etat) {
         TMat r;
         bool ok;
-        InverseMat(10, m, r, ok);
+        ok = !InverseMat(10, m, r);
         benchmark::DoNotOptimize(r);
     }
 }

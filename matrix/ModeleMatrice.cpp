@@ -110,10 +110,8 @@ void ModeleMatrice::Transpose() { RemplaceBlocA(TransposeMat(BlocMat(MatA, Taill
 std::optional<RefusMatrice> ModeleMatrice::Inverse()
 {
     TMat r;
-    bool ok = false;
-    InverseMat(TailleA, BlocMat(MatA, TailleA), r, ok);
-    if (!ok)
-        return Faute{"Matrice non inversible .", IconeFaute::Avertissement};
+    if (const std::optional<Faute> refus = InverseMat(TailleA, BlocMat(MatA, TailleA), r))
+        return refus;
     if (!Fini(r, TailleA))
         return Depassement;
     RemplaceBlocA(r);

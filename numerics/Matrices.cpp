@@ -251,14 +251,11 @@ TMat SupprColonne(int n, int j, const TMat& m)
     return r;
 }
 
-void InverseMat(int n, const TMat& m, TMat& r, bool& ok)
+std::optional<Faute> InverseMat(int n, const TMat& m, TMat& r)
 {
     const TComplexe d = Determinant(n, m);
-    if (EstNul(d)) {
-        ok = false;
-        return;
-    }
-    ok = true;
+    if (EstNul(d))
+        return Faute{"Matrice non inversible .", IconeFaute::Avertissement};
     TMat cofacteurs = r;
     for (int i = 1; i <= n; ++i)
         for (int j = 1; j <= n; ++j) {
@@ -268,6 +265,7 @@ void InverseMat(int n, const TMat& m, TMat& r, bool& ok)
             cofacteurs(i, j) = Divise(mineur, d);
         }
     r = TransposeMat(cofacteurs);
+    return std::nullopt;
 }
 
 TVecteur ResoutSysteme(int n, const TMat& m)

@@ -9,6 +9,7 @@
 #include "numerics/Complexe.h"
 
 #include <array>
+#include <optional>
 
 // Rows and columns 1 to 11 (index 0 unused); column 11 holds the right-hand
 // side of a linear system of order 10.
@@ -48,9 +49,9 @@ TComplexe Determinant(int n, const TMat& m);
 void RangMat(int n, const TMat& m, int& rang, TMat& t);
 TMat SupprLigne(int n, int i, const TMat& m);
 TMat SupprColonne(int n, int j, const TMat& m);
-// Adjugate over determinant; ok is false (and r untouched) for a zero
-// determinant. n is at least 2.
-void InverseMat(int n, const TMat& m, TMat& r, bool& ok);
+// Adjugate over determinant; for a zero determinant, the failure "Matrice
+// non inversible ." and r untouched. n is at least 2.
+std::optional<Faute> InverseMat(int n, const TMat& m, TMat& r);
 // Columns 1 to n hold the matrix, column n + 1 the right-hand side.
 TVecteur ResoutSysteme(int n, const TMat& m);
 

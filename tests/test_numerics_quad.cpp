@@ -165,7 +165,7 @@ private slots:
                          qPrintable(QString("ordre %1").arg(n)));
                 TMat r;
                 bool ok = false;
-                InverseMat(n, m, r, ok);
+                ok = !InverseMat(n, m, r);
                 QVERIFY(ok);
                 for (int i = 0; i < n; ++i)
                     for (int j = 0; j < n; ++j)
