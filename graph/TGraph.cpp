@@ -461,20 +461,18 @@ bool TGraph::Dessine(const std::function<ResultatTrace(const Progression&)>& tra
         progression.vide = [this](Dessin& d) { GardeDessin(d); };
         r = trace(progression);
     }
-    if (r.fatal) {
+    if (r.Fatal()) {
         EffaceEcran();
         drawProgress_->hide();
-        if (modele_.SonsActifs)
-            JoueSon(DossierProgramme() + "Son1.wav");
-        LaPlateforme().Message(r.icone, r.message);
+        RaconteJournal({*r.faute}, modele_.SonsActifs);
         return false;
     }
     GardeDessin(r.dessin);
     ecran_->update();
     if (modele_.SonsActifs)
         JoueSon(DossierProgramme() + "Son2.wav");
-    if (!r.message.empty())
-        LaPlateforme().Message(r.icone, r.message);
+    if (r.faute)
+        RaconteJournal({*r.faute}, false); // the end of the plot has sounded
     return true;
 }
 

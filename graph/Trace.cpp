@@ -175,9 +175,7 @@ ResultatTrace Debut(const ParametresTrace& p)
 void Arrete(ResultatTrace& r, const Evaluation& e)
 {
     r.dessin.clear();
-    r.fatal = true;
-    r.message = e.message;
-    r.icone = e.icone;
+    r.faute = Faute{e.message, e.icone, GenreErreur::Texte};
 }
 
 void Avance(const Progression& progression, long& compteur)
@@ -189,8 +187,7 @@ void Avance(const Progression& progression, long& compteur)
 
 void Incomplet(ResultatTrace& r)
 {
-    r.message = TraceIncomplet;
-    r.icone = IconeFaute::Avertissement;
+    r.faute = Faute{TraceIncomplet, IconeFaute::Avertissement, GenreErreur::Valeur};
 }
 
 // A curve drawn with the joining rule whose point at v is valeur(v); a
@@ -222,7 +219,7 @@ ResultatTrace TraceFonction(const ParametresTrace& p, Couleur couleur, Valeur va
             Etendu px, py;
             return !valeur(v, px, py).erreur;
         });
-    } else if (EchantillonneTout(p, EchantillonsMaxT, progression, echantillon) && !r.fatal) {
+    } else if (EchantillonneTout(p, EchantillonsMaxT, progression, echantillon) && !r.Fatal()) {
         Incomplet(r);
     }
     return r;
@@ -310,7 +307,7 @@ ResultatTrace TraceParametrique(const ParametresTrace& p, const std::string& tex
         Avance(progression, compteur);
         return true;
     });
-    if (coupe && !r.fatal)
+    if (coupe && !r.Fatal())
         Incomplet(r);
     return r;
 }

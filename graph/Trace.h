@@ -7,6 +7,7 @@
 #include "graph/Vue.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 
 // An evaluation that stops a plot (the text itself is wrong: the area is
@@ -36,12 +37,12 @@ struct ParametresTrace {
 };
 
 struct ResultatTrace {
-    Dessin dessin;          // the axes first, then the curve (what was not handed over)
-    bool fatal = false;     // the plot stopped on a wrong text: clear and tell
-    // A fatal message, or a warning to show after the drawing (a plot cut
-    // short by its bound).
-    std::string message;
-    IconeFaute icone = IconeFaute::Erreur;
+    Dessin dessin; // the axes first, then the curve (what was not handed over)
+    // A fault of the text, which stopped the plot (clear the area and tell
+    // it), or a warning to tell after the drawing (a plot cut short by its
+    // bound).
+    std::optional<Faute> faute;
+    bool Fatal() const { return faute && faute->genre == GenreErreur::Texte; }
 };
 
 // What a plot tells its caller while it runs.

@@ -127,15 +127,15 @@ private slots:
         const std::size_t axes = TraceAxes(p.vue, 1).size();
         // A parametric curve starts with a single pixel at the first t >= 0.
         const ResultatTrace para = TraceParametrique(p, "RAC(t)", "t", Rien);
-        QVERIFY(!para.fatal && para.dessin.size() > axes + 10);
+        QVERIFY(!para.faute && para.dessin.size() > axes + 10);
         QCOMPARE(para.dessin[axes].sorte, Primitive::Sorte::Pixel);
         QCOMPARE(para.dessin[axes].y1, 119); // t = 0.02, x = 0.14
         // A wrong text stops the plot and leaves nothing to draw.
         for (const auto& [texte, icone] : {std::pair{"x*1E3000*1E3000", Plateforme::Icone::Erreur},
                                            std::pair{"SIN(x", Plateforme::Icone::Avertissement}}) {
             const ResultatTrace r = TraceCartesienne(p, texte, Rien);
-            QVERIFY(r.fatal && r.dessin.empty());
-            QCOMPARE(r.icone, icone);
+            QVERIFY(r.Fatal() && r.dessin.empty());
+            QCOMPARE(r.faute->icone, icone);
         }
         // Undefined everywhere, or beyond every number: axes only, no end.
         for (const char* texte : {"RAC(0.0~1#0.0*x)", "(x*x#2)^20000.5"})
@@ -351,9 +351,9 @@ private slots:
         }
         // t cannot move by the step: the plot stops at once and says why.
         for (const ResultatTrace& r : {TracePolaire(p, "1", Rien), TraceParametrique(p, "t", "t", Rien)}) {
-            QVERIFY(!r.fatal);
-            QCOMPARE(r.message, std::string(TraceIncomplet));
-            QCOMPARE(r.icone, Plateforme::Icone::Avertissement);
+            QVERIFY(r.faute && !r.Fatal());
+            QCOMPARE(r.faute->message, std::string(TraceIncomplet));
+            QCOMPARE(r.faute->icone, IconeFaute::Avertissement);
         }
         // A plot of 100,000 lines hands them over DessinMax at a time.
         std::size_t plusGrand = 0;
