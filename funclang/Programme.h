@@ -18,13 +18,26 @@ public:
     // as in the conic's coefficients.
     Programme(const std::string& texte, char lettre, bool blancInitial = true);
 
+    // Not re-entrant: the registers and the text buffer are the program's
+    // own, so one program runs one evaluation at a time (a plot, a
+    // quadrature); two threads need two programs.
     Evaluation Execute(Etendu x) const;
 
     std::size_t Taille() const { return code_.size(); } // instructions, for the tests
 
 private:
     friend class TexteSymbolique;
-    enum class Code : std::uint8_t { Variable, Constante, Oppose, Operation, Fonction, Assemble, Reecrit, Arret };
+    // Each instruction writes the register of its own index.
+    enum class Code : std::uint8_t {
+        Variable,  // the variable's value, rounded as its text would be
+        Constante, // constantes_[a], filled once when the program is built
+        Oppose,    // -register a (a sign bound to a bracket, a call or the variable)
+        Operation, // register a op register b, rounded to 15 digits
+        Fonction,  // f of register a, with its domain and messages
+        Assemble,  // the text of the pieces assemblages_[a] read as one operand
+        Reecrit,   // register a rounded to 15 digits (a value written back)
+        Arret,     // the failure arrets_[a], found while compiling
+    };
     struct Instruction {
         Code code;
         char op;               // the operator of an Operation
