@@ -212,3 +212,9 @@ void EnregistreFichiersRecents(const std::array<std::string, 4>& fichiers)
         f.Ecrit(Fichiers, CleFichier(k), fichiers[k]);
     f.Enregistre();
 }
+
+bool LitModeClassique() { return LitTexteOption("Options", "Type de machine", "") == "classique"; }
+bool LitSonsTraceur() { return LitBooleenOption("Options", "Sons", false); }
+bool LitSons() { return LitBooleenOption("Options", "Sons", true); }
+long LitBoutonsSouris() { return LitEntierOption("Options", "Boutons", 2); }
+long LitTailleMatrices() { return LitEntierOption("Options", "Taille des matrices", 5); }

@@ -37,5 +37,15 @@ std::string LitTexteOption(const std::string& section, const std::string& cle,
 long LitEntierOption(const std::string& section, const std::string& cle, long defaut);
 bool LitBooleenOption(const std::string& section, const std::string& cle, bool defaut);
 
+// The keys the windows read on activation, each with the default its window
+// gives a missing key: real mode ("Type de machine" is "classique"); the
+// sounds, off when missing for the plotter, on for the matrix window and
+// the solver; the plotter's mouse buttons (2); the matrices' size (5).
+bool LitModeClassique();
+bool LitSonsTraceur();
+bool LitSons();
+long LitBoutonsSouris();
+long LitTailleMatrices();
+
 // "12", " -3", "0x1F": the integer; anything else gives the default.
 long EntierOuDefaut(const std::string& texte, long defaut);

@@ -463,7 +463,7 @@ void TCalculatrice::DispositionReelle()
 
 void TCalculatrice::AppliqueModeEnregistre()
 {
-    if (LitTexteOption("Options", "Type de machine", "") == "classique") {
+    if (LitModeClassique()) {
         swapBtn_->setChecked(true);
         DispositionReelle();
     } else {

@@ -347,8 +347,8 @@ void TGraph::FormActivate()
     if (!modele_.FoncXValidee)
         Active({"CalcDeriv", "CalcZero", "dXButton"}, false);
     Aide(Bouton("dXButton"), DeriveesGenerique);
-    modele_.SonsActifs = LitBooleenOption("Options", "Sons", false);
-    boutonsSouris_ = static_cast<int>(LitEntierOption("Options", "Boutons", 2));
+    modele_.SonsActifs = LitSonsTraceur();
+    boutonsSouris_ = static_cast<int>(LitBoutonsSouris());
     recents_ = LitFichiersRecents();
     AfficheRecents();
 }

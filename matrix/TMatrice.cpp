@@ -252,8 +252,8 @@ void TMatrice::CreeMenus()
 
 void TMatrice::LitReglages()
 {
-    modele_.SonsActifs = LitBooleenOption("Options", "Sons", true);
-    const long taille = LitEntierOption("Options", "Taille des matrices", 5);
+    modele_.SonsActifs = LitSons();
+    const long taille = LitTailleMatrices();
     modele_.TailleMax = taille >= 2 && taille <= 10 ? static_cast<int>(taille) : 5;
     tailMat_->setMaximum(modele_.TailleMax);
 }

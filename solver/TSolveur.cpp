@@ -177,7 +177,7 @@ void TSolveur::Montre(const ReponseSolveur& reponse)
     if (reponse.bip)
         LaPlateforme().Bip();
     // As the plotter tells a wrong text: the sound, then the box.
-    RaconteJournal(reponse.faute, LitBooleenOption("Options", "Sons", true));
+    RaconteJournal(reponse.faute, LitSons());
 }
 
 void TSolveur::CalculBtnClick()
@@ -210,7 +210,7 @@ bool TSolveur::ChampKeyPress(QLineEdit* champ)
     if (champ == fonc_) {
         Journal journal;
         const bool confirmee = modele_.ConfirmeFonction(texte, journal);
-        RaconteJournal(journal, LitBooleenOption("Options", "Sons", true));
+        RaconteJournal(journal, LitSons());
         if (confirmee)
             focusNextChild();
         return true;
