@@ -27,27 +27,27 @@ std::string MessageErreurFichier(int numero)
     }
 }
 
-std::optional<std::string> LitFichierDisque(const QString& chemin, std::size_t maximum, std::string& octets)
+std::optional<Faute> LitFichierDisque(const QString& chemin, std::size_t maximum, std::string& octets)
 {
     if (QFileInfo(chemin).isDir())
-        return MessageErreurFichier(EISDIR);
+        return Faute{MessageErreurFichier(EISDIR), IconeFaute::Erreur};
     QFile f(chemin);
     errno = 0;
     if (!f.open(QIODevice::ReadOnly))
-        return MessageErreurFichier(errno ? errno : ENOENT);
+        return Faute{MessageErreurFichier(errno ? errno : ENOENT), IconeFaute::Erreur};
     const QByteArray lu = f.read(static_cast<qint64>(maximum) + 1);
     if (f.error() != QFileDevice::NoError)
-        return MessageErreurFichier(errno ? errno : EIO);
+        return Faute{MessageErreurFichier(errno ? errno : EIO), IconeFaute::Erreur};
     octets.assign(lu.constData(), static_cast<std::size_t>(lu.size()));
     return std::nullopt;
 }
 
-std::optional<std::string> EcritFichierDisque(const QString& chemin, const std::string& octets)
+std::optional<Faute> EcritFichierDisque(const QString& chemin, const std::string& octets)
 {
     QSaveFile f(chemin);
     errno = 0;
     if (!f.open(QIODevice::WriteOnly))
-        return MessageErreurFichier(errno ? errno : EACCES);
+        return Faute{MessageErreurFichier(errno ? errno : EACCES), IconeFaute::Erreur};
     errno = 0;
     // Flushed and checked here: Qt 6.4's commit() renames the temporary
     // file even when the flush it does itself fails (a full disk, a size
@@ -59,10 +59,10 @@ std::optional<std::string> EcritFichierDisque(const QString& chemin, const std::
     if (!ecrit) {
         f.cancelWriting();
         f.commit(); // discards the temporary file
-        return MessageErreurFichier(numero ? numero : EIO);
+        return Faute{MessageErreurFichier(numero ? numero : EIO), IconeFaute::Erreur};
     }
     errno = 0;
     if (!f.commit())
-        return MessageErreurFichier(errno ? errno : EIO);
+        return Faute{MessageErreurFichier(errno ? errno : EIO), IconeFaute::Erreur};
     return std::nullopt;
 }

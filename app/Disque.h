@@ -3,6 +3,8 @@
 // what can fail ("Fichier introuvable", "Accès au fichier refusé", "Disque
 // plein", ...). A write goes to a temporary file renamed over the old one,
 // so that a failed or interrupted save leaves the old file as it was.
+#include "numerics/Faute.h"
+
 #include <QString>
 
 #include <optional>
@@ -12,8 +14,8 @@
 std::string MessageErreurFichier(int numero);
 
 // The bytes of a file, at most maximum + 1 of them (more than maximum tells
-// the caller the file is too large); the message when it cannot be read.
-std::optional<std::string> LitFichierDisque(const QString& chemin, std::size_t maximum, std::string& octets);
+// the caller the file is too large); the failure when it cannot be read.
+std::optional<Faute> LitFichierDisque(const QString& chemin, std::size_t maximum, std::string& octets);
 
-// Replaces (or creates) the file; the message when that failed.
-std::optional<std::string> EcritFichierDisque(const QString& chemin, const std::string& octets);
+// Replaces (or creates) the file; the failure when that failed.
+std::optional<Faute> EcritFichierDisque(const QString& chemin, const std::string& octets);

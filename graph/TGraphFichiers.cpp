@@ -64,7 +64,7 @@ std::optional<ContenuGraphe> TGraph::LitFichierGraphe(const QString& chemin)
 {
     std::string octets;
     if (const auto erreur = LitFichierDisque(chemin, TailleGrapheMax, octets)) {
-        LaPlateforme().Message(Plateforme::Icone::Erreur, *erreur);
+        RaconteJournal({*erreur}, false); // the runtime's box, without a sound
         return std::nullopt;
     }
     std::optional<ContenuGraphe> contenu = LitGraphe(octets);
@@ -145,7 +145,7 @@ void TGraph::Enregistre(const QString& chemin)
     textes[7] = lectures_["Fine"]->text().chopped(4).toStdString();
     const std::string octets = EcritGraphe(modele_.Type, modele_.SaisieX(), modele_.SaisieYt, textes);
     if (const auto erreur = EcritFichierDisque(chemin, octets))
-        LaPlateforme().Message(Plateforme::Icone::Erreur, *erreur);
+        RaconteJournal({*erreur}, false);
 }
 
 void TGraph::SauveClick()
@@ -204,7 +204,7 @@ void TGraph::ExporteImageClick()
         return;
     }
     if (const auto erreur = EcritFichierDisque(chemin, octets.toStdString()))
-        LaPlateforme().Message(Plateforme::Icone::Erreur, *erreur);
+        RaconteJournal({*erreur}, false);
 }
 
 void TGraph::CopieImageClick() { QGuiApplication::clipboard()->setImage(ecran_->Image()); }
