@@ -46,6 +46,26 @@ void MontreTraceur() { Montre(fenetres.Graph); }
 void MontreMatrices() { Montre(fenetres.Matrice); }
 void MontreSolveur() { Montre(fenetres.Solveur); }
 
+bool ListeFonctionsVisible() { return fenetres.Fonctions && fenetres.Fonctions->isVisible(); }
+
+bool BasculeListeFonctions(QWidget* appelant)
+{
+    TFonctions* liste = fenetres.Fonctions;
+    if (!liste)
+        return false;
+    if (liste->isVisible())
+        liste->hide();
+    else
+        liste->MontreAPresDe(appelant);
+    return liste->isVisible();
+}
+
+void AfficheSolutions(const QString& titre, const QString& nom, const QString& valeur)
+{
+    if (fenetres.Solutions)
+        fenetres.Solutions->Affiche(titre, nom, valeur);
+}
+
 void NommeApplication()
 {
     QApplication::setApplicationName("Tarvelle");

@@ -2,6 +2,9 @@
 // The window instances of the program, created once at start-up in a fixed
 // order (the calculator first: it is the main window) and destroyed at the
 // end. Windows reach each other only through these.
+#include <QString>
+
+class QWidget;
 class TCalculatrice;
 class TGraph;
 class TAboutBox;
@@ -41,6 +44,12 @@ bool SonsDuTraceur();
 void MontreTraceur();
 void MontreMatrices();
 void MontreSolveur();
+// What the plotter and the solver ask of the two small windows: whether the
+// list of usable functions shows; the list shown beside its caller, or
+// hidden (true when it shows afterwards); the results window with its texts.
+bool ListeFonctionsVisible();
+bool BasculeListeFonctions(QWidget* appelant);
+void AfficheSolutions(const QString& titre, const QString& nom, const QString& valeur);
 // The application's name and icon. No display name: the window system would
 // append it to every caption ("Calculette — Tarvelle").
 void NommeApplication();

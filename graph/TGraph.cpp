@@ -4,7 +4,6 @@
 #include "app/Fenetres.h"
 #include "app/Options.h"
 #include "app/Plateforme.h"
-#include "funclang/TFonctions.h"
 #include "graph/EcranDigit.h"
 #include "graph/Icones.h"
 #include "graph/Lecture.h"
@@ -337,7 +336,7 @@ void TGraph::showEvent(QShowEvent* evenement)
 
 void TGraph::FormActivate()
 {
-    if (LesFenetres().Fonctions && LesFenetres().Fonctions->isVisible())
+    if (ListeFonctionsVisible())
         Aide(Bouton("SpeedButton1"), "Cache la liste des fonctions utilisables");
     LacheCurseurs();
     RemetCurseursAZero();
@@ -531,14 +530,9 @@ void TGraph::VamosClick()
 
 void TGraph::SpeedButton1Click()
 {
-    TFonctions* liste = LesFenetres().Fonctions;
-    if (!liste)
+    if (!LesFenetres().Fonctions)
         return;
-    if (liste->isVisible())
-        liste->hide();
-    else
-        liste->MontreAPresDe(this);
-    const char* aide = liste->isVisible() ? Cache : Affiche;
+    const char* aide = BasculeListeFonctions(this) ? Cache : Affiche;
     Aide(Bouton("SpeedButton1"), aide);
     panneau_->setText(QString(" ") + aide);
 }

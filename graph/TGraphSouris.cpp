@@ -6,7 +6,6 @@
 #include "app/Fenetres.h"
 #include "app/Plateforme.h"
 #include "funclang/Nombres.h"
-#include "funclang/TSolutions.h"
 #include "graph/Analyse.h"
 #include "graph/EcranDigit.h"
 
@@ -160,7 +159,7 @@ void TGraph::Integration(bool parMenu)
         valeur = QString::fromStdString(TexteFixe(i, 14));
     else if (modele_.SonsActifs)
         JoueSon(DossierProgramme() + "Son1.wav");
-    LesFenetres().Solutions->Affiche("Intégration :", "I =", valeur);
+    AfficheSolutions("Intégration :", "I =", valeur);
     RemetCurseursAZero();
     Active({"ZoomButton", "ZeroButton", "SomButton", "CalcInt", "CalcZero"}, false);
     if (parMenu)
@@ -180,7 +179,7 @@ void TGraph::RechercheZero(bool parMenu)
     }();
     const QString valeur =
         x0 == ValeurErreur ? QString("Racine non trouvée .") : QString::fromStdString(TexteFixe(x0, 14));
-    LesFenetres().Solutions->Affiche("Recherche du zéro de la fonction :", "x0 =", valeur);
+    AfficheSolutions("Recherche du zéro de la fonction :", "x0 =", valeur);
     RemetCurseursAZero();
     Active({"ZoomButton", "ZeroButton", "SomButton", "CalcInt", "CalcZero"}, false);
     if (parMenu)

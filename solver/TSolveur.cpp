@@ -6,7 +6,6 @@
 #include "app/Plateforme.h"
 #include "funclang/Evaluateur.h"
 #include "funclang/Nombres.h"
-#include "funclang/TFonctions.h"
 
 #include <QComboBox>
 #include <QKeyEvent>
@@ -121,7 +120,7 @@ void TSolveur::closeEvent(QCloseEvent* evenement)
 
 void TSolveur::FormActivate()
 {
-    if (LesFenetres().Fonctions && LesFenetres().Fonctions->isVisible()) {
+    if (ListeFonctionsVisible()) {
         speedButton1_->setStatusTip(Cacher);
         speedButton1_->setToolTip(Cacher);
     }
@@ -188,15 +187,9 @@ void TSolveur::CalculBtnClick()
 
 void TSolveur::SpeedButton1Click()
 {
-    TFonctions* liste = LesFenetres().Fonctions;
-    if (!liste)
+    if (!LesFenetres().Fonctions)
         return;
-    const bool visible = liste->isVisible();
-    if (visible)
-        liste->hide();
-    else
-        liste->MontreAPresDe(this);
-    const char* aide = visible ? Montrer : Cacher;
+    const char* aide = BasculeListeFonctions(this) ? Cacher : Montrer;
     speedButton1_->setStatusTip(aide);
     speedButton1_->setToolTip(aide);
     panneau_->setText(QString(" ") + aide);
