@@ -94,6 +94,14 @@ inline QString AstuceSousLePointeur(QWidget* fenetre)
     return w && fenetre->isAncestorOf(w) ? w->statusTip() : QString();
 }
 
+// Moves to a field as Tab does, its text selected: what is typed next
+// replaces the old text instead of joining it.
+inline void SelectionneChamp(QLineEdit* champ)
+{
+    champ->setFocus(Qt::TabFocusReason);
+    champ->selectAll();
+}
+
 // An Enter key pressed in a field: the fields of the program validate on it.
 inline bool EstToucheEntree(QEvent* evenement)
 {

@@ -49,15 +49,7 @@ bool TDialogueGraphe::Lit(const QString& texte, Etendu& valeur)
 void TDialogueGraphe::Suivant(int champ)
 {
     if (champ + 1 < static_cast<int>(champs_.size()))
-        Selectionne(champs_[champ + 1]);
-}
-
-void TDialogueGraphe::Selectionne(QLineEdit* champ)
-{
-    // As Tab does: what is typed next replaces the old text instead of
-    // joining it.
-    champ->setFocus(Qt::TabFocusReason);
-    champ->selectAll();
+        SelectionneChamp(champs_[champ + 1]);
 }
 
 bool TDialogueGraphe::eventFilter(QObject* objet, QEvent* evenement)
@@ -76,7 +68,7 @@ void TDialogueGraphe::showEvent(QShowEvent* evenement)
     // A modal dialog is active as soon as it is shown: its pending values
     // start over then, whatever window was active before.
     FormActivate();
-    Selectionne(champs_.front());
+    SelectionneChamp(champs_.front());
     CentreSurEcran(this);
 }
 

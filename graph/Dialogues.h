@@ -29,7 +29,6 @@ protected:
     static bool Lit(const QString& texte, Etendu& valeur);
     // Moves to the next field, its text selected.
     void Suivant(int champ);
-    static void Selectionne(QLineEdit* champ);
 
     bool eventFilter(QObject* objet, QEvent* evenement) override;
     void showEvent(QShowEvent* evenement) override;

@@ -414,11 +414,8 @@ void TGraph::FonctionXouRoKeyPress()
     case ModeleGraphe::Saisie::Vide: LaPlateforme().Bip(); break;
     case ModeleGraphe::Saisie::Refusee: break;
     case ModeleGraphe::Saisie::Validee:
-        if (modele_.Type == TypeCourbe::Para) {
-            // Selected, as Tab leaves it: typing replaces the old y(t).
-            fonctionY_->setFocus(Qt::TabFocusReason);
-            fonctionY_->selectAll();
-        }
+        if (modele_.Type == TypeCourbe::Para)
+            SelectionneChamp(fonctionY_);
         else
             calculBtn_->setFocus();
         break;
