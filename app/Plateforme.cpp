@@ -63,8 +63,4 @@ void RaconteJournal(const Journal& journal, bool sons)
     }
 }
 
-void SignaleErreur(const std::string& texte)
-{
-    JoueSon(DossierProgramme() + "Son1.wav");
-    LaPlateforme().Message(Plateforme::Icone::Erreur, texte);
-}
+void SignaleErreur(const std::string& texte) { RaconteJournal({Faute{texte, IconeFaute::Erreur}}, true); }

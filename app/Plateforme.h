@@ -53,8 +53,8 @@ void DefinitCheminProgramme(const std::string& chemin);
 // Plays a wave file when it exists; a missing file is silence, never an error.
 void JoueSon(const std::string& fichier);
 
-// The error signal shared by the calculator, the complex functions and the
-// line entry: the sound "Son1.wav" of the program folder, then the error box.
+// The calculator's error signal: the sound "Son1.wav" of the program
+// folder, then the error box.
 void SignaleErreur(const std::string& texte);
 
 // What a computation's journal holds, told in its order: for each failure

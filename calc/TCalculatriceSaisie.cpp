@@ -140,7 +140,7 @@ bool TCalculatrice::ValideLigneCourante(bool silencieux)
     // failure with the calculator's error signal.
     RaconteJournal(journal, SonsDuTraceur());
     if (e.faute) {
-        RaconteJournal({*e.faute}, true);
+        RaconteJournal({*e.faute}, true); // the calculator's error signal
         --ligneCourante_;
         AjouteLigne(QString());
         return false;
