@@ -57,6 +57,10 @@ void JoueSon(const std::string& fichier)
 void RaconteJournal(const Journal& journal, bool sons)
 {
     for (const Faute& f : journal) {
+        if (f.icone == IconeFaute::Bip) {
+            LaPlateforme().Bip();
+            continue;
+        }
         if (sons)
             JoueSon(DossierProgramme() + "Son1.wav");
         LaPlateforme().Message(f.icone, f.message);

@@ -72,7 +72,7 @@ void CartesienneLambda(benchmark::State& etat, Etendu (*f)(Etendu), int precisio
     const ParametresTrace p = Parametres(precision);
     const FonctionCourbe g = [f](Etendu x) {
         const Etendu y = f(x);
-        return std::isfinite(y) ? Evaluation{y, {}, false} : Evaluation{0.0L, "Division par zéro .", true};
+        return std::isfinite(y) ? Evaluation{y, std::nullopt} : Evaluation{0.0L, Faute{"Division par zéro ."}};
     };
     Mesure(etat, [&] { return TraceCartesienne(p, g, SansProgression); });
 }
@@ -85,6 +85,19 @@ BENCHMARK_CAPTURE(Cartesienne, sinx_sur_x_10ppp, "sin(x)/x", 10)->Unit(benchmark
 BENCHMARK_CAPTURE(CartesienneLambda, sinx_sur_x_10ppp, SinXSurX, 10)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Cartesienne, somme20_10ppp, nullptr, 10)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(CartesienneLambda, somme20_10ppp, Somme20Lambda, 10)->Unit(benchmark::kMillisecond);
+// 100,000 samples where every one fails (a logarithm of a negative number)
+// against the same composite defined everywhere: a failure costs what a
+// value costs, and none is kept.
+void CentMilleEchantillons(benchmark::State& etat, const char* saisie)
+{
+    const std::string texte = *NormaliseFonction(saisie, TypeCourbe::Carte, Jete());
+    ParametresTrace p = Parametres(10);
+    p.etudeMin = -50000.0L * p.pas;
+    p.etudeMax = 49999.0L * p.pas;
+    Mesure(etat, [&] { return TraceCartesienne(p, texte, SansProgression); });
+}
+BENCHMARK_CAPTURE(CentMilleEchantillons, partout_indefinie, "ln(-1-x^2)")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(CentMilleEchantillons, partout_definie, "ln(1+x^2)")->Unit(benchmark::kMillisecond);
 
 void RosePolaire(benchmark::State& etat)
 {

@@ -36,7 +36,7 @@ EvaluationLigne EvalueLigne(const std::string& ligne, char lettre, Journal& jour
     // Unlike the plotter, no "0.0" before a leading sign: it binds to what follows.
     MarqueOperateursBinaires(texte);
     const Evaluation e = ReduitAvec(std::move(texte), DialecteLigne);
-    if (e.erreur)
-        return Refus(e.message);
+    if (e.faute)
+        return Refus(e.faute->message);
     return EvaluationLigne{e.resultat, std::nullopt};
 }

@@ -22,7 +22,7 @@ const Dialecte DialecteLigne{true,
                              "Expression incorrecte.",
                              "Syntaxe non supportée."};
 
-Evaluation EvaluationDe(const Echec& e) { return Evaluation{e.valeur, e.message, true, e.genre, e.icone}; }
+Evaluation EvaluationDe(const Echec& e) { return Evaluation{e.valeur, Faute{e.message, e.icone, e.genre}}; }
 
 namespace {
 
@@ -70,7 +70,7 @@ Evaluation ReduitAvec(std::string texte, const Dialecte& d)
     Etendu v = 0.0L;
     if (const auto e = reecriture::Parentheses(t, d, v))
         return EvaluationDe(*e);
-    return Evaluation{v, std::string(), false, GenreErreur::Aucune, IconeFaute::Erreur};
+    return Evaluation{v, std::nullopt};
 }
 
 Evaluation ReduitParentheses(std::string texte) { return ReduitAvec(std::move(texte), DialecteFonctions); }

@@ -6,22 +6,22 @@
 // therefore passes through 15 significant digits. This text path defines the
 // results; the compiled path of Programme.h gives the same bits faster.
 //
-// Errors are never exceptions: the caller gets a flag, its kind, a French
-// message and a value (1.0 for the bracket and division messages,
-// ValeurErreur for the others). A successful evaluation leaves the message
-// empty.
+// Errors are never exceptions: the caller gets the failure (its kind, its
+// French message, its icon) and a value (1.0 for the bracket and division
+// messages, ValeurErreur for the others).
 #include "funclang/Reecriture.h"
 #include "numerics/Etendu.h"
 
+#include <optional>
 #include <span>
 #include <string>
 
 struct Evaluation {
     Etendu resultat = 0.0L;
-    std::string message;
-    bool erreur = false;
-    GenreErreur genre = GenreErreur::Aucune;
-    IconeFaute icone = IconeFaute::Erreur; // of the box that would tell it
+    std::optional<Faute> faute; // none on success
+
+    // The text itself is wrong: no value of the variable can succeed.
+    bool Fatale() const { return faute && faute->genre == GenreErreur::Texte; }
 };
 
 // The outcome of a failed step.

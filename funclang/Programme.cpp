@@ -259,5 +259,5 @@ Evaluation Programme::Execute(Etendu x) const
     const Etendu r = reg[resultat_];
     if (std::isnan(r))
         return EvaluationDe(fauteDuTexte);
-    return Evaluation{r, std::string(), false, GenreErreur::Aucune, IconeFaute::Erreur};
+    return Evaluation{r, std::nullopt};
 }

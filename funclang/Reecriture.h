@@ -16,6 +16,9 @@
 #include <optional>
 #include <string_view>
 
+// A failure as the skeleton finds it, before it leaves the evaluator as a
+// Faute: a static message, so that the compiled path's inner steps never
+// allocate.
 struct Echec {
     const char* message;
     Etendu valeur; // 1.0 or ValeurErreur, as the caller gets it

@@ -12,8 +12,7 @@
 
 inline bool MemesEvaluations(const Evaluation& a, const Evaluation& b)
 {
-    return std::memcmp(&a.resultat, &b.resultat, 10) == 0 && a.message == b.message && a.erreur == b.erreur &&
-           a.genre == b.genre;
+    return std::memcmp(&a.resultat, &b.resultat, 10) == 0 && a.faute == b.faute;
 }
 
 // blancInitial false: the conic's path, where the variable's text joins

@@ -26,7 +26,7 @@ Valeurs EnX(const TextesConique& t, Etendu x)
     for (int k = 0; k < 3; ++k) {
         VERIFIE(textes[k]->size() <= LongueurTexteMax);
         const Evaluation e = Programme(*textes[k], 'x', false).Execute(x);
-        r.ok = r.ok && !e.erreur;
+        r.ok = r.ok && !e.faute;
         r.v[k] = e.resultat;
     }
     return r;

@@ -29,13 +29,13 @@ const std::set<std::string> MessagesErreur = {
 void VerifieIssue(const Evaluation& e)
 {
     VERIFIE(std::isfinite(e.resultat));
-    VERIFIE(e.erreur == !e.message.empty());
-    if (!e.erreur)
+    if (!e.faute)
         return;
-    VERIFIE(MessagesUn.count(e.message) || MessagesErreur.count(e.message));
-    if (e.message == Messages::DivisionParZero)
+    const std::string& message = e.faute->message;
+    VERIFIE(MessagesUn.count(message) || MessagesErreur.count(message));
+    if (message == Messages::DivisionParZero)
         VERIFIE(e.resultat == 1.0L || e.resultat == ValeurErreur);
-    else if (MessagesUn.count(e.message))
+    else if (MessagesUn.count(message))
         VERIFIE(e.resultat == 1.0L);
     else
         VERIFIE(e.resultat == ValeurErreur);
@@ -43,7 +43,7 @@ void VerifieIssue(const Evaluation& e)
 
 bool Meme(const Evaluation& a, const Evaluation& b)
 {
-    return std::memcmp(&a.resultat, &b.resultat, 10) == 0 && a.message == b.message && a.erreur == b.erreur;
+    return std::memcmp(&a.resultat, &b.resultat, 10) == 0 && a.faute == b.faute;
 }
 
 } // namespace

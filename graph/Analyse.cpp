@@ -18,8 +18,8 @@ Derivee DeriveeEn(const Programme& programme, Etendu x)
     // The first failed evaluation ends the difference.
     auto f = [&](Etendu t, Etendu& valeur) {
         const Evaluation e = programme.Execute(t);
-        if (e.erreur) {
-            r.echec = e;
+        if (e.faute) {
+            r.faute = e.faute;
             return false;
         }
         valeur = e.resultat;
@@ -43,7 +43,7 @@ namespace {
 std::optional<Etendu> F(const Programme& f, Etendu x)
 {
     const Evaluation e = f.Execute(x);
-    if (e.erreur)
+    if (e.faute)
         return std::nullopt;
     return e.resultat;
 }

@@ -3,11 +3,12 @@
 // five-point central difference with h = 0.01.
 #include "funclang/Programme.h"
 
+#include <optional>
 #include <string>
 
 struct Derivee {
     Etendu valeur;     // ValeurErreur when an evaluation failed
-    Evaluation echec;  // the failed evaluation (erreur false on success)
+    std::optional<Faute> faute; // of the failed evaluation
 };
 
 Derivee DeriveeEn(const std::string& texte, char lettre, Etendu x);

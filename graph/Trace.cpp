@@ -172,10 +172,10 @@ ResultatTrace Debut(const ParametresTrace& p)
 }
 
 // A wrong text: nothing of the plot stays, the message is shown once.
-void Arrete(ResultatTrace& r, const Evaluation& e)
+void Arrete(ResultatTrace& r, const Faute& faute)
 {
     r.dessin.clear();
-    r.faute = Faute{e.message, e.icone, GenreErreur::Texte};
+    r.faute = faute;
 }
 
 void Avance(const Progression& progression, long& compteur)
@@ -204,11 +204,11 @@ ResultatTrace TraceFonction(const ParametresTrace& p, Couleur couleur, Valeur va
     auto echantillon = [&](Etendu v) {
         Etendu px, py;
         const Evaluation e = valeur(v, px, py);
-        if (ErreurFatale(e)) {
-            Arrete(r, e);
+        if (e.Fatale()) {
+            Arrete(r, *e.faute);
             return false;
         }
-        if (!e.erreur) {
+        if (!e.faute) {
             j.Ajoute(px, py);
             Avance(progression, compteur);
         }
@@ -217,7 +217,7 @@ ResultatTrace TraceFonction(const ParametresTrace& p, Couleur couleur, Valeur va
     if (enX) {
         EchantillonneEnX(p, progression, echantillon, [&](Etendu v) {
             Etendu px, py;
-            return !valeur(v, px, py).erreur;
+            return !valeur(v, px, py).faute;
         });
     } else if (EchantillonneTout(p, EchantillonsMaxT, progression, echantillon) && !r.Fatal()) {
         Incomplet(r);
@@ -291,11 +291,11 @@ ResultatTrace TraceParametrique(const ParametresTrace& p, const std::string& tex
     const Programme fx(texteX, 't'), fy(texteY, 't');
     auto coordonnee = [&](const Programme& f, Etendu t, Etendu& pixel, auto vers) {
         const Evaluation e = f.Execute(t);
-        if (ErreurFatale(e)) {
-            Arrete(r, e);
+        if (e.Fatale()) {
+            Arrete(r, *e.faute);
             return false;
         }
-        pixel = e.erreur ? -1.0L : vers(e.resultat);
+        pixel = e.faute ? -1.0L : vers(e.resultat);
         return true;
     };
     const bool coupe = EchantillonneTout(p, EchantillonsMaxT, progression, [&](Etendu t) {
@@ -327,7 +327,7 @@ ResultatTrace TraceConique(const ParametresTrace& p, const std::string& texte,
     EchantillonneEnX(p, progression, [&](Etendu x) {
         // A coefficient that cannot be evaluated leaves the column empty.
         const Evaluation ea = a.Execute(x), eb = b.Execute(x), ec = c.Execute(x);
-        if (!ea.erreur && !eb.erreur && !ec.erreur)
+        if (!ea.faute && !eb.faute && !ec.faute)
             for (Etendu y : RacinesConique(ea.resultat, eb.resultat, ec.resultat)) {
                 const Etendu px = p.vue.Px(x), py = p.vue.Py(y);
                 if (Vue::Visible(px, py))
@@ -352,8 +352,8 @@ ResultatTrace TraceDerivee(const ParametresTrace& p, const std::string& texte, c
     long compteur = 1;
     EchantillonneEnX(p, progression, [&](Etendu v) {
         const Derivee d = DeriveeEn(f, v);
-        if (ErreurFatale(d.echec)) {
-            Arrete(r, d.echec);
+        if (d.faute && d.faute->genre == GenreErreur::Texte) {
+            Arrete(r, *d.faute);
             return false;
         }
         j.Ajoute(p.vue.Px(v), p.vue.Py(d.valeur));

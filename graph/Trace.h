@@ -10,10 +10,6 @@
 #include <optional>
 #include <string>
 
-// An evaluation that stops a plot (the text itself is wrong: the area is
-// cleared and the message shown once) rather than one undefined sample.
-inline bool ErreurFatale(const Evaluation& e) { return e.genre == GenreErreur::Texte; }
-
 // The most samples a curve in x takes over its whole study interval: 31
 // times the samples of a window at 10 points per pixel. Beyond it only the
 // window's part of the interval is sampled (the others cannot set a pixel),

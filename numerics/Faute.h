@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
-enum class IconeFaute { Erreur, Avertissement };
+// How the user is told: a box with its icon, or (Bip) the default beep
+// alone, for a command refused without a message.
+enum class IconeFaute { Erreur, Avertissement, Bip };
 
 // What went wrong: the text itself (an evaluation of it can never succeed;
 // the plotter stops and says it once) or one value (a domain error, a
@@ -22,3 +24,6 @@ struct Faute {
 };
 
 using Journal = std::vector<Faute>;
+
+// A command refused without a message: the beep says it.
+inline Faute RefusSansMessage() { return Faute{std::string(), IconeFaute::Bip}; }

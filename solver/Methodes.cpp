@@ -126,9 +126,9 @@ FonctionReelle FonctionTexte::Dans(Journal& journal) const
 {
     return [programme = programme_, &journal](Etendu x) {
         const Evaluation e = programme->Execute(x);
-        if (e.erreur && std::none_of(journal.begin(), journal.end(),
-                                     [&e](const Faute& f) { return f.genre == e.genre; }))
-            journal.push_back({e.message, e.icone, e.genre});
+        if (e.faute && std::none_of(journal.begin(), journal.end(),
+                                    [&e](const Faute& f) { return f.genre == e.faute->genre; }))
+            journal.push_back(*e.faute);
         return e.resultat;
     };
 }

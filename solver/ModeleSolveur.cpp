@@ -56,16 +56,16 @@ ReponseSolveur ModeleSolveur::Calcule() const
         r = regles[Methode](f, n, SolvBorneInf, SolvBorneSup);
         texte = TexteNombre(r);
     } else {
-        return {std::nullopt, true, {}};
+        return {std::nullopt, {RefusSansMessage()}};
     }
     // A fault of the text is told; a result that went through a point where
     // f is undefined is no result.
     for (const Faute& faute : journal)
         if (faute.genre == GenreErreur::Texte)
-            return {"???", false, {faute}};
+            return {"???", {faute}};
     if (r == ValeurErreur || !std::isfinite(r) || !journal.empty())
-        return {"???", true, {}};
-    return {texte, false, {}};
+        return {"???", {RefusSansMessage()}};
+    return {texte, {}};
 }
 
 std::string ModeleSolveur::Derivee() const

@@ -9,11 +9,11 @@
 enum class TypeCalcul { Zero, Integrale, Derivee };
 
 // What a calculation shows: a text for the result (none: unchanged) and
-// whether the default beep sounds.
+// what to tell (a fault of the function's text in a box, or the beep of a
+// calculation that cannot run or has no result).
 struct ReponseSolveur {
     std::optional<std::string> texte;
-    bool bip = false;
-    Journal faute; // a fault of the function's text, told in a box
+    Journal journal;
 };
 
 // Why a number field is refused, for the status bar.

@@ -173,10 +173,8 @@ void TSolveur::Montre(const ReponseSolveur& reponse)
 {
     if (reponse.texte)
         resultat_->setText(QString::fromStdString(*reponse.texte));
-    if (reponse.bip)
-        LaPlateforme().Bip();
     // As the plotter tells a wrong text: the sound, then the box.
-    RaconteJournal(reponse.faute, LitSons());
+    RaconteJournal(reponse.journal, LitSons());
 }
 
 void TSolveur::CalculBtnClick()

@@ -18,6 +18,10 @@
 #include <cstring>
 #include <limits>
 
+namespace {
+// The message of a failed evaluation, empty on success.
+std::string MessageDe(const Evaluation& e) { return e.faute ? e.faute->message : std::string(); }
+} // namespace
 
 class TestFunclang : public QObject {
     Q_OBJECT
@@ -242,8 +246,7 @@ private slots:
         QFETCH(long double, attendu);
         QFETCH(QString, message);
         const Evaluation e = Evalue(interne.toStdString(), 'x', x);
-        QCOMPARE(QString::fromStdString(e.message), message);
-        QCOMPARE(e.erreur, !message.isEmpty());
+        QCOMPARE(QString::fromStdString(MessageDe(e)), message);
         QVERIFY2(TexteNombre(e.resultat) == TexteNombre(attendu) && (attendu != ValeurErreur || e.resultat == ValeurErreur),
                  TexteNombre(e.resultat).c_str());
     }
@@ -265,7 +268,7 @@ private slots:
         QFETCH(QString, saisie);
         QFETCH(QString, valeur);
         const Evaluation e = Evalue(NormaliseFonction(saisie.toStdString(), TypeCourbe::Carte, Jete()).value(), 'x', 3.0L);
-        QCOMPARE(QString::fromStdString(e.message), QString());
+        QVERIFY(!e.faute);
         QCOMPARE(QString::fromStdString(TexteNombre(e.resultat)), valeur);
     }
 
@@ -277,7 +280,7 @@ private slots:
         QCOMPARE(QString::fromStdString(TexteNombre(a.resultat)), QString(" 1.01005016657914E+0000"));
         QCOMPARE(b.resultat, 1.0L);
         QCOMPARE(c.resultat, 0.0L);
-        QVERIFY(!a.erreur && !b.erreur && !c.erreur);
+        QVERIFY(!a.faute && !b.faute && !c.faute);
     }
 
     void textesMalFormesTerminent_data()
@@ -298,8 +301,7 @@ private slots:
         for (long double x : {0.0L, -2.0L, 1e300L}) {
             const Evaluation e = Evalue(interne, 'x', x);
             QVERIFY(std::isfinite(e.resultat));
-            QCOMPARE(e.erreur, !e.message.empty());
-            QCOMPARE(Evalue(interne, 'x', x).message, e.message);
+            QCOMPARE(Evalue(interne, 'x', x).faute, e.faute);
         }
     }
 
@@ -311,9 +313,9 @@ private slots:
         QCOMPARE(TexteNombre(Evalue(limite.substr(0, 40) + "*0" + std::string(LongueurTexteMax - 42, ' '), 'x', 0).resultat),
                  std::string(" 0.00000000000000E+0000"));
         const std::string troisMille = std::string(LongueurTexteMax / 2 - 1, '(') + "10" + std::string(LongueurTexteMax / 2 - 1, ')');
-        QCOMPARE(Evalue(troisMille, 'x', 0).message, std::string());
+        QVERIFY(!Evalue(troisMille, 'x', 0).faute);
         QCOMPARE(Evalue(troisMille, 'x', 0).resultat, 10.0L);
-        QCOMPARE(Evalue(troisMille + " ", 'x', 0).message, std::string("Expression incorrecte ."));
+        QCOMPARE(MessageDe(Evalue(troisMille + " ", 'x', 0)), std::string("Expression incorrecte ."));
         Journal journal;
         QVERIFY(NormaliseFonction(std::string(LongueurTexteMax, 'x'), TypeCourbe::Carte, journal).has_value());
         QVERIFY(journal.empty());
@@ -359,16 +361,17 @@ private slots:
         QFETCH(QString, resultat);
         const std::string interne = NormaliseFonction(saisie.toStdString(), TypeCourbe::Carte, Jete()).value();
         for (const Evaluation& e : {Evalue(interne, 'x', x), Programme(interne, 'x').Execute(x)})
-            QCOMPARE(QString::fromStdString(e.erreur ? e.message : TexteNombre(e.resultat)), resultat);
+            QCOMPARE(QString::fromStdString(e.faute ? e.faute->message : TexteNombre(e.resultat)), resultat);
     }
 
     void genresDErreur()
     {
-        QCOMPARE(Evalue("(2#3", 'x', 0).genre, GenreErreur::Texte);
-        QCOMPARE(Evalue("1E4000*1E4000", 'x', 0).genre, GenreErreur::Texte);
-        QCOMPARE(Evalue("1/0", 'x', 0).genre, GenreErreur::Valeur);
-        QCOMPARE(Evalue("RAC(0.0~1)", 'x', 0).genre, GenreErreur::Valeur);
-        QCOMPARE(Evalue("x", 'x', 2).genre, GenreErreur::Aucune);
+        QCOMPARE(Evalue("(2#3", 'x', 0).faute->genre, GenreErreur::Texte);
+        QCOMPARE(Evalue("1E4000*1E4000", 'x', 0).faute->genre, GenreErreur::Texte);
+        QCOMPARE(Evalue("1/0", 'x', 0).faute->genre, GenreErreur::Valeur);
+        QCOMPARE(Evalue("RAC(0.0~1)", 'x', 0).faute->genre, GenreErreur::Valeur);
+        QVERIFY(!Evalue("x", 'x', 2).faute);
+        QVERIFY(Evalue("(2#3", 'x', 0).Fatale() && !Evalue("1/0", 'x', 0).Fatale());
         // The conic's "2x" at 3.2 reads 23.2: the value's text joins the 2.
         QCOMPARE(Programme("2x", 'x', false).Execute(3.2L).resultat, Evalue("23.2", 'x', 0).resultat);
     }
@@ -424,7 +427,7 @@ private slots:
         QVERIFY(CompareChemins(long_, 'x', 0.5L, true));
         const std::string imbrique = std::string(5000, '(') + "x" + std::string(5000, ')');
         QVERIFY(CompareChemins(imbrique, 'x', 2.0L, true));
-        QCOMPARE(Programme(imbrique + "(", 'x').Execute(1).message, std::string(Messages::ExpressionIncorrecte));
+        QCOMPARE(MessageDe(Programme(imbrique + "(", 'x').Execute(1)), std::string(Messages::ExpressionIncorrecte));
     }
 
     // The plotter's read-outs: the fixed forms where they show the value,
