@@ -14,7 +14,7 @@ enum class IconeFaute { Erreur, Avertissement, Bip };
 // What went wrong: the text itself (an evaluation of it can never succeed;
 // the plotter stops and says it once) or one value (a domain error, a
 // division by zero, an overflow: the plotter skips that point).
-enum class GenreErreur { Aucune, Texte, Valeur };
+enum class GenreErreur { Texte, Valeur };
 
 struct Faute {
     std::string message;
