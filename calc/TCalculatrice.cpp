@@ -1,6 +1,7 @@
 #include "calc/TCalculatrice.h"
 
 #include "calc/EcranLignes.h"
+#include "calc/THistorique.h"
 
 #include "app/Disposition.h"
 #include "app/Fenetres.h"
@@ -33,57 +34,6 @@
 #include <algorithm>
 
 namespace {
-
-// The keypad: component name, caption, hint, tag, and place in the grid.
-struct Bouton {
-    const char* nom;
-    const char* titre;
-    const char* aide;
-    int tag;
-    int ligne;
-    int colonne;
-};
-
-constexpr Bouton Clavier[] = {
-    {"Swap", "x↔y", "Echange les lignes (1) et (2) .", 1, 0, 0},
-    {"Effaceligne", "CE", "Efface la ligne n°1 .", 2, 0, 1},
-    {"Effacetout", "C", "Efface tout l'écran .", 3, 0, 2},
-    {"Divise", "/", "(2) / (1)", 4, 0, 3},
-    {"Multiplie", "*", "(1) * (2)", 6, 0, 4},
-    {"Moins", "-", "(2) - (1)", 8, 0, 5},
-    {"Plus", "+", "(1) + (2)", 10, 0, 6},
-    {"InvX", "1/x", "Inverse .", 5, 1, 0},
-    {"Oppose", "+/−", "Opposé .", 33, 1, 1},
-    {"Conjugue", "conj", "Conjugué .", 34, 1, 2},
-    {"xcarre", "x ²", "Carré .", 31, 1, 3},
-    {"Sqrtx", "√x", "Racine carrée .", 32, 1, 4},
-    {"xPuisy", "x^y", "(2) ^ (1)", 18, 1, 5},
-    {"ySqrx", "y√x", "Racine (1)ème de (2) .", 14, 1, 6},
-    {"Exponentielle", "Exp", "Exponentielle .", 19, 2, 0},
-    {"Logarithme", "Ln", "Logarithme néperien .", 24, 2, 1},
-    {"Sinus", "sin", "Sinus .", 16, 2, 2},
-    {"Cosinus", "cos", "Cosinus .", 12, 2, 3},
-    {"Tangente", "tan", "Tangente .", 20, 2, 4},
-    {"Btni", "i", "Constante i .", 7, 2, 5},
-    {"Btnpi", "π", "Constante pi .", 9, 2, 6},
-    {"ArcSin", "asin", "ArcSin .", 27, 3, 0},
-    {"ArcCos", "acos", "ArcCos .", 26, 3, 1},
-    {"ArcTan", "atan", "ArcTan .", 28, 3, 2},
-    {"SinHyp", "sh", "Sinus hyperbolique .", 17, 3, 3},
-    {"CosHyp", "ch", "Cosinus hyperbolique .", 13, 3, 4},
-    {"TanHyp", "th", "Tangente hyperbolique .", 21, 3, 5},
-    {"ArgSh", "ash", "ArgSh .", 11, 4, 0},
-    {"ArgCh", "ach", "ArgCh .", 29, 4, 1},
-    {"ArgTh", "ath", "ArgTh .", 30, 4, 2},
-    {"Degre1", "d°1", "Equation du 1er degré .", 25, 4, 3},
-    {"Degre2", "d°2", "Equation du 2nd degré .", 23, 4, 4},
-    {"Degre3", "d°3", "Equation du 3ème degré .", 15, 4, 5},
-    {"Degre4", "d°4", "Equation du 4ème degré .", 22, 4, 6},
-};
-
-// Buttons and menu items that only make sense on the stack.
-constexpr const char* CommandesComplexes[] = {"Conjugue", "Swap",   "Effaceligne", "Btni",
-                                              "Degre1",   "Degre2", "Degre3",      "Degre4"};
 
 QFont PoliceNombres()
 {
@@ -138,9 +88,8 @@ TCalculatrice::TCalculatrice(QWidget* parent)
     // Creation: everything at zero, complex rectangular display; the first
     // activation applies the mode of the settings file.
     panneau_->setText(" ");
-    mesureAngle_->setEnabled(false);
     acquisition_->clear();
-    RefreshEcran();
+    MontreAffichage();
     adjustSize();
     CentreSurEcran(this);
 }
@@ -157,14 +106,15 @@ void TCalculatrice::CreeEcran(QWidget* centre)
     ecranPile_->installEventFilter(this);
     Indique(ecranPile_, "Pile .");
     // Copy: line 1, or the line the user clicked.
-    auto* copier = new QAction("Copier", ecranPile_);
-    copier->setObjectName("CopierPile");
-    copier->setShortcut(QKeySequence::Copy);
-    copier->setShortcutContext(Qt::WidgetShortcut);
-    ecranPile_->addAction(copier);
+    copier_ = new QAction("&Copier", ecranPile_);
+    copier_->setObjectName("CopierPile");
+    copier_->setShortcut(QKeySequence::Copy);
+    copier_->setShortcutContext(Qt::WidgetShortcut);
+    copier_->setStatusTip("Copie la ligne choisie de la pile (la ligne 1 sans autre choix) .");
+    ecranPile_->addAction(copier_);
     ecranPile_->setContextMenuPolicy(Qt::ActionsContextMenu);
-    connect(copier, &QAction::triggered, this, [this] {
-        QGuiApplication::clipboard()->setText(QString::fromStdString(TexteCopie(pile_[ligneChoisie_])));
+    connect(copier_, &QAction::triggered, this, [this] {
+        QGuiApplication::clipboard()->setText(QString::fromStdString(TexteCopie(LaPile()[ligneChoisie_])));
     });
     cadreNumero_ = new QWidget(centre);
     cadreNumero_->setObjectName("CadreNumero");
@@ -220,7 +170,6 @@ void TCalculatrice::CreeEcran(QWidget* centre)
     mesureAngle_ = bouton("MesureAngle", "rad", 390, 40);
     quitter_ = bouton("Quitter", "Quitter", 432, 50);
     Indique(quitter_, "Quitte le programme .");
-    CoordEnXY();
     connect(swapBtn_, &QPushButton::clicked, this, &TCalculatrice::SwapBtnClick);
     connect(coord_, &QPushButton::clicked, this, &TCalculatrice::CoordClick);
     connect(mesureAngle_, &QPushButton::clicked, this, &TCalculatrice::MesureAngleClick);
@@ -229,10 +178,10 @@ void TCalculatrice::CreeEcran(QWidget* centre)
 
 void TCalculatrice::CreeClavier(QWidget* centre)
 {
-    for (const Bouton& b : Clavier) {
+    for (const DefinitionTouche& b : LesTouches()) {
         auto* bouton = new QPushButton(QString::fromUtf8(b.titre), centre);
         bouton->setObjectName(b.nom);
-        bouton->setProperty("Tag", b.tag);
+        bouton->setProperty("Touche", static_cast<int>(b.touche));
         bouton->setGeometry(4 + b.colonne * 69, 174 + b.ligne * 33, 65, 29);
         // Keypad keys never take the focus: in real mode typing goes on in
         // the line entry between two keys.
@@ -242,79 +191,99 @@ void TCalculatrice::CreeClavier(QWidget* centre)
     }
 }
 
-QAction* TCalculatrice::Commande(QMenu* menu, const char* nom, const QString& titre,
-                                 const QString& aide, int tag)
+QAction* TCalculatrice::Commande(QMenu* menu, const char* nom, const QString& titre, const QString& aide)
 {
     QAction* action = menu->addAction(titre);
     action->setObjectName(nom);
     action->setStatusTip(aide);
-    if (tag)
-        connect(action, &QAction::triggered, this, [this, tag] { MenuClick(tag); });
     return action;
+}
+
+QAction* TCalculatrice::Commande(QMenu* menu, Touche t)
+{
+    const ItemMenu& item = DefinitionDe(t).menu;
+    QAction* action = Commande(menu, item.nom, QString::fromUtf8(item.titre), QString::fromUtf8(item.aide));
+    connect(action, &QAction::triggered, this, [this, t] { MenuClick(t); });
+    return action;
+}
+
+void TCalculatrice::CreeMenuEdition()
+{
+    edition_ = menuBar()->addMenu("&Edition");
+    edition_->setObjectName("Edition");
+    annuler_ = Commande(edition_, "Annuler", "&Annuler", "Annule la dernière opération .");
+    annuler_->setShortcut(QKeySequence::Undo);
+    connect(annuler_, &QAction::triggered, this, &TCalculatrice::AnnulerClick);
+    retablir_ = Commande(edition_, "Retablir", "&Rétablir", "Rétablit l'opération annulée .");
+    retablir_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    connect(retablir_, &QAction::triggered, this, &TCalculatrice::RetablirClick);
+    edition_->addSeparator();
+    edition_->addAction(copier_);
+    QAction* coller = Commande(edition_, "Coller", "C&oller", "Colle le presse-papiers dans la saisie .");
+    coller->setShortcut(QKeySequence::Paste);
+    connect(coller, &QAction::triggered, this, &TCalculatrice::CollerClick);
+    edition_->addSeparator();
+    dernierArgument_ = Commande(edition_, "DernierArgument", "&Dernier argument",
+                                "Remet sur la pile la ligne 1 d'avant la dernière opération .");
+    dernierArgument_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    connect(dernierArgument_, &QAction::triggered, this, &TCalculatrice::DernierArgumentClick);
+    QAction* historique = Commande(edition_, "Historique", "&Historique ...", "Montre l'historique des résultats .");
+    historique->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    connect(historique, &QAction::triggered, this, &TCalculatrice::HistoriqueClick);
 }
 
 void TCalculatrice::CreeMenus()
 {
     QMenuBar* barre = menuBar();
-    // Eight titles must fit the width of the calculator.
+    // Nine titles must fit the width of the calculator.
     barre->setStyleSheet("QMenuBar { font-size: 11px; spacing: 0px; } QMenuBar::item { padding: 2px 4px; }");
+
+    CreeMenuEdition();
 
     solve_ = barre->addMenu("&Résolution");
     solve_->setObjectName("Solve");
-    Commande(solve_, "Eqn1", "Equation du &1er degré", "Résolution d'une équation du premier degré .", 25);
-    Commande(solve_, "Eqn2", "Equation du &2nd degré", "Résolution d'une équation du second degré .", 23);
-    Commande(solve_, "Eqn3", "Equation du &3ème degré", "Résolution d'une équation du troisième degré .", 15);
-    Commande(solve_, "Eqn4", "Equation du &4ème degré", "Résolution d'une équation du quatrième degré .", 22);
+    for (Touche t : {Touche::Degre1, Touche::Degre2, Touche::Degre3, Touche::Degre4})
+        Commande(solve_, t);
 
     ctes_ = barre->addMenu("&Constantes");
     ctes_->setObjectName("Ctes");
-    cste1_ = Commande(ctes_, "Cste1", "&i", "Constante i ( i ² = -1) .", 7);
-    Commande(ctes_, "Cste2", "&pi", "Constante pi .", 9);
+    cste1_ = Commande(ctes_, Touche::ConstanteI);
+    Commande(ctes_, Touche::ConstantePi);
 
     functions_ = barre->addMenu("&Fonctions");
     functions_->setObjectName("Functions");
-    Commande(functions_, "Calc1", "&Somme", "(1) + (2)", 10);
-    Commande(functions_, "Calc2", "&Différence", "(2) - (1)", 8);
-    Commande(functions_, "Calc3", "&Produit", "(1) * (2)", 6);
-    Commande(functions_, "Calc4", "Di&vision", "(2) / (1)", 4);
+    for (Touche t : {Touche::Somme, Touche::Difference, Touche::Produit, Touche::Divise})
+        Commande(functions_, t);
     functions_->addSeparator();
-    Commande(functions_, "Calc5", "&Inverse", "Inverse de la ligne (1) .", 5);
-    Commande(functions_, "Calc6", "&Opposé", "Opposé de la ligne (1) .", 33);
-    calc7_ = Commande(functions_, "Calc7", "&Conjugué", "Conjugué de la ligne (1) .", 34);
+    Commande(functions_, Touche::Inverse);
+    Commande(functions_, Touche::Oppose);
+    calc7_ = Commande(functions_, Touche::Conjugue);
     functions_->addSeparator();
 
     QMenu* trigo = functions_->addMenu("&Trigonométrique");
     trigo->setObjectName("Trigo");
-    Commande(trigo, "Trig1", "&Cos", "Cosinus .", 12);
-    Commande(trigo, "Trig2", "&Sin", "Sinus .", 16);
-    Commande(trigo, "Trig3", "&Tan", "Tangente .", 20);
+    for (Touche t : {Touche::Cos, Touche::Sin, Touche::Tan})
+        Commande(trigo, t);
     trigo->addSeparator();
     QMenu* inverse = trigo->addMenu("&Inverse");
     inverse->setObjectName("Inverse");
-    Commande(inverse, "Inv1", "Arc&Cos", "Cosinus inverse .", 26);
-    Commande(inverse, "Inv2", "Arc&Sin", "Sinus inverse .", 27);
-    Commande(inverse, "Inv3", "Arc&Tan", "Tangente inverse .", 28);
+    for (Touche t : {Touche::ArcCos, Touche::ArcSin, Touche::ArcTan})
+        Commande(inverse, t);
 
     QMenu* hyper = functions_->addMenu("&Hyperbolique");
     hyper->setObjectName("Hyper");
-    Commande(hyper, "Hyper1", "&Ch", "Cosinus hyperbolique .", 13);
-    Commande(hyper, "Hyper2", "&Sh", "Sinus hyperbolique .", 17);
-    Commande(hyper, "Hyper3", "&Th", "Tangente hyperbolique .", 21);
+    for (Touche t : {Touche::Ch, Touche::Sh, Touche::Th})
+        Commande(hyper, t);
     hyper->addSeparator();
     QMenu* invh = hyper->addMenu("&Inverse");
     invh->setObjectName("Invh");
-    Commande(invh, "Invh1", "Arg&Ch", "Cosinus hyperbolique inverse .", 29);
-    Commande(invh, "Invh2", "Arg&Sh", "Sinus hyperbolique inverse .", 11);
-    Commande(invh, "Inh3", "Arg&Th", "Tangente hyperbolique inverse .", 30);
+    for (Touche t : {Touche::ArgCh, Touche::ArgSh, Touche::ArgTh})
+        Commande(invh, t);
 
     QMenu* puisce = functions_->addMenu("Puiss&ance");
     puisce->setObjectName("Puisce");
-    Commande(puisce, "Puis6", "x ²", "Carré .", 31);
-    Commande(puisce, "Puis1", "x ^ y", "Puissance (2) de (1) .", 18);
-    Commande(puisce, "Puis2", "x ^ (1/y)", "Racine (1)ème de (2) .", 14);
-    Commande(puisce, "Puis5", "x ^ (1/2)", "Racine carrée .", 32);
-    Commande(puisce, "Puis3", "Exp", "Exponentielle .", 19);
-    Commande(puisce, "Puis4", "Ln", "Logarithme népérien .", 24);
+    for (Touche t : {Touche::Carre, Touche::Puissance, Touche::RacineY, Touche::Racine, Touche::Exp, Touche::Ln})
+        Commande(puisce, t);
 
     graphe_ = barre->addAction("&Graphiques");
     graphe_->setObjectName("Graphe");
@@ -328,17 +297,17 @@ void TCalculatrice::CreeMenus()
 
     QMenu* sos = barre->addMenu("&?");
     sos->setObjectName("SOS");
-    QAction* help1 = Commande(sos, "Help1", "&Aide sur la calculatrice", QString(), 0);
+    QAction* help1 = Commande(sos, "Help1", "&Aide sur la calculatrice", QString());
     connect(help1, &QAction::triggered, this, [] { LaPlateforme().Aide("COMPLEX"); });
-    QAction* help0 = Commande(sos, "Help0", "&Sommaire", QString(), 0);
+    QAction* help0 = Commande(sos, "Help0", "&Sommaire", QString());
     help0->setShortcut(Qt::Key_F1);
     connect(help0, &QAction::triggered, this, [] { LaPlateforme().Aide(""); });
-    QAction* help3 = Commande(sos, "Help3", "&Présentation du logiciel", QString(), 0);
+    QAction* help3 = Commande(sos, "Help3", "&Présentation du logiciel", QString());
     connect(help3, &QAction::triggered, this, [] { LaPlateforme().Aide("PRESENT"); });
-    QAction* options = Commande(sos, "Options", "&Options ...", QString(), 0);
+    QAction* options = Commande(sos, "Options", "&Options ...", QString());
     options->setShortcut(Qt::Key_F9);
     connect(options, &QAction::triggered, this, &TCalculatrice::OptionsClick);
-    QAction* help2 = Commande(sos, "Help2", "A &Propos ...", QString(), 0);
+    QAction* help2 = Commande(sos, "Help2", "A &Propos ...", QString());
     connect(help2, &QAction::triggered, this, &TCalculatrice::Help2Click);
 
     ciao_ = barre->addAction("&Quitter");
@@ -348,25 +317,112 @@ void TCalculatrice::CreeMenus()
 
 void TCalculatrice::ClavierClick()
 {
-    Touche(sender()->property("Tag").toInt());
+    Appuie(static_cast<Touche>(sender()->property("Touche").toInt()));
 }
 
-void TCalculatrice::MenuClick(int tag) { Touche(tag); }
+void TCalculatrice::MenuClick(Touche t) { Appuie(t); }
 
-void TCalculatrice::Touche(int tag)
+void TCalculatrice::AnnulerClick()
+{
+    if (!modeComplexe_) {
+        AnnuleReel();
+        return;
+    }
+    if (modele_.Annule()) {
+        ChoisitLigne(1);
+        MontreAffichage();
+    }
+}
+
+void TCalculatrice::RetablirClick()
+{
+    if (!modeComplexe_) {
+        RetablitReel();
+        return;
+    }
+    if (modele_.Retablit()) {
+        ChoisitLigne(1);
+        MontreAffichage();
+    }
+}
+
+void TCalculatrice::CollerClick()
+{
+    // Where the user types: the entry field, or real mode's current line
+    // (where several lines are entered one by one).
+    if (modeComplexe_) {
+        acquisition_->setFocus();
+        acquisition_->paste();
+    } else {
+        ecranR_->setFocus();
+        ecranR_->moveCursor(QTextCursor::End);
+        ecranR_->paste();
+    }
+}
+
+void TCalculatrice::DernierArgumentClick()
+{
+    if (!modeComplexe_ || !modele_.DernierArgument()) {
+        LaPlateforme().Bip();
+        return;
+    }
+    ChoisitLigne(1);
+    MontreAffichage();
+}
+
+THistorique* TCalculatrice::FenetreHistorique()
+{
+    if (!historique_)
+        historique_ = new THistorique(this, modele_.LHistorique(),
+                                      [this](const EntreeHistorique& e) { RameneHistorique(e); });
+    return historique_;
+}
+
+void TCalculatrice::HistoriqueClick()
+{
+    THistorique* h = FenetreHistorique();
+    if (!h->isVisible())
+        h->move(frameGeometry().topRight() + QPoint(4, 0));
+    h->show();
+    h->raise();
+    h->activateWindow();
+}
+
+void TCalculatrice::ActualiseHistorique()
+{
+    if (historique_ && historique_->isVisible())
+        historique_->Actualise();
+}
+
+void TCalculatrice::RameneHistorique(const EntreeHistorique& entree)
+{
+    if (modeComplexe_) {
+        modele_.Ramene(entree);
+        ChoisitLigne(1);
+        MontreAffichage();
+        return;
+    }
+    // Real mode: the expression (or the value) on the current line, in
+    // place of what it held.
+    const std::string texte = entree.ligne ? entree.libelle : entree.Copie();
+    AfficheTranscription(static_cast<std::size_t>(LigneCourante()), QString::fromStdString(texte));
+}
+
+void TCalculatrice::Appuie(Touche t)
 {
     if (modeComplexe_) {
         Journal journal;
-        ActionPile(tag, pile_, journal);
+        modele_.Execute(t, journal);
         RaconteJournal(journal, true); // the calculator's error signal always sounds
         ChoisitLigne(1);
-        RefreshEcran();
+        MontreAffichage();
+        ActualiseHistorique();
         return;
     }
-    if (tag == 3) {
-        ecranR_->clear();
-        ligneCourante_ = 0;
-    } else if (const char* texte = TexteTouche(tag)) {
+    if (t == Touche::EffaceTout) {
+        modele_.LaTranscription().Efface(TexteCourant().toStdString());
+        AfficheTranscription(0, QString());
+    } else if (const char* texte = DefinitionDe(t).texteReel) {
         Ajoute(QString::fromUtf8(texte));
     }
 }
@@ -376,9 +432,9 @@ void TCalculatrice::Ajoute(const QString& texte)
     // At the end of the current line, wherever the caret is; a line that the
     // user has removed is opened again.
     QTextDocument* document = ecranR_->document();
-    while (document->blockCount() <= ligneCourante_)
+    while (document->blockCount() <= LigneCourante())
         AjouteLigne(QString());
-    QTextCursor curseur(document->findBlockByNumber(ligneCourante_));
+    QTextCursor curseur(document->findBlockByNumber(LigneCourante()));
     curseur.movePosition(QTextCursor::EndOfBlock);
     curseur.insertText(texte);
 }
@@ -402,23 +458,39 @@ void TCalculatrice::ChoisitLigne(int n)
 void TCalculatrice::RefreshEcran()
 {
     for (int n = 1; n <= 5; ++n) {
-        const LigneAffichee l = AfficheLigne(pile_[n], polaire_, degres_);
+        const LigneAffichee l = AfficheLigne(LaPile()[n], Polaire(), Degres());
         ligneR_[n - 1]->setText(QString::fromStdString(l.premier));
         signe_[n - 1]->setText(QString::fromStdString(l.signe));
         ligneC_[n - 1]->setText(QString::fromStdString(l.second));
     }
 }
 
-void TCalculatrice::CoordEnXY()
+void TCalculatrice::MontreAffichage()
 {
-    coord_->setFont(PoliceCoord(false));
-    coord_->setText("(x,y)");
+    const bool polaire = Polaire();
+    coord_->setFont(PoliceCoord(polaire));
+    coord_->setText(polaire ? "(r,θ)" : "(x,y)");
+    mesureAngle_->setText(Degres() ? "deg" : "rad");
+    mesureAngle_->setEnabled(polaire);
+    parties_->setText(QString::fromUtf8(modele_.LegendeSaisie()));
+    RefreshEcran();
+    ActiveEdition();
+}
+
+void TCalculatrice::ActiveEdition()
+{
+    const bool reel = !modeComplexe_;
+    annuler_->setEnabled(reel || modele_.PeutAnnuler());
+    retablir_->setEnabled(reel || modele_.PeutRetablir());
+    dernierArgument_->setEnabled(!reel);
+    copier_->setEnabled(!reel);
 }
 
 void TCalculatrice::ActiveCommandesComplexes(bool actif)
 {
-    for (const char* nom : CommandesComplexes)
-        findChild<QPushButton*>(nom)->setEnabled(actif);
+    for (const DefinitionTouche& d : LesTouches())
+        if (d.ComplexeSeule())
+            findChild<QPushButton*>(d.nom)->setEnabled(actif);
     coord_->setEnabled(actif);
     parties_->setEnabled(actif);
     // Real mode has no entry field: its label goes with it (it shows again
@@ -437,14 +509,10 @@ void TCalculatrice::DispositionComplexe()
     ecranR_->hide();
     ecranPile_->show();
     cadreNumero_->show();
-    polaire_ = false;
-    degres_ = false;
-    RefreshEcran();
+    modele_.AffichageRectangulaire();
     ActiveCommandesComplexes(true);
-    CoordEnXY();
-    mesureAngle_->setText("rad");
-    mesureAngle_->setEnabled(false);
     modeComplexe_ = true;
+    MontreAffichage();
 }
 
 void TCalculatrice::DispositionReelle()
@@ -455,10 +523,9 @@ void TCalculatrice::DispositionReelle()
     ecranPile_->hide();
     cadreNumero_->hide();
     ActiveCommandesComplexes(false);
-    CoordEnXY();
-    mesureAngle_->setText("rad");
-    mesureAngle_->setEnabled(false);
+    modele_.AffichageRectangulaire();
     modeComplexe_ = false;
+    MontreAffichage();
 }
 
 void TCalculatrice::AppliqueModeEnregistre()
@@ -469,7 +536,6 @@ void TCalculatrice::AppliqueModeEnregistre()
     } else {
         swapBtn_->setChecked(false);
         DispositionComplexe();
-        RefreshEcran();
     }
 }
 
@@ -502,25 +568,14 @@ void TCalculatrice::SwapBtnClick()
 
 void TCalculatrice::CoordClick()
 {
-    polaire_ = !polaire_;
-    if (polaire_) {
-        coord_->setFont(PoliceCoord(true));
-        coord_->setText("(r,θ)");
-        mesureAngle_->setEnabled(true);
-    } else {
-        CoordEnXY();
-        mesureAngle_->setText("rad");
-        mesureAngle_->setEnabled(false);
-        degres_ = false;
-    }
-    RefreshEcran();
+    modele_.ChangeAffichage(!Polaire(), false);
+    MontreAffichage();
 }
 
 void TCalculatrice::MesureAngleClick()
 {
-    degres_ = !degres_;
-    mesureAngle_->setText(degres_ ? "deg" : "rad");
-    RefreshEcran();
+    modele_.ChangeAffichage(Polaire(), !Degres());
+    MontreAffichage();
 }
 
 void TCalculatrice::OptionsClick()

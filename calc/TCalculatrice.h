@@ -2,7 +2,7 @@
 // The calculator, the main window: a stack of five complex values with its
 // keypad and menus in complex mode, the line entry in real mode.
 #include "app/Activation.h"
-#include "calc/Pile.h"
+#include "calc/ModeleCalculatrice.h"
 
 #include <QMainWindow>
 
@@ -14,24 +14,35 @@ class QMenu;
 class EcranLignes;
 class QPushButton;
 class QWidget;
+class THistorique;
 
 class TCalculatrice : public QMainWindow, public FenetreActivable {
     Q_OBJECT
 public:
     explicit TCalculatrice(QWidget* parent = nullptr);
 
-    Pile& LaPile() { return pile_; }
+    const Pile& LaPile() const { return modele_.LaPile(); }
+    const ModeleCalculatrice& Modele() const { return modele_; }
     bool ModeComplexe() const { return modeComplexe_; }
-    bool Polaire() const { return polaire_; }
-    bool Degres() const { return degres_; }
-    int LigneCourante() const { return ligneCourante_; }
+    bool Polaire() const { return modele_.Polaire(); }
+    bool Degres() const { return modele_.Degres(); }
+    int LigneCourante() const { return static_cast<int>(modele_.LaTranscription().Lignes().size()); }
+    // The history window, created on first use.
+    THistorique* FenetreHistorique();
 
     // Re-reads "Type de machine" and applies the layout of that mode.
     void FormActivate() override;
 
 public slots:
     void ClavierClick();
-    void MenuClick(int tag);
+    void MenuClick(Touche t);
+    void AnnulerClick();
+    void RetablirClick();
+    void CollerClick();
+    void DernierArgumentClick();
+    void HistoriqueClick();
+    // Enter or a double click on a history entry.
+    void RameneHistorique(const EntreeHistorique& entree);
     void SwapBtnClick();
     void CoordClick();
     void MesureAngleClick();
@@ -48,22 +59,37 @@ private:
     void CreeEcran(QWidget* centre);
     void CreeClavier(QWidget* centre);
     void CreeMenus();
-    QAction* Commande(QMenu* menu, const char* nom, const QString& titre, const QString& aide,
-                      int tag);
+    QAction* Commande(QMenu* menu, const char* nom, const QString& titre, const QString& aide);
+    QAction* Commande(QMenu* menu, Touche t);
+    void CreeMenuEdition();
 
-    void Touche(int tag);
+    void Appuie(Touche t);
     void Ajoute(const QString& texte);
     void AjouteLigne(const QString& texte);
     void AppliqueModeEnregistre();
     void DispositionComplexe();
     void DispositionReelle();
     void ActiveCommandesComplexes(bool actif);
-    void CoordEnXY();
+    // The display buttons and the entry's caption as the model has them.
+    void MontreAffichage();
+    // The edit commands that can run now.
+    void ActiveEdition();
+    // The history window, when it is open, shows the new entries.
+    void ActualiseHistorique();
 
     void AcquisitionEnter();
     void AcquisitionExit();
     bool AcquisitionKeyPress(int touche);
-    bool EcranRKeyPress(int touche);
+    bool EcranRKeyPress(QKeyEvent* touche);
+    // Real mode's screen from line depuis on: the model's lines, then the
+    // current line holding courante.
+    void AfficheTranscription(std::size_t depuis, const QString& courante);
+    // The text of the current line (empty when the user removed it).
+    QString TexteCourant() const;
+    // Undo in real mode: the typing of the current line first, then the last
+    // line entered.
+    void AnnuleReel();
+    void RetablitReel();
     // Enter on the current line: its answer below it, or its message. True
     // when the line was evaluated without an error; an empty line opens a
     // new one, with the error sound unless silencieux.
@@ -77,15 +103,10 @@ private:
     // The line that "Copier" takes (1 unless the user clicked another).
     void ChoisitLigne(int n);
 
-    Pile pile_;
+    ModeleCalculatrice modele_;
     bool modeComplexe_ = true;
-    bool polaire_ = false;
-    bool degres_ = false;
-    Etendu saisieRe_ = 0.0L;
-    Etendu saisieIm_ = 0.0L;
-    int etapeSaisie_ = 0; // 0: the next Enter reads a real part, 1: an imaginary part
-    int ligneCourante_ = 0;
     int ligneChoisie_ = 1;
+    THistorique* historique_ = nullptr;
 
     QLabel* ligneR_[5];
     QLabel* signe_[5];
@@ -100,6 +121,11 @@ private:
     QPushButton* mesureAngle_;
     QPushButton* quitter_;
     QLabel* panneau_;
+    QMenu* edition_;
+    QAction* annuler_;
+    QAction* retablir_;
+    QAction* copier_;
+    QAction* dernierArgument_;
     QMenu* solve_;
     QMenu* ctes_;
     QMenu* functions_;

@@ -22,14 +22,15 @@
 void TCalculatrice::AcquisitionEnter()
 {
     parties_->setVisible(true);
-    for (QAction* a : {solve_->menuAction(), functions_->menuAction(), ctes_->menuAction(), ciao_,
-                       graphe_, mat_, solveur_})
+    for (QAction* a : {edition_->menuAction(), solve_->menuAction(), functions_->menuAction(),
+                       ctes_->menuAction(), ciao_, graphe_, mat_, solveur_})
         a->setEnabled(false);
 }
 
 void TCalculatrice::AcquisitionExit()
 {
-    for (QAction* a : {functions_->menuAction(), ctes_->menuAction(), ciao_, graphe_, mat_, solveur_})
+    for (QAction* a : {edition_->menuAction(), functions_->menuAction(), ctes_->menuAction(), ciao_, graphe_,
+                       mat_, solveur_})
         a->setEnabled(true);
     solve_->menuAction()->setEnabled(modeComplexe_);
     parties_->setVisible(true);
@@ -44,43 +45,29 @@ bool TCalculatrice::AcquisitionKeyPress(int touche)
         return false;
     // A text that is no number (nor a copied value in the first step) stays
     // in the field for correction: nothing of it is taken.
-    const SaisieLue lu = LitSaisie(texte, etapeSaisie_ == 0);
-    switch (lu.sorte) {
-    case SaisieLue::Sorte::Refusee: LaPlateforme().Bip(); return true;
-    case SaisieLue::Sorte::Depassement:
+    const SaisieComplexe::Resultat r = modele_.Saisit(texte);
+    switch (r.issue) {
+    case SaisieComplexe::Issue::Refusee: LaPlateforme().Bip(); return true;
+    case SaisieComplexe::Issue::Depassement:
         // A number beyond extended precision never reaches the stack.
         SignaleErreur("Dépassement de capacité .");
         return true;
-    case SaisieLue::Sorte::Reel:
-        if (etapeSaisie_ == 0) {
-            saisieRe_ = lu.valeur.Re;
-            acquisition_->clear();
-            parties_->setText("Partie Imaginaire :");
-            etapeSaisie_ = 1;
-            return true;
-        }
-        saisieIm_ = lu.valeur.Re;
-        break;
-    case SaisieLue::Sorte::Complexe:
-        saisieRe_ = lu.valeur.Re;
-        saisieIm_ = lu.valeur.Im;
-        break;
+    case SaisieComplexe::Issue::PartieReelle:
+        acquisition_->clear();
+        parties_->setText(QString::fromUtf8(modele_.LegendeSaisie()));
+        return true;
+    case SaisieComplexe::Issue::Complete: break;
     }
     acquisition_->clear();
-    parties_->setText("Partie Réelle :");
-    pile_.Monte(Complexe(saisieRe_, saisieIm_));
     ChoisitLigne(1);
-    RefreshEcran();
+    MontreAffichage();
     ecranPile_->setFocus();
     parties_->setVisible(false);
-    etapeSaisie_ = 0;
     return true;
 }
 
 bool TCalculatrice::EcranPileKeyPress(QKeyEvent* touche)
 {
-    // The keypad's twins of the operator keys, by their tags.
-    static const std::pair<QChar, int> Operations[] = {{'+', 10}, {'-', 8}, {'*', 6}, {'/', 4}, {'^', 18}};
     const QString texte = touche->text();
     if (touche->key() == Qt::Key_Space || touche->key() == Qt::Key_Return || touche->key() == Qt::Key_Enter)
         return true;
@@ -91,26 +78,46 @@ bool TCalculatrice::EcranPileKeyPress(QKeyEvent* touche)
         acquisition_->insert(texte);
         return true;
     }
-    for (auto [car, tag] : Operations)
-        if (texte[0] == car) {
-            Touche(tag);
+    // The keypad's twins of the operator keys.
+    for (const DefinitionTouche& d : LesTouches())
+        if (d.clavier && texte[0] == QChar(d.clavier)) {
+            Appuie(d.touche);
             return true;
         }
     return false;
 }
 
-bool TCalculatrice::EcranRKeyPress(int touche)
+bool TCalculatrice::EcranRKeyPress(QKeyEvent* evenement)
 {
+    if (evenement->matches(QKeySequence::Undo)) {
+        AnnuleReel();
+        return true;
+    }
+    if (evenement->matches(QKeySequence::Redo) ||
+        (evenement->key() == Qt::Key_Y && evenement->modifiers() == Qt::ControlModifier)) {
+        RetablitReel();
+        return true;
+    }
+    const int touche = evenement->key();
+    QTextDocument* document = ecranR_->document();
+    if ((touche == Qt::Key_Up || touche == Qt::Key_Down) && evenement->modifiers() == Qt::ControlModifier) {
+        // Line recall, on the current line only.
+        if (ecranR_->textCursor().blockNumber() < LigneCourante())
+            return false;
+        if (const auto texte = modele_.LaTranscription().Rappelle(touche == Qt::Key_Up ? -1 : 1)) {
+            AfficheTranscription(static_cast<std::size_t>(LigneCourante()), QString::fromStdString(*texte));
+        }
+        return true;
+    }
     if (touche != Qt::Key_Return && touche != Qt::Key_Enter)
         return false;
-    QTextDocument* document = ecranR_->document();
-    const QTextBlock courant = document->findBlockByNumber(ligneCourante_);
+    const QTextBlock courant = document->findBlockByNumber(LigneCourante());
     // Enter on an earlier line while the current one is empty: that line's
     // expression again, at the end, as if typed there; nothing above
     // changes. With text on the current line, Enter enters that text,
     // wherever the caret is.
     const int ici = ecranR_->textCursor().blockNumber();
-    if (ici < ligneCourante_ && (!courant.isValid() || courant.text().isEmpty())) {
+    if (ici < LigneCourante() && (!courant.isValid() || courant.text().isEmpty())) {
         QString expression = document->findBlockByNumber(ici).text();
         if (expression.startsWith("= "))
             expression = expression.mid(2).trimmed(); // a result: its value
@@ -121,33 +128,80 @@ bool TCalculatrice::EcranRKeyPress(int touche)
     return true;
 }
 
+QString TCalculatrice::TexteCourant() const
+{
+    const QTextBlock bloc = ecranR_->document()->findBlockByNumber(LigneCourante());
+    return bloc.isValid() ? bloc.text() : QString();
+}
+
+void TCalculatrice::AfficheTranscription(std::size_t depuis, const QString& courante)
+{
+    const std::vector<std::string>& lignes = modele_.LaTranscription().Lignes();
+    QTextDocument* document = ecranR_->document();
+    // A line the user removed above is opened again, empty.
+    while (static_cast<std::size_t>(document->blockCount()) < depuis + 1)
+        AjouteLigne(QString());
+    QTextCursor curseur(document->findBlockByNumber(static_cast<int>(depuis)));
+    curseur.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+    QStringList texte;
+    for (std::size_t k = depuis; k < lignes.size(); ++k)
+        texte << QString::fromStdString(lignes[k]);
+    texte << courante;
+    curseur.insertText(texte.join('\n'));
+    ecranR_->moveCursor(QTextCursor::End);
+    // What the program wrote is not the user's typing: Ctrl+Z takes the
+    // typing back first, then the lines entered, through the model.
+    document->clearUndoRedoStacks();
+    ActiveEdition();
+}
+
 bool TCalculatrice::ValideLigneCourante(bool silencieux)
 {
-    const QTextBlock bloc = ecranR_->document()->findBlockByNumber(ligneCourante_);
-    const QString ligne = bloc.isValid() ? bloc.text() : QString();
-    if (ligne.isEmpty()) {
-        if (silencieux)
-            return true;
+    const std::size_t depuis = static_cast<std::size_t>(LigneCourante());
+    const QString ligne = TexteCourant();
+    if (ligne.isEmpty() && silencieux)
+        return true;
+    Journal journal;
+    const auto e = modele_.EntreLigne(ligne.toStdString(), VariableDuTraceur(), journal);
+    AfficheTranscription(depuis, QString());
+    ActualiseHistorique();
+    if (!e) {
         JoueSon(DossierProgramme() + "Son1.wav");
-        ++ligneCourante_;
-        AjouteLigne(QString());
         return true;
     }
-    ligneCourante_ += 2;
-    Journal journal;
-    const EvaluationLigne e = EvalueLigne(ligne.toStdString(), VariableDuTraceur(), journal);
     // The names step tells with the plotter's sounds, the line's own
     // failure with the calculator's error signal.
     RaconteJournal(journal, SonsDuTraceur());
-    if (e.faute) {
-        RaconteJournal({*e.faute}, true); // the calculator's error signal
-        --ligneCourante_;
-        AjouteLigne(QString());
+    if (e->faute) {
+        RaconteJournal({*e->faute}, true); // the calculator's error signal
         return false;
     }
-    AjouteLigne("= " + QString::fromStdString(TexteNombre(e.valeur)));
-    AjouteLigne(QString());
     return true;
+}
+
+void TCalculatrice::AnnuleReel()
+{
+    // The typing since the last line entered goes first, as in any editor.
+    if (ecranR_->document()->isUndoAvailable()) {
+        ecranR_->undo();
+        return;
+    }
+    if (const auto r = modele_.LaTranscription().Annule())
+        AfficheTranscription(r->depuis, QString::fromStdString(r->courante));
+    else
+        LaPlateforme().Bip();
+}
+
+void TCalculatrice::RetablitReel()
+{
+    if (ecranR_->document()->isRedoAvailable()) {
+        ecranR_->redo();
+        return;
+    }
+    if (const auto r = modele_.LaTranscription().Retablit())
+        AfficheTranscription(r->depuis, QString::fromStdString(r->courante));
+    else
+        LaPlateforme().Bip();
 }
 
 void TCalculatrice::ColleLignes(const QStringList& lignes)
@@ -175,8 +229,15 @@ bool TCalculatrice::eventFilter(QObject* objet, QEvent* evenement)
             break;
         default: break;
         }
+    } else if (objet == ecranR_ && evenement->type() == QEvent::ShortcutOverride) {
+        // Undo and redo are the window's in real mode (the typing, then the
+        // lines entered), not the menu's shortcuts.
+        auto* touche = static_cast<QKeyEvent*>(evenement);
+        if (touche->matches(QKeySequence::Undo) || touche->matches(QKeySequence::Redo) ||
+            (touche->key() == Qt::Key_Y && touche->modifiers() == Qt::ControlModifier))
+            evenement->accept();
     } else if (objet == ecranR_ && evenement->type() == QEvent::KeyPress) {
-        if (EcranRKeyPress(static_cast<QKeyEvent*>(evenement)->key()))
+        if (EcranRKeyPress(static_cast<QKeyEvent*>(evenement)))
             return true;
     } else if (objet == ecranPile_ && evenement->type() == QEvent::KeyPress) {
         if (EcranPileKeyPress(static_cast<QKeyEvent*>(evenement)))
