@@ -69,8 +69,11 @@ void ModeleCalculatrice::Execute(Touche t, Journal& journal)
     EtatCalcul avant = etat_;
     avant.saisie = saisie_.Etat();
     const DefinitionTouche& d = DefinitionDe(t);
-    ActionPile(t, etat_.pile, journal);
-    if (MemesBits(etat_.pile, avant.pile))
+    const std::size_t faits = journal.size();
+    // A refused result changed nothing; a key that left the stack as it was
+    // without a word (the conjugate of a real) neither. 1/0 said something
+    // and dropped the stack, even a stack of zeros: a step.
+    if (!ActionPile(t, etat_.pile, journal) || (MemesBits(etat_.pile, avant.pile) && journal.size() == faits))
         return;
     if (d.consomme) {
         etat_.dernierArgument = avant.pile[1];

@@ -35,9 +35,9 @@ public:
     // Enter in the entry field (its text not empty). A complete value is
     // lifted onto the stack: one undo step.
     SaisieComplexe::Resultat Saisit(const std::string& texte);
-    // A key on the stack: one undo step when the stack changed (a refused
-    // result leaves it as it was: no step); a key that consumes line 1 keeps
-    // it as the last argument and enters the history.
+    // A key on the stack: one undo step unless it changed nothing (a refused
+    // result leaves the stack as it was: no step); a key that consumes line 1
+    // keeps it as the last argument and enters the history.
     void Execute(Touche t, Journal& journal);
     // Lifts the last argument: false (nothing done) before any key consumed
     // a value.
@@ -49,6 +49,7 @@ public:
     bool Retablit();
     bool PeutAnnuler() const { return annulation_.PeutAnnuler(); }
     bool PeutRetablir() const { return annulation_.PeutRetablir(); }
+    std::size_t EtapesAnnulables() const { return annulation_.Etapes(); }
 
     // Real mode: Enter on the current line (into the history when it was
     // evaluated), and "C".

@@ -168,7 +168,7 @@ std::span<const DefinitionTouche> LesTouches() { return Table; }
 
 const DefinitionTouche& DefinitionDe(Touche t) { return Table[static_cast<std::size_t>(t)]; }
 
-void ActionPile(Touche t, Pile& p, Journal& journal)
+bool ActionPile(Touche t, Pile& p, Journal& journal)
 {
     const Pile avant = p;
     DefinitionDe(t).action(p, journal);
@@ -176,6 +176,7 @@ void ActionPile(Touche t, Pile& p, Journal& journal)
         if (!std::isfinite(p[n].Re) || !std::isfinite(p[n].Im)) {
             p = avant;
             journal.push_back({"Dépassement de capacité .", IconeFaute::Erreur});
-            return;
+            return false;
         }
+    return true;
 }

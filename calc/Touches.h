@@ -44,6 +44,6 @@ std::span<const DefinitionTouche> LesTouches();
 const DefinitionTouche& DefinitionDe(Touche t);
 
 // The key's action on the stack. A result beyond extended precision is
-// refused: the stack stays as it was, "Dépassement de capacité ." goes to
-// the journal, and the display never shows an infinity or a NaN.
-void ActionPile(Touche t, Pile& pile, Journal& journal);
+// refused (false): the stack stays as it was, "Dépassement de capacité ."
+// goes to the journal, and the display never shows an infinity or a NaN.
+bool ActionPile(Touche t, Pile& pile, Journal& journal);

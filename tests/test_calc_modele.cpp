@@ -1,0 +1,255 @@
+// The calculator's state without its window: the key table, the two-step
+// entry, undo and redo, the last argument, the history and real mode's lines.
+#include "calc/ModeleCalculatrice.h"
+#include "commun/Banc.h"
+#include "commun/Proche.h"
+
+#include <QtTest>
+
+#include <random>
+#include <set>
+#include <string>
+
+Q_DECLARE_METATYPE(Touche)
+
+namespace {
+
+// Lifts a real value as the entry field does: its real part, then 0.
+void Entre(ModeleCalculatrice& m, const std::string& valeur)
+{
+    QCOMPARE(m.Saisit(valeur).issue, SaisieComplexe::Issue::PartieReelle);
+    QCOMPARE(m.Saisit("0").issue, SaisieComplexe::Issue::Complete);
+}
+
+void Appuie(ModeleCalculatrice& m, Touche t)
+{
+    Journal journal;
+    m.Execute(t, journal);
+}
+
+std::vector<std::string> Lignes(std::initializer_list<const char*> l) { return {l.begin(), l.end()}; }
+
+} // namespace
+
+class TestCalcModele : public QObject {
+    Q_OBJECT
+
+private slots:
+    void tableDesTouches()
+    {
+        std::set<std::string> noms, menus;
+        std::set<std::pair<int, int>> places;
+        for (const DefinitionTouche& d : LesTouches()) {
+            QVERIFY(noms.insert(d.nom).second);
+            QVERIFY(places.insert({d.ligne, d.colonne}).second);
+            if (d.menu.nom)
+                QVERIFY(menus.insert(d.menu.nom).second);
+            QCOMPARE(&DefinitionDe(d.touche), &d);
+        }
+        QCOMPARE(noms.size(), std::size_t(34));
+        QCOMPARE(menus.size(), std::size_t(31)); // all but x<->y, CE and C
+        std::string clavier;
+        std::set<std::string> complexes;
+        for (const DefinitionTouche& d : LesTouches()) {
+            if (d.clavier)
+                clavier += d.clavier;
+            if (d.ComplexeSeule())
+                complexes.insert(d.nom);
+        }
+        QCOMPARE(clavier, std::string("/*-+^"));
+        QCOMPARE(complexes, (std::set<std::string>{"Swap", "Effaceligne", "Conjugue", "Btni", "Degre1", "Degre2",
+                                                   "Degre3", "Degre4"}));
+        QCOMPARE(std::string(DefinitionDe(Touche::ArgSh).texteReel), std::string("ArgSh("));
+        QCOMPARE(std::string(DefinitionDe(Touche::RacineY).texteReel), std::string("^(1/"));
+    }
+
+    void saisieEnDeuxTemps_data()
+    {
+        QTest::addColumn<QStringList>("textes");
+        QTest::addColumn<int>("issue"); // of the last text
+        QTest::addColumn<int>("etape");  // after it
+        QTest::newRow("partie réelle") << QStringList{"3"} << int(SaisieComplexe::Issue::PartieReelle) << 1;
+        QTest::newRow("les deux parties") << QStringList{"3", "-4"} << int(SaisieComplexe::Issue::Complete) << 0;
+        QTest::newRow("forme copiée") << QStringList{"3-4i"} << int(SaisieComplexe::Issue::Complete) << 0;
+        QTest::newRow("forme copiée en 2e partie") << QStringList{"3", "3-4i"} << int(SaisieComplexe::Issue::Refusee) << 1;
+        QTest::newRow("refusé") << QStringList{"abc"} << int(SaisieComplexe::Issue::Refusee) << 0;
+        QTest::newRow("dépassement") << QStringList{"1E5000"} << int(SaisieComplexe::Issue::Depassement) << 0;
+    }
+
+    void saisieEnDeuxTemps()
+    {
+        QFETCH(QStringList, textes);
+        SaisieComplexe s;
+        SaisieComplexe::Resultat r{};
+        for (const QString& t : textes)
+            r = s.Valide(t.toStdString());
+        QCOMPARE(int(r.issue), Donnee<int>("issue"));
+        QCOMPARE(s.Etat().etape, Donnee<int>("etape"));
+        QCOMPARE(s.Legende(), s.Etat().etape ? "Partie Imaginaire :" : "Partie Réelle :");
+        if (r.issue == SaisieComplexe::Issue::Complete)
+            QVERIFY(r.valeur.Re == 3.0L && r.valeur.Im == -4.0L);
+    }
+
+    // A seeded run of keys and entries: after each undo the stack is, bit for
+    // bit, what it was before the step; each redo gives the step's result.
+    void annulerEtRetablirCentEtapes()
+    {
+        ModeleCalculatrice m;
+        std::mt19937 alea(25);
+        std::vector<Pile> piles{m.LaPile()};
+        std::vector<EtatSaisie> saisies{{}};
+        while (piles.size() <= 100) {
+            const int k = static_cast<int>(alea() % 40);
+            if (k >= 34) {
+                Entre(m, std::to_string(static_cast<int>(alea() % 19) - 9) + "." + std::to_string(alea() % 100));
+            } else {
+                const std::size_t etapes = m.EtapesAnnulables();
+                Appuie(m, static_cast<Touche>(k));
+                if (m.EtapesAnnulables() == etapes)
+                    continue; // refused: no step
+            }
+            piles.push_back(m.LaPile());
+        }
+        for (std::size_t k = piles.size() - 1; k > 0; --k) {
+            QVERIFY(m.Annule());
+            QVERIFY2(MemesBits(m.LaPile(), piles[k - 1]), qPrintable(QString("étape %1").arg(k)));
+        }
+        QVERIFY(!m.Annule());
+        for (std::size_t k = 1; k < piles.size(); ++k) {
+            QVERIFY(m.Retablit());
+            QVERIFY(MemesBits(m.LaPile(), piles[k]));
+        }
+        QVERIFY(!m.Retablit());
+    }
+
+    void etapesEtDernierArgument_data()
+    {
+        QTest::addColumn<QStringList>("entrees");
+        QTest::addColumn<Touche>("touche");
+        QTest::addColumn<bool>("etape");
+        QTest::addColumn<QString>("dernier"); // in the copy form; empty: none
+        QTest::newRow("sin") << QStringList{"1"} << Touche::Sin << true << "1";
+        QTest::newRow("somme") << QStringList{"2", "5"} << Touche::Somme << true << "5";
+        QTest::newRow("équation du 2nd degré") << QStringList{"1", "-3", "2"} << Touche::Degre2 << true << "2";
+        QTest::newRow("1/0 vide la pile") << QStringList{"0"} << Touche::Inverse << true << "0";
+        QTest::newRow("carré refusé") << QStringList{"1E4000"} << Touche::Carre << false << "";
+        QTest::newRow("échange") << QStringList{"1", "2"} << Touche::Echange << true << "";
+        QTest::newRow("conjugué d'un réel (-0)") << QStringList{"3"} << Touche::Conjugue << true << "3";
+        QTest::newRow("échange de deux égaux") << QStringList{"2", "2"} << Touche::Echange << false << "";
+    }
+
+    void etapesEtDernierArgument()
+    {
+        QFETCH(QStringList, entrees);
+        ModeleCalculatrice m;
+        for (const QString& e : entrees)
+            Entre(m, e.toStdString());
+        const Pile avant = m.LaPile();
+        while (m.Annule()) {
+        }
+        while (m.Retablit()) {
+        }
+        Appuie(m, Donnee<Touche>("touche"));
+        // Without a step of its own, undo takes back the last entry instead.
+        QVERIFY(m.Annule());
+        QCOMPARE(MemesBits(m.LaPile(), avant), Donnee<bool>("etape"));
+        QVERIFY(m.Retablit());
+        const QString dernier = Donnee<QString>("dernier");
+        QCOMPARE(m.DernierArgument(), !dernier.isEmpty());
+        if (!dernier.isEmpty())
+            QCOMPARE(QString::fromStdString(TexteCopie(m.LaPile()[1])), dernier);
+    }
+
+    void annulerRemetAffichageEtSaisie()
+    {
+        ModeleCalculatrice m;
+        QCOMPARE(m.Saisit("3").issue, SaisieComplexe::Issue::PartieReelle);
+        QCOMPARE(m.Saisit("4").issue, SaisieComplexe::Issue::Complete);
+        QCOMPARE(m.Saisit("7").issue, SaisieComplexe::Issue::PartieReelle);
+        m.ChangeAffichage(true, true);
+        QCOMPARE(m.Saisit("1").issue, SaisieComplexe::Issue::Complete);
+        m.ChangeAffichage(false, false); // not a step
+        QVERIFY(m.Annule());
+        QCOMPARE(m.EtapeSaisie(), 1);
+        QVERIFY(m.Polaire() && m.Degres());
+        QCOMPARE(QString::fromStdString(TexteCopie(m.LaPile()[1])), QString("3+4i"));
+        QVERIFY(m.Retablit());
+        QCOMPARE(QString::fromStdString(TexteCopie(m.LaPile()[1])), QString("7+1i"));
+        QCOMPARE(m.EtapeSaisie(), 0);
+    }
+
+    void centMilleOperationsGardentUneMemoireBornee()
+    {
+        ModeleCalculatrice m;
+        Entre(m, "1");
+        for (int k = 0; k < 100000; ++k)
+            Appuie(m, k % 2 ? Touche::Cos : Touche::Oppose);
+        QCOMPARE(m.LHistorique().Entrees().size(), Historique::EntreesMax);
+        QCOMPARE(m.EtapesAnnulables(), Annulation<int>::EtapesMax);
+    }
+
+    void entreesDeLHistorique()
+    {
+        ModeleCalculatrice m;
+        Entre(m, "1");
+        Appuie(m, Touche::Sin);
+        for (const char* c : {"1", "-3", "2"})
+            Entre(m, c);
+        Appuie(m, Touche::Degre2);
+        Journal journal;
+        m.EntreLigne("2+3", 0, journal);
+        m.EntreLigne("1/0", 0, journal);
+        const auto& h = m.LHistorique().Entrees();
+        QCOMPARE(h.size(), std::size_t(4));
+        QCOMPARE(QString::fromStdString(h[0].Texte()),
+                 QString("sin :  8.41470984807897E-0001 +  0.00000000000000E+0000 i"));
+        QCOMPARE(QString::fromStdString(h[1].Copie()), QString("2 ; 1"));
+        QCOMPARE(QString::fromStdString(h[2].Texte()), QString("2+3 =  5.00000000000000E+0000"));
+        QCOMPARE(QString::fromStdString(h[3].Texte()), QString("1/0 : Division par zéro."));
+        QCOMPARE(QString::fromStdString(m.LHistorique().TexteFichier()).count('\n'), 4);
+        // Brought back: the roots in the order the equation left them.
+        m.Ramene(h[1]);
+        QCOMPARE(QString::fromStdString(TexteCopie(m.LaPile()[2])), QString("2"));
+        QCOMPARE(QString::fromStdString(TexteCopie(m.LaPile()[1])), QString("1"));
+        QVERIFY(m.Annule());
+        QCOMPARE(QString::fromStdString(TexteCopie(m.LaPile()[1])), QString("1"));
+        QCOMPARE(QString::fromStdString(TexteCopie(m.LaPile()[2])), QString("2"));
+        QCOMPARE(QString::fromStdString(TexteCopie(m.LaPile()[3])), QString("0.84147098480789650666"));
+    }
+
+    void lignesDuModeReel()
+    {
+        Transcription t;
+        Journal journal;
+        QVERIFY(!t.Rappelle(-1)); // nothing typed yet
+        t.Entre("2*3", 0, journal);
+        t.Entre("", 0, journal);
+        t.Entre("1/0", 0, journal);
+        QCOMPARE(QString::fromStdString(t.Lignes()[1]), QString("=  6.00000000000000E+0000"));
+        QCOMPARE(t.Lignes(), Lignes({"2*3", "=  6.00000000000000E+0000", "", "1/0"}));
+        // Recall walks back, then forward to the empty line, no further.
+        QCOMPARE(*t.Rappelle(-1), std::string("1/0"));
+        QCOMPARE(*t.Rappelle(-1), std::string("2*3"));
+        QVERIFY(!t.Rappelle(-1));
+        QCOMPARE(*t.Rappelle(1), std::string("1/0"));
+        QCOMPARE(*t.Rappelle(1), std::string());
+        QVERIFY(!t.Rappelle(1));
+        // Undo: the line entered comes back as the current one.
+        auto r = t.Annule();
+        QVERIFY(r && r->depuis == 3 && r->courante == "1/0");
+        QCOMPARE(t.Lignes().size(), std::size_t(3));
+        t.Efface("en cours");
+        QVERIFY(t.Lignes().empty());
+        r = t.Annule();
+        QVERIFY(r && r->depuis == 0 && r->courante == "en cours");
+        QCOMPARE(t.Lignes().size(), std::size_t(3));
+        r = t.Retablit();
+        QVERIFY(r && t.Lignes().empty() && r->courante.empty());
+        // A 10,000-character line: a message, never a crash.
+        const auto e = t.Entre(std::string(10000, '1'), 0, journal);
+        QVERIFY(e && e->faute);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCalcModele)
+#include "test_calc_modele.moc"
