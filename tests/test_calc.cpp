@@ -6,6 +6,7 @@
 #include "app/TOptionCalc.h"
 #include "calc/LigneEntree.h"
 #include "calc/TCalculatrice.h"
+#include "calc/THistorique.h"
 #include "commun/Bac.h"
 #include "commun/Banc.h"
 #include "commun/PlateformeEnregistreuse.h"
@@ -21,6 +22,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -31,6 +33,8 @@
 #include <QtTest>
 
 #include <memory>
+
+#include <unistd.h>
 
 class TestCalc : public QObject, protected Banc {
     Q_OBJECT
@@ -776,6 +780,117 @@ private slots:
         QApplication::sendEvent(c_, &astuce);
         QCOMPARE(Texte("BarreEtatPanneau"), QString(" (2) / (1)"));
         QCOMPARE(Bouton("SwapBtn")->statusTip(), QString("Calculs dans C ."));
+    }
+
+    // Undo and redo from the keyboard, over the stack: the same bits back.
+    void annulerEtRetablirAuClavier()
+    {
+        Entre("1");
+        Clique("Sinus");
+        QWidget* ici = QApplication::focusWidget();
+        QTest::keyClick(ici, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(c_->LaPile()[1].Re, 1.0L);
+        QCOMPARE(Texte("Ligne1R"), QString(" 1.00000000000000E+0000"));
+        QTest::keyClick(ici, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(c_->LaPile()[1].Re, std::sin(1.0L));
+        QTest::keyClick(ici, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier); // nothing left to replay
+        QCOMPARE(c_->LaPile()[1].Re, std::sin(1.0L));
+        // 5/0 drops the stack: a step; the square of 1E4000 is refused: no
+        // step, so undo takes back the entry of 1E4000, as it was: its
+        // imaginary part still awaited.
+        Entre("5");
+        Entre("0");
+        Clique("Divise");
+        QVERIFY(!p_->Messages().empty());
+        QCOMPARE(c_->LaPile()[2].Re, std::sin(1.0L));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(c_->LaPile()[1].Re, 0.0L);
+        QCOMPARE(c_->LaPile()[2].Re, 5.0L);
+        Entre("1E4000");
+        Clique("xcarre");
+        Action("Annuler")->trigger();
+        QCOMPARE(c_->LaPile()[1].Re, 0.0L);
+        QCOMPARE(Texte("Parties"), QString("Partie Imaginaire :"));
+    }
+
+    void dernierArgument()
+    {
+        Action("DernierArgument")->trigger();
+        QCOMPARE(p_->journal, std::vector<std::string>{"bip"});
+        Entre("2");
+        Entre("5");
+        Clique("Plus");
+        Action("DernierArgument")->trigger();
+        QCOMPARE(c_->LaPile()[1].Re, 5.0L);
+        QCOMPARE(c_->LaPile()[2].Re, 7.0L);
+        Action("Annuler")->trigger();
+        QCOMPARE(c_->LaPile()[1].Re, 7.0L);
+    }
+
+    // The entry field keeps its own undo: Ctrl+Z there takes back typing
+    // only, and the edit menu sleeps while the field has the focus.
+    void annulerDansLeChampDeSaisie()
+    {
+        Entre("4");
+        QTest::mouseClick(Acquisition(), Qt::LeftButton);
+        QTest::keyClicks(Acquisition(), "12");
+        QVERIFY(!c_->findChild<QMenu*>("Edition")->menuAction()->isEnabled());
+        QTest::keyClick(Acquisition(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(Acquisition()->text(), QString());
+        QCOMPARE(c_->LaPile()[1].Re, 4.0L);
+    }
+
+    void historiqueRameneUneValeur()
+    {
+        Entre("1");
+        Clique("Exponentielle");
+        Action("Historique")->trigger();
+        auto* liste = c_->FenetreHistorique()->findChild<QListWidget*>("ListeHistorique");
+        QVERIFY(c_->FenetreHistorique()->isVisible());
+        QCOMPARE(liste->count(), 1);
+        QCOMPARE(liste->item(0)->text(), QString("Exp :  2.71828182845905E+0000 +  0.00000000000000E+0000 i"));
+        Clique("Effaceligne");
+        const QPoint ici = liste->visualItemRect(liste->item(0)).center();
+        QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, ici); // the press a double click follows
+        QTest::mouseDClick(liste->viewport(), Qt::LeftButton, {}, ici);
+        QCOMPARE(c_->LaPile()[1].Re, std::exp(1.0L));
+        // Saved as text; a folder where nothing may be written says so.
+        QTemporaryDir dossier;
+        p_->reponses.push_back(dossier.filePath("h.txt").toStdString());
+        c_->FenetreHistorique()->findChild<QPushButton*>("EnregistrerHistorique")->click();
+        QFile f(dossier.filePath("h.txt"));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(f.readAll()), liste->item(0)->text() + "\n");
+        QTemporaryDir ferme;
+        QFile::setPermissions(ferme.path(), QFile::ReadOwner | QFile::ExeOwner);
+        p_->Vide();
+        p_->reponses.push_back(geteuid() == 0 ? "/sys/h.txt" : ferme.filePath("h.txt").toStdString());
+        c_->FenetreHistorique()->findChild<QPushButton*>("EnregistrerHistorique")->click();
+        QCOMPARE(p_->Messages(), std::vector<std::string>{"erreur: Accès au fichier refusé"});
+        QFile::setPermissions(ferme.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        c_->FenetreHistorique()->findChild<QPushButton*>("EffacerHistorique")->click();
+        QCOMPARE(liste->count(), 0);
+    }
+
+    void rappelEtAnnulationEnModeReel()
+    {
+        Clique("SwapBtn");
+        QTest::keyClick(EcranR(), Qt::Key_Up, Qt::ControlModifier); // nothing to recall
+        QTest::keyClicks(EcranR(), "2+3");
+        QTest::keyClick(EcranR(), Qt::Key_Return);
+        QTest::keyClick(EcranR(), Qt::Key_Up, Qt::ControlModifier);
+        QTest::keyClick(EcranR(), Qt::Key_Return);
+        const QString deuxFois = "2+3\n=  5.00000000000000E+0000\n2+3\n=  5.00000000000000E+0000\n";
+        QCOMPARE(EcranR()->toPlainText(), deuxFois);
+        // Ctrl+Z: the typing first, then the last line entered.
+        QTest::keyClicks(EcranR(), "7");
+        QTest::keyClick(EcranR(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(EcranR()->toPlainText(), deuxFois);
+        QTest::keyClick(EcranR(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(EcranR()->toPlainText(), QString("2+3\n=  5.00000000000000E+0000\n2+3"));
+        QTest::keyClick(EcranR(), Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(EcranR()->toPlainText(), deuxFois);
+        QCOMPARE(c_->LigneCourante(), 4);
     }
 
     void menusMontrentLesAutresFenetres()
