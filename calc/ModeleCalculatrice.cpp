@@ -14,11 +14,19 @@ bool MemesBits(const Pile& a, const Pile& b)
 }
 
 namespace {
+// A number's display form without the blank that stands for its sign.
+std::string SansBlanc(std::string texte)
+{
+    if (!texte.empty() && texte.front() == ' ')
+        texte.erase(0, 1);
+    return texte;
+}
+
 // A stack value as its display line shows it.
 std::string TexteAffiche(TComplexe z, bool polaire, bool degres)
 {
     const LigneAffichee l = AfficheLigne(z, polaire, degres);
-    return l.premier + " " + l.signe + " " + l.second + " i";
+    return SansBlanc(l.premier) + " " + l.signe + " " + SansBlanc(l.second) + " i";
 }
 } // namespace
 
@@ -125,7 +133,7 @@ std::optional<EvaluationLigne> ModeleCalculatrice::EntreLigne(const std::string&
 {
     const auto e = transcription_.Entre(ligne, lettre, journal);
     if (e)
-        historique_.Ajoute(EntreeHistorique{ligne, e->faute ? e->faute->message : TexteNombre(e->valeur),
+        historique_.Ajoute(EntreeHistorique{ligne, e->faute ? e->faute->message : SansBlanc(TexteNombre(e->valeur)),
                                             e->faute ? std::vector<TComplexe>{} : std::vector{Complexe(e->valeur, 0.0L)},
                                             true});
     return e;

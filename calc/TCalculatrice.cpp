@@ -26,6 +26,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusTipEvent>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -236,7 +237,7 @@ void TCalculatrice::CreeMenus()
 {
     QMenuBar* barre = menuBar();
     // Nine titles must fit the width of the calculator.
-    barre->setStyleSheet("QMenuBar { font-size: 11px; spacing: 0px; } QMenuBar::item { padding: 2px 4px; }");
+    barre->setStyleSheet("QMenuBar { font-size: 10px; spacing: 0px; } QMenuBar::item { padding: 2px 3px; }");
 
     CreeMenuEdition();
 
@@ -381,8 +382,16 @@ THistorique* TCalculatrice::FenetreHistorique()
 void TCalculatrice::HistoriqueClick()
 {
     THistorique* h = FenetreHistorique();
-    if (!h->isVisible())
-        h->move(frameGeometry().topRight() + QPoint(4, 0));
+    if (!h->isVisible()) {
+        // Beside the calculator, on the side where the screen has room.
+        const QRect ecran = screen()->availableGeometry();
+        const QRect ici = frameGeometry();
+        const int largeur = h->frameGeometry().width();
+        const int x = ici.right() + 4 + largeur <= ecran.right() ? ici.right() + 4
+                      : ici.left() - 4 - largeur >= ecran.left() ? ici.left() - 4 - largeur
+                                                                 : ecran.right() - largeur;
+        h->move(std::max(x, ecran.left()), ici.top());
+    }
     h->show();
     h->raise();
     h->activateWindow();

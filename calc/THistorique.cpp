@@ -62,7 +62,7 @@ THistorique::THistorique(QWidget* parent, Historique& historique,
     colonne->addLayout(boutons);
 
     panneau_ = BarreDEtat(this, "BarreHistorique");
-    resize(520, 300);
+    resize(440, 300);
 }
 
 void THistorique::Actualise()

@@ -831,13 +831,16 @@ private slots:
     // only, and the edit menu sleeps while the field has the focus.
     void annulerDansLeChampDeSaisie()
     {
-        Entre("4");
+        Entre("-4");
+        Clique("Oppose"); // 4, and -4 as the last argument
         QTest::mouseClick(Acquisition(), Qt::LeftButton);
         QTest::keyClicks(Acquisition(), "12");
         QVERIFY(!c_->findChild<QMenu*>("Edition")->menuAction()->isEnabled());
         QTest::keyClick(Acquisition(), Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(Acquisition(), Qt::Key_L, Qt::ControlModifier);
         QCOMPARE(Acquisition()->text(), QString());
         QCOMPARE(c_->LaPile()[1].Re, 4.0L);
+        QCOMPARE(c_->LaPile()[2].Re, 0.0L);
     }
 
     void historiqueRameneUneValeur()
@@ -848,7 +851,7 @@ private slots:
         auto* liste = c_->FenetreHistorique()->findChild<QListWidget*>("ListeHistorique");
         QVERIFY(c_->FenetreHistorique()->isVisible());
         QCOMPARE(liste->count(), 1);
-        QCOMPARE(liste->item(0)->text(), QString("Exp :  2.71828182845905E+0000 +  0.00000000000000E+0000 i"));
+        QCOMPARE(liste->item(0)->text(), QString("Exp : 2.71828182845905E+0000 + 0.00000000000000E+0000 i"));
         Clique("Effaceligne");
         const QPoint ici = liste->visualItemRect(liste->item(0)).center();
         QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, ici); // the press a double click follows

@@ -202,9 +202,9 @@ private slots:
         const auto& h = m.LHistorique().Entrees();
         QCOMPARE(h.size(), std::size_t(4));
         QCOMPARE(QString::fromStdString(h[0].Texte()),
-                 QString("sin :  8.41470984807897E-0001 +  0.00000000000000E+0000 i"));
+                 QString("sin : 8.41470984807897E-0001 + 0.00000000000000E+0000 i"));
         QCOMPARE(QString::fromStdString(h[1].Copie()), QString("2 ; 1"));
-        QCOMPARE(QString::fromStdString(h[2].Texte()), QString("2+3 =  5.00000000000000E+0000"));
+        QCOMPARE(QString::fromStdString(h[2].Texte()), QString("2+3 = 5.00000000000000E+0000"));
         QCOMPARE(QString::fromStdString(h[3].Texte()), QString("1/0 : Division par zéro."));
         QCOMPARE(QString::fromStdString(m.LHistorique().TexteFichier()).count('\n'), 4);
         // Brought back: the roots in the order the equation left them.
