@@ -182,7 +182,7 @@ void TCalculatrice::CreeClavier(QWidget* centre)
     for (const DefinitionTouche& b : LesTouches()) {
         auto* bouton = new QPushButton(QString::fromUtf8(b.titre), centre);
         bouton->setObjectName(b.nom);
-        bouton->setProperty("Touche", static_cast<int>(b.touche));
+        bouton->setProperty("Tag", b.tag);
         bouton->setGeometry(4 + b.colonne * 69, 174 + b.ligne * 33, 65, 29);
         // Keypad keys never take the focus: in real mode typing goes on in
         // the line entry between two keys.
@@ -318,7 +318,9 @@ void TCalculatrice::CreeMenus()
 
 void TCalculatrice::ClavierClick()
 {
-    Appuie(static_cast<Touche>(sender()->property("Touche").toInt()));
+    // A Tag outside the table does nothing.
+    if (const DefinitionTouche* d = DefinitionDuTag(sender()->property("Tag").toInt()))
+        Appuie(d->touche);
 }
 
 void TCalculatrice::MenuClick(Touche t) { Appuie(t); }

@@ -25,6 +25,7 @@ struct ItemMenu {
 
 struct DefinitionTouche {
     Touche touche;
+    int tag;           // the button's Tag, 1 to 34
     const char* nom;   // the keypad button's object name
     const char* titre; // its caption (UTF-8)
     const char* aide;  // its hint
@@ -42,6 +43,8 @@ struct DefinitionTouche {
 
 std::span<const DefinitionTouche> LesTouches();
 const DefinitionTouche& DefinitionDe(Touche t);
+// The key of a button's Tag; nullptr outside 1 to 34.
+const DefinitionTouche* DefinitionDuTag(int tag);
 
 // The key's action on the stack. A result beyond extended precision is
 // refused (false): the stack stays as it was, "Dépassement de capacité ."

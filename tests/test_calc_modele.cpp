@@ -39,13 +39,17 @@ private slots:
     {
         std::set<std::string> noms, menus;
         std::set<std::pair<int, int>> places;
+        std::set<int> tags;
         for (const DefinitionTouche& d : LesTouches()) {
             QVERIFY(noms.insert(d.nom).second);
             QVERIFY(places.insert({d.ligne, d.colonne}).second);
             if (d.menu.nom)
                 QVERIFY(menus.insert(d.menu.nom).second);
             QCOMPARE(&DefinitionDe(d.touche), &d);
+            QVERIFY(d.tag >= 1 && d.tag <= 34 && tags.insert(d.tag).second);
+            QCOMPARE(DefinitionDuTag(d.tag), &d);
         }
+        QVERIFY(!DefinitionDuTag(0) && !DefinitionDuTag(35));
         QCOMPARE(noms.size(), std::size_t(34));
         QCOMPARE(menus.size(), std::size_t(31)); // all but x<->y, CE and C
         std::string clavier;
