@@ -87,12 +87,23 @@ void ModeleGraphe::Charge(const ContenuGraphe& c, Journal& journal)
     Type = c.Type;
     // A window written by hand may leave out the origin: it is put around
     // it as a typed window is, with the step in force before the file.
-    Fenetre = Normalisee(c.Fenetre);
-    EtudeMin = c.EtudeMin;
-    EtudeMax = c.EtudeMax;
-    Graduation = c.Graduation;
-    Precision = c.Precision;
+    fenetre_ = Normalisee(c.Fenetre);
+    etudeMin_ = c.EtudeMin;
+    etudeMax_ = c.EtudeMax;
+    graduation_ = c.Graduation;
+    precision_ = c.Precision;
     RecalculePas();
+    // The read-outs show the file's texts as they are, except a window the
+    // load had to put around the origin: it shows what is drawn.
+    const LecturesGraphe l = Lectures();
+    textes_ = LecturesGraphe{c.Lectures[0], c.Lectures[1], c.Lectures[2], c.Lectures[3],
+                             c.Lectures[4], c.Lectures[5], c.Lectures[6], c.Lectures[7] + " ppp"};
+    if (!(fenetre_ == c.Fenetre)) {
+        textes_.xminval = l.xminval;
+        textes_.xmaxval = l.xmaxval;
+        textes_.yminval = l.yminval;
+        textes_.ymaxval = l.ymaxval;
+    }
     // As on Enter, except that an empty text is taken too (it draws 0).
     SaisieX() = c.SaisieX;
     ExprX() = NormaliseFonction(c.SaisieX, Type, journal).value_or(std::string());
@@ -126,51 +137,152 @@ bool ModeleGraphe::ChangeFenetre(const Vue& vue)
 {
     if (!FenetreCorrecte(vue))
         return false;
-    Fenetre = vue;
+    fenetre_ = vue;
     RecalculePas();
-    EtudeMin = Fenetre.Xmin;
-    EtudeMax = Fenetre.Xmax;
+    etudeMin_ = fenetre_.Xmin;
+    etudeMax_ = fenetre_.Xmax;
     return true;
 }
 
 Vue ModeleGraphe::Normalisee(Vue vue) const
 {
-    NormaliseFenetre(vue, Pas);
+    NormaliseFenetre(vue, pas_);
     return vue;
 }
 
 void ModeleGraphe::ChangeGraduation(Etendu graduation)
 {
     graduation = std::fabs(graduation);
-    Graduation = graduation == 0.0L ? 1.0L : graduation;
+    graduation_ = graduation == 0.0L ? 1.0L : graduation;
 }
 
 void ModeleGraphe::Reinitialise()
 {
     OublieCurseurs();
-    Graduation = 1.0L;
-    Precision = 1;
+    graduation_ = 1.0L;
+    precision_ = 1;
     ChangeFenetre(Vue{});
     CurseursAuxCoins();
 }
 
 void ModeleGraphe::ChangePrecision(int precision)
 {
-    Precision = precision < 1 ? 1 : precision > 10 ? 10 : precision;
+    precision_ = precision < 1 ? 1 : precision > 10 ? 10 : precision;
     RecalculePas();
+}
+
+void ModeleGraphe::ChangeIntervalle(Etendu min, Etendu max)
+{
+    etudeMin_ = min;
+    etudeMax_ = max;
 }
 
 ParametresTrace ModeleGraphe::Parametres() const
 {
-    return ParametresTrace{Fenetre, EtudeMin, EtudeMax, Pas, Graduation};
+    return ParametresTrace{fenetre_, etudeMin_, etudeMax_, pas_, graduation_};
 }
 
 LecturesGraphe ModeleGraphe::Lectures() const
 {
-    return LecturesGraphe{TexteLecture(Fenetre.Xmin, 7), TexteLecture(Fenetre.Xmax, 7),
-                          TexteLecture(Fenetre.Ymin, 7), TexteLecture(Fenetre.Ymax, 7),
-                          TexteLecture(EtudeMin, 3),     TexteLecture(EtudeMax, 3),
-                          TexteLecture(Graduation, 5),   std::to_string(Precision) + " ppp"};
+    return LecturesGraphe{TexteLecture(fenetre_.Xmin, 7), TexteLecture(fenetre_.Xmax, 7),
+                          TexteLecture(fenetre_.Ymin, 7), TexteLecture(fenetre_.Ymax, 7),
+                          TexteLecture(etudeMin_, 3),     TexteLecture(etudeMax_, 3),
+                          TexteLecture(graduation_, 5),   std::to_string(precision_) + " ppp"};
+}
+
+void ModeleGraphe::MontreCurseur(int rang)
+{
+    const bool un = rang == 1;
+    textesCurseurs_[un ? 0 : 2] = TexteLecture(un ? Souris.Curseur1X : Souris.Curseur2X, 6);
+    textesCurseurs_[un ? 1 : 3] = TexteLecture(un ? Souris.Curseur1Y : Souris.Curseur2Y, 6);
+}
+
+std::array<std::string, 8> ModeleGraphe::TextesFichier() const
+{
+    const LecturesGraphe& t = textes_;
+    // The precision without its " ppp".
+    return {t.xminval, t.xmaxval, t.yminval, t.ymaxval, t.VarMin, t.VarMax, t.Label2,
+            t.Fine.substr(0, t.Fine.size() >= 4 ? t.Fine.size() - 4 : 0)};
+}
+
+void ModeleGraphe::Activation()
+{
+    OublieCurseurs();
+    CacheCurseurs();
+    commandes_.zoomBouton = commandes_.somme = commandes_.zeroBouton = false;
+    if (!FoncXValidee)
+        commandes_.derivees = commandes_.zeroMenu = false;
+}
+
+void ModeleGraphe::ApresEffacement()
+{
+    OublieCurseurs();
+    CurseursAuxCoins();
+    commandes_.zoomMenu = commandes_.menuCalculs = commandes_.zoomBouton = false;
+}
+
+void ModeleGraphe::ApresPresentation()
+{
+    if (Type != TypeCourbe::Carte)
+        commandes_.somme = commandes_.zeroMenu = commandes_.zeroBouton = false;
+    commandes_.derivees = Type == TypeCourbe::Carte || Type == TypeCourbe::Para;
+}
+
+void ModeleGraphe::ApresCalcul()
+{
+    if (Type == TypeCourbe::Carte)
+        commandes_.derivees = true;
+}
+
+void ModeleGraphe::SansCalculs() { commandes_.somme = commandes_.zeroMenu = commandes_.zeroBouton = false; }
+
+void ModeleGraphe::ClicDroit()
+{
+    commandes_.menuCalculs = Souris.Curseur2Pose() && Type == TypeCourbe::Carte;
+    if (Souris.Curseur2Pose())
+        commandes_.zoomBouton = commandes_.zoomMenu = true;
+}
+
+void ModeleGraphe::TroisiemeClic()
+{
+    OublieCurseurs();
+    CacheCurseurs();
+    SansCalculs();
+    commandes_.zoomBouton = false;
+}
+
+Curseurs::Clic ModeleGraphe::ClicGauche(int X, int Y)
+{
+    const Curseurs::Clic clic = Souris.ClicGauche(fenetre_, X, Y);
+    MontreCurseur(clic == Curseurs::Clic::Curseur1 ? 1 : 2);
+    if (clic == Curseurs::Clic::Curseur2) {
+        if (Type == TypeCourbe::Carte)
+            commandes_.somme = commandes_.zeroMenu = commandes_.zeroBouton = true;
+        commandes_.zoomBouton = commandes_.zoomMenu = true;
+    }
+    return clic;
+}
+
+void ModeleGraphe::ApresCalculCurseurs(bool parMenu)
+{
+    CacheCurseurs();
+    SansCalculs();
+    commandes_.zoomBouton = false;
+    if (parMenu)
+        commandes_.zoomMenu = commandes_.menuCalculs = false;
+}
+
+void ModeleGraphe::ApresZoomCurseurs() { commandes_.zoomBouton = false; }
+
+std::vector<CommandeActive> CommandesActives(const ModeleGraphe& m)
+{
+    const EtatCommandes& c = m.Commandes();
+    return {{"ZoomButton", c.zoomBouton},      {"Zoom1", c.zoomMenu},
+            {"SomButton", c.somme},            {"CalcInt", c.somme},
+            {"ZeroButton", c.zeroBouton},      {"CalcZero", c.zeroMenu},
+            {"dXButton", c.derivees},          {"CalcDeriv", c.derivees},
+            {"Intgration", c.menuCalculs},     {"Recherchedezro", c.menuCalculs},
+            {"PlusPrecis", m.Precision() < 10}, {"MoinsPrecis", m.Precision() > 1}};
 }
 
 bool ModeleGraphe::PeutTracer() const

@@ -7,8 +7,10 @@
 #include "graph/Souris.h"
 #include "graph/Trace.h"
 
+#include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 struct ContenuGraphe;
 
@@ -16,6 +18,22 @@ struct ContenuGraphe;
 struct LecturesGraphe {
     std::string xminval, xmaxval, yminval, ymaxval, VarMin, VarMax, Label2, Fine;
 };
+
+// The commands whose availability the plotter's events set and clear (a
+// command keeps its state until an event changes it).
+struct EtatCommandes {
+    bool somme = false;       // CalcInt, SomButton
+    bool zeroMenu = false;    // CalcZero
+    bool zeroBouton = false;  // ZeroButton
+    bool derivees = false;    // CalcDeriv, dXButton
+    bool zoomBouton = false;  // ZoomButton
+    bool zoomMenu = false;    // Zoom1
+    bool menuCalculs = false; // Intgration, Recherchedezro
+    bool operator==(const EtatCommandes&) const = default;
+};
+
+// The text of a cursor read-out without a cursor.
+inline constexpr const char* SansValeur = "---";
 
 class ModeleGraphe {
 public:
@@ -25,11 +43,13 @@ public:
     std::string SaisieFx, SaisieRo, SaisieXt, SaisieYt, SaisieConique;
     std::string ExprFx, ExprRo, ExprXt, ExprYt, ExprConique;
 
-    Vue Fenetre;
-    Etendu EtudeMin = -3.2L, EtudeMax = 3.2L;
-    Etendu Graduation = 1.0L;
-    int Precision = 1;
-    Etendu Pas = 0.02L;
+    // The view: the step always follows the window and the precision.
+    const Vue& Fenetre() const { return fenetre_; }
+    Etendu EtudeMin() const { return etudeMin_; }
+    Etendu EtudeMax() const { return etudeMax_; }
+    Etendu Graduation() const { return graduation_; }
+    int Precision() const { return precision_; }
+    Etendu Pas() const { return pas_; }
 
     Curseurs Souris;
 
@@ -64,9 +84,9 @@ public:
 
     // Each showing of the window: defaults of the view and no type.
     void InitialiseAffichage();
-    // Recomputes Pas from the window and the precision.
-    void RecalculePas() { Pas = PasDe(Fenetre, Precision); }
     void ChangePrecision(int precision);
+    // The study interval from its dialog, as typed.
+    void ChangeIntervalle(Etendu min, Etendu max);
 
     // Sets the window and makes the closing steps of every window change:
     // the step, and the study interval reset to the x range. False, with
@@ -77,15 +97,55 @@ public:
     Vue Normalisee(Vue vue) const;
     // The tick unit from the dialog: its absolute value, 1 for 0.
     void ChangeGraduation(Etendu graduation);
+    // A zoom multiplies the tick unit as it does the window.
+    void MultiplieGraduation(Etendu facteur) { graduation_ *= facteur; }
     // "Réinitialisation des paramètres de traçage": the defaults of the
     // view, the curve and its texts kept.
     void Reinitialise();
 
     void OublieCurseurs() { Souris.Oublie(); }
-    void CurseursAuxCoins() { Souris.AuxCoins(Fenetre); }
+    void CurseursAuxCoins() { Souris.AuxCoins(fenetre_); }
 
     ParametresTrace Parametres() const;
+    // The read-outs of the current view in their display forms.
     LecturesGraphe Lectures() const;
+
+    // What the read-outs show (the labels show these texts; saving writes
+    // them): the panel, the precision alone, and the cursors.
+    const LecturesGraphe& Textes() const { return textes_; }
+    void MontreParametres() { textes_ = Lectures(); }
+    void MontrePrecision() { textes_.Fine = Lectures().Fine; }
+    // Cur1X, Cur1Y, Cur2X, Cur2Y.
+    const std::array<std::string, 4>& TextesCurseurs() const { return textesCurseurs_; }
+    void MontreCurseur(int rang);
+    void CacheCurseurs() { textesCurseurs_.fill(SansValeur); }
+    bool Curseur1Montre() const { return textesCurseurs_[0] != SansValeur && textesCurseurs_[1] != SansValeur; }
+    // The eight texts of a graph file's view, as the read-outs show them.
+    std::array<std::string, 8> TextesFichier() const;
+
+    // The commands, as the events below leave them.
+    const EtatCommandes& Commandes() const { return commandes_; }
+    // Each activation of the window: the cursors dropped and hidden.
+    void Activation();
+    // Every clearing of the area: the cursors dropped, their values at the
+    // window's corners, the read-outs kept.
+    void ApresEffacement();
+    // The type's presentation, after a choice of type or a file.
+    void ApresPresentation();
+    // "Go ..." on a cartesian curve.
+    void ApresCalcul();
+    // The commands between the cursors go (erase, scales, zoom).
+    void SansCalculs();
+    void ClicDroit();
+    // A left click with both cursors placed: they go (the window first
+    // restores the band's pixels).
+    void TroisiemeClic();
+    // A left click placing the next cursor.
+    Curseurs::Clic ClicGauche(int X, int Y);
+    // After the integral or the zero, by the tool button or by a menu.
+    void ApresCalculCurseurs(bool parMenu);
+    // After the zoom on the cursors.
+    void ApresZoomCurseurs();
 
     // The curve of "Go ..." and of a replot: none when the fields of the
     // current type are not validated.
@@ -100,6 +160,23 @@ public:
     ResultatTrace TraceDerivee(int rang, const Progression& progression) const;
 
 private:
+    void RecalculePas() { pas_ = PasDe(fenetre_, precision_); }
+
+    Vue fenetre_;
+    Etendu etudeMin_ = -3.2L, etudeMax_ = 3.2L;
+    Etendu graduation_ = 1.0L;
+    int precision_ = 1;
+    Etendu pas_ = 0.02L;
+    LecturesGraphe textes_ = Lectures();
+    std::array<std::string, 4> textesCurseurs_{SansValeur, SansValeur, SansValeur, SansValeur};
+    EtatCommandes commandes_;
     // The text of a file whose keyword names no type: shown, never drawn.
     std::string saisieSansType_, exprSansType_;
 };
+
+// Which commands the window enables: one pure function of the model.
+struct CommandeActive {
+    const char* nom;
+    bool active;
+};
+std::vector<CommandeActive> CommandesActives(const ModeleGraphe& m);

@@ -83,6 +83,7 @@ TGraph::TGraph(QWidget* parent) : QMainWindow(parent)
 
     // Creation: the texts empty, nothing validated, the cursors dropped.
     modele_.OublieCurseurs();
+    AppliqueCommandes();
     copieEcran_ = NouvelleImage();
     CentreSurEcran(this);
 }
@@ -197,7 +198,6 @@ void TGraph::CreeOutils()
             std::string_view(o.nom) == "ZoomButton" || std::string_view(o.nom) == "Secours")
             outils->addSeparator();
     }
-    Active({"ZoomButton", "dXButton", "SomButton", "ZeroButton"}, false);
 }
 
 QAction* TGraph::Action(QMenu* menu, const char* nom, const QString& titre, const QString& aide)
@@ -302,21 +302,34 @@ void TGraph::CreeMenus()
     Action(popup, "Recherchedezro", "Recherche de &zéro", Bouton("ZeroButton")->statusTip());
     Action(popup, "Rinitialisationdesparamtres", "&Réinitialisation des paramètres",
            "Réinitialise les paramètres de traçage à leurs valeurs par défaut .");
-    Active({"CalcInt", "CalcZero", "CalcDeriv", "Zoom1", "Intgration", "Recherchedezro"}, false);
 }
 
 QAction* TGraph::ActionNommee(const char* nom) const { return findChild<QAction*>(nom); }
 
 QToolButton* TGraph::Bouton(const char* nom) const { return findChild<QToolButton*>(nom); }
 
-void TGraph::Active(std::initializer_list<const char*> noms, bool actif)
+void TGraph::AppliqueCommandes()
 {
-    for (const char* nom : noms) {
+    for (const auto& [nom, active] : CommandesActives(modele_)) {
         if (QAction* a = ActionNommee(nom))
-            a->setEnabled(actif);
+            a->setEnabled(active);
         else if (QToolButton* b = Bouton(nom))
-            b->setEnabled(actif);
+            b->setEnabled(active);
     }
+}
+
+void TGraph::MontreLectures()
+{
+    const LecturesGraphe& l = modele_.Textes();
+    const std::pair<const char*, const std::string*> Textes[] = {
+        {"xminval", &l.xminval}, {"xmaxval", &l.xmaxval}, {"yminval", &l.yminval}, {"ymaxval", &l.ymaxval},
+        {"VarMin", &l.VarMin},   {"VarMax", &l.VarMax},   {"Label2", &l.Label2},   {"Fine", &l.Fine},
+    };
+    for (auto [nom, texte] : Textes)
+        lectures_[nom]->setText(QString::fromStdString(*texte));
+    const char* const Curseurs[] = {"Cur1X", "Cur1Y", "Cur2X", "Cur2Y"};
+    for (int k = 0; k < 4; ++k)
+        lectures_[Curseurs[k]]->setText(QString::fromStdString(modele_.TextesCurseurs()[k]));
 }
 
 void TGraph::showEvent(QShowEvent* evenement)
@@ -328,7 +341,6 @@ void TGraph::showEvent(QShowEvent* evenement)
                        static_cast<QWidget*>(entreFoncY_), static_cast<QWidget*>(fonctionY_)})
         w->hide();
     modele_.InitialiseAffichage();
-    AfficheMenuPrecision();
     AfficheParametres();
     tip_->clear();
     EffaceEcran();
@@ -339,12 +351,11 @@ void TGraph::FormActivate()
     if (ListeFonctionsVisible())
         Aide(Bouton("SpeedButton1"), "Cache la liste des fonctions utilisables");
     LacheCurseurs();
-    RemetCurseursAZero();
+    modele_.Activation();
+    MontreLectures();
     for (const char* nom : {"CoordXCurs", "CoordYCurs"})
-        findChild<QLabel*>(nom)->setText("---");
-    Active({"ZoomButton", "CalcInt", "SomButton", "ZeroButton"}, false);
-    if (!modele_.FoncXValidee)
-        Active({"CalcDeriv", "CalcZero", "dXButton"}, false);
+        findChild<QLabel*>(nom)->setText(SansValeur);
+    AppliqueCommandes();
     Aide(Bouton("dXButton"), DeriveesGenerique);
     modele_.SonsActifs = LitSonsTraceur();
     boutonsSouris_ = static_cast<int>(LitBoutonsSouris());
@@ -354,19 +365,15 @@ void TGraph::FormActivate()
 
 void TGraph::AfficheParametres()
 {
-    const LecturesGraphe l = modele_.Lectures();
-    const std::pair<const char*, const std::string*> Textes[] = {
-        {"xminval", &l.xminval}, {"xmaxval", &l.xmaxval}, {"yminval", &l.yminval}, {"ymaxval", &l.ymaxval},
-        {"VarMin", &l.VarMin},   {"VarMax", &l.VarMax},   {"Label2", &l.Label2},   {"Fine", &l.Fine},
-    };
-    for (auto [nom, texte] : Textes)
-        lectures_[nom]->setText(QString::fromStdString(*texte));
+    modele_.MontreParametres();
+    MontreLectures();
+    AppliqueCommandes();
 }
 
 void TGraph::RemetCurseursAZero()
 {
-    for (const char* nom : {"Cur1X", "Cur1Y", "Cur2X", "Cur2Y"})
-        lectures_[nom]->setText("---");
+    modele_.CacheCurseurs();
+    MontreLectures();
 }
 
 void TGraph::EffaceEcran()
@@ -375,9 +382,8 @@ void TGraph::EffaceEcran()
     dessinEcran_.clear();
     dessinEcranComplet_ = true;
     ecran_->update();
-    modele_.OublieCurseurs();
-    modele_.CurseursAuxCoins();
-    Active({"Zoom1", "Intgration", "Recherchedezro", "ZoomButton"}, false);
+    modele_.ApresEffacement();
+    AppliqueCommandes();
 }
 
 void TGraph::ChoisitType(TypeCourbe type)
@@ -394,9 +400,8 @@ void TGraph::PresenteType(TypeCourbe type)
     fonctionXouRo_->setText(QString::fromStdString(modele_.SaisieX()));
     if (type == TypeCourbe::Para)
         fonctionY_->setText(QString::fromStdString(modele_.SaisieYt));
-    if (type != TypeCourbe::Carte)
-        Active({"CalcInt", "CalcZero", "SomButton", "ZeroButton"}, false);
-    Active({"CalcDeriv", "dXButton"}, p.derivee);
+    modele_.ApresPresentation();
+    AppliqueCommandes();
     Aide(Bouton("dXButton"), p.aideDerivee);
     entreFoncY_->setVisible(type == TypeCourbe::Para);
     fonctionY_->setVisible(type == TypeCourbe::Para);
@@ -499,8 +504,8 @@ void TGraph::CalculBtnClick()
 {
     if (!Redessine())
         LaPlateforme().Bip();
-    if (modele_.Type == TypeCourbe::Carte)
-        Active({"CalcDeriv", "dXButton"}, true);
+    modele_.ApresCalcul();
+    AppliqueCommandes();
 }
 
 void TGraph::Replot()
@@ -513,7 +518,7 @@ void TGraph::Replot()
 void TGraph::CleanUpClick()
 {
     LacheCurseurs();
-    Active({"CalcInt", "CalcZero", "SomButton", "ZeroButton"}, false);
+    modele_.SansCalculs();
     EffaceEcran();
     RemetCurseursAZero();
 }
@@ -562,21 +567,16 @@ void TGraph::ChangePrecision(int precision)
 {
     LacheCurseurs();
     modele_.ChangePrecision(precision);
-    AfficheMenuPrecision();
-    lectures_["Fine"]->setText(QString::fromStdString(modele_.Lectures().Fine));
+    modele_.MontrePrecision();
+    MontreLectures();
+    AppliqueCommandes();
     Replot();
-}
-
-void TGraph::AfficheMenuPrecision()
-{
-    ActionNommee("PlusPrecis")->setEnabled(modele_.Precision < 10);
-    ActionNommee("MoinsPrecis")->setEnabled(modele_.Precision > 1);
 }
 
 void TGraph::MiniPrecisClick() { ChangePrecision(1); }
 void TGraph::MaxiPrecisClick() { ChangePrecision(10); }
-void TGraph::PlusPrecisClick() { ChangePrecision(modele_.Precision + 1); }
-void TGraph::MoinsPrecisClick() { ChangePrecision(modele_.Precision - 1); }
+void TGraph::PlusPrecisClick() { ChangePrecision(modele_.Precision() + 1); }
+void TGraph::MoinsPrecisClick() { ChangePrecision(modele_.Precision() - 1); }
 
 bool TGraph::eventFilter(QObject* objet, QEvent* evenement)
 {

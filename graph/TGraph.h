@@ -93,7 +93,10 @@ private:
     QAction* Action(QMenu* menu, const char* nom, const QString& titre, const QString& aide);
     QAction* ActionNommee(const char* nom) const;
     QToolButton* Bouton(const char* nom) const;
-    void Active(std::initializer_list<const char*> noms, bool actif);
+    // The commands enabled as the model has them.
+    void AppliqueCommandes();
+    // The read-outs' labels show the model's texts.
+    void MontreLectures();
 
     void ConnecteEchelles();
     // A new window with the closing steps; a window the plotter cannot map
@@ -120,7 +123,6 @@ private:
     void SauveZone(const Zone& zone);
     void RestaureZone(const Zone& zone);
     void DessineBande(const Zone& zone);
-    void AfficheCurseur(int rang);
     void Integration(bool parMenu);
     void RechercheZero(bool parMenu);
 
@@ -138,7 +140,6 @@ private:
     void GardeDessin(const Dessin& dessin);
     void Derivees(bool bipSansCourbe);
     void ChangePrecision(int precision);
-    void AfficheMenuPrecision();
     void RemetCurseursAZero();
 
     ModeleGraphe modele_;

@@ -83,8 +83,7 @@ void TGraph::ScaleIntervalClick()
     MontreDialogue(d);
     EffaceEcran();
     ecran_->repaint();
-    modele_.EtudeMin = d->BorneInf;
-    modele_.EtudeMax = d->BorneSup;
+    modele_.ChangeIntervalle(d->BorneInf, d->BorneSup);
     AfficheParametres();
     TraceDuType();
 }
@@ -104,10 +103,10 @@ void TGraph::ScaleScreenClick()
 void TGraph::Zoom(Etendu facteur)
 {
     LacheCurseurs();
-    const Vue vue = Zoome(modele_.Fenetre, facteur, facteur);
+    const Vue vue = Zoome(modele_.Fenetre(), facteur, facteur);
     if (!AccepteFenetre(vue))
         return;
-    modele_.Graduation *= facteur;
+    modele_.MultiplieGraduation(facteur);
     modele_.ChangeFenetre(vue);
     AfficheParametres();
     EffaceEcran();
@@ -125,12 +124,12 @@ void TGraph::ZoomUserClick()
     LacheCurseurs();
     TZoomChoose* d = LesFenetres().ZoomChoose;
     MontreDialogue(d);
-    const Vue vue = Zoome(modele_.Fenetre, d->CoefZoomX, d->CoefZoomY);
+    const Vue vue = Zoome(modele_.Fenetre(), d->CoefZoomX, d->CoefZoomY);
     if (!AccepteFenetre(vue))
         return;
     EffaceEcran();
     ecran_->repaint();
-    modele_.Graduation *= d->CoefZoomX;
+    modele_.MultiplieGraduation(d->CoefZoomX);
     modele_.ChangeFenetre(vue);
     ApresFenetre();
 }
@@ -142,18 +141,19 @@ void TGraph::ZoomButtonClick()
     if (!AccepteFenetre(vue))
         return;
     LacheCurseurs();
-    Active({"CalcInt", "CalcZero", "SomButton", "ZeroButton"}, false);
+    modele_.SansCalculs();
     RemetCurseursAZero();
     modele_.ChangeFenetre(vue);
     AfficheParametres();
     EffaceEcran();
     TraceDuType();
-    Active({"ZoomButton"}, false);
+    modele_.ApresZoomCurseurs();
+    AppliqueCommandes();
 }
 
 void TGraph::Recentre(int X, int Y)
 {
-    const Vue vue = modele_.Normalisee(::Recentre(modele_.Fenetre, X, Y, modele_.Pas));
+    const Vue vue = modele_.Normalisee(::Recentre(modele_.Fenetre(), X, Y, modele_.Pas()));
     if (!AccepteFenetre(vue))
         return;
     LacheCurseurs();
@@ -165,7 +165,7 @@ void TGraph::Recentre(int X, int Y)
 void TGraph::ReInitClick()
 {
     modele_.Reinitialise();
-    AfficheMenuPrecision();
+    AppliqueCommandes();
     AfficheParametres();
     EffaceEcran();
     Redessine();

@@ -22,7 +22,6 @@ namespace {
 constexpr const char* Filtre = "Fichier Module Graphique (*.mgr)";
 constexpr const char* Extension = "mgr";
 constexpr const char* Titre = "Module graphique";
-const char* const Lectures[] = {"xminval", "xmaxval", "yminval", "ymaxval", "VarMin", "VarMax", "Label2"};
 } // namespace
 
 void TGraph::ConnecteFichiers()
@@ -80,18 +79,8 @@ void TGraph::ChargeContenu(const ContenuGraphe& c, const QString& chemin)
     Journal journal;
     modele_.Charge(c, journal);
     RaconteJournal(journal, modele_.SonsActifs);
-    // The read-outs show the file's texts as they are, except a window the
-    // load had to put around the origin: it shows what is drawn.
-    for (int k = 0; k < 7; ++k)
-        lectures_[Lectures[k]]->setText(QString::fromStdString(c.Lectures[k]));
-    if (!(modele_.Fenetre == c.Fenetre)) {
-        const LecturesGraphe l = modele_.Lectures();
-        for (const auto& [nom, texte] : {std::pair{"xminval", &l.xminval}, std::pair{"xmaxval", &l.xmaxval},
-                                         std::pair{"yminval", &l.yminval}, std::pair{"ymaxval", &l.ymaxval}})
-            lectures_[nom]->setText(QString::fromStdString(*texte));
-    }
-    lectures_["Fine"]->setText(QString::fromStdString(c.Lectures[7]) + " ppp");
-    AfficheMenuPrecision();
+    MontreLectures();
+    AppliqueCommandes();
     fonctionXouRo_->setText(QString::fromStdString(modele_.SaisieX()));
     fonctionY_->setText(QString::fromStdString(modele_.SaisieYt));
     EffaceEcran();
@@ -139,11 +128,7 @@ bool TGraph::TextesLisibles() const
 
 void TGraph::Enregistre(const QString& chemin)
 {
-    std::array<std::string, 8> textes;
-    for (int k = 0; k < 7; ++k)
-        textes[k] = lectures_[Lectures[k]]->text().toStdString();
-    textes[7] = lectures_["Fine"]->text().chopped(4).toStdString();
-    const std::string octets = EcritGraphe(modele_.Type, modele_.SaisieX(), modele_.SaisieYt, textes);
+    const std::string octets = EcritGraphe(modele_.Type, modele_.SaisieX(), modele_.SaisieYt, modele_.TextesFichier());
     if (const auto erreur = EcritFichierDisque(chemin, octets))
         RaconteJournal({*erreur}, false);
 }

@@ -74,20 +74,13 @@ void TGraph::LacheCurseurs()
     modele_.OublieCurseurs();
 }
 
-void TGraph::AfficheCurseur(int rang)
-{
-    const Curseurs& c = modele_.Souris;
-    lectures_[rang == 1 ? "Cur1X" : "Cur2X"]->setText(QString::fromStdString(TexteLecture(rang == 1 ? c.Curseur1X : c.Curseur2X, 6)));
-    lectures_[rang == 1 ? "Cur1Y" : "Cur2Y"]->setText(QString::fromStdString(TexteLecture(rang == 1 ? c.Curseur1Y : c.Curseur2Y, 6)));
-}
-
 void TGraph::EcranDigitMouseMove(int X, int Y)
 {
     auto* coordX = findChild<QLabel*>("CoordXCurs");
     auto* coordY = findChild<QLabel*>("CoordYCurs");
     if (modele_.Type == TypeCourbe::Aucune) {
-        coordX->setText("---");
-        coordY->setText("---");
+        coordX->setText(SansValeur);
+        coordY->setText(SansValeur);
         ecran_->setStatusTip(QString());
         panneau_->setText(" ");
         return;
@@ -95,8 +88,8 @@ void TGraph::EcranDigitMouseMove(int X, int Y)
     auto lecture = [](Etendu v) {
         return QString::fromStdString(TexteNombre(std::fabs(v) < 1E-14L ? 0.0L : v));
     };
-    coordX->setText(lecture(modele_.Fenetre.EcranVersX(X)));
-    coordY->setText(lecture(modele_.Fenetre.EcranVersY(Y)));
+    coordX->setText(lecture(modele_.Fenetre().EcranVersX(X)));
+    coordY->setText(lecture(modele_.Fenetre().EcranVersY(Y)));
     if (boutonsSouris_ == 2 || boutonsSouris_ == 3) {
         const char* aide = boutonsSouris_ == 2 ? AideDeuxBoutons : AideTroisBoutons;
         ecran_->setStatusTip(aide);
@@ -122,23 +115,17 @@ void TGraph::EcranDigitMouseDown(Qt::MouseButton bouton, int X, int Y)
         Recentre(X, Y);
         return;
     } else if (bouton == Qt::RightButton) {
-        Active({"Intgration", "Recherchedezro"}, c.Curseur2Pose() && modele_.Type == TypeCourbe::Carte);
+        modele_.ClicDroit();
     } else if (bouton == Qt::LeftButton) {
         if (c.Etat == EtatSouris::DeuxCurseurs) {
-            LacheCurseurs();
-            Active({"ZoomButton", "CalcInt", "SomButton", "CalcZero", "ZeroButton"}, false);
-            RemetCurseursAZero();
-            return;
+            LacheCurseurs(); // erases the band
+            modele_.TroisiemeClic();
+        } else {
+            modele_.ClicGauche(X, Y);
         }
-        const Curseurs::Clic clic = c.ClicGauche(modele_.Fenetre, X, Y);
-        AfficheCurseur(clic == Curseurs::Clic::Curseur1 ? 1 : 2);
-        if (clic == Curseurs::Clic::Curseur1)
-            return;
-        if (modele_.Type == TypeCourbe::Carte)
-            Active({"CalcInt", "SomButton", "CalcZero", "ZeroButton"}, true);
+        MontreLectures();
     }
-    if (c.Curseur2Pose())
-        Active({"ZoomButton", "Zoom1"}, true);
+    AppliqueCommandes();
     if (bouton == Qt::RightButton)
         popup_->popup(ecran_->mapToGlobal(QPoint(X, Y)));
 }
@@ -146,7 +133,7 @@ void TGraph::EcranDigitMouseDown(Qt::MouseButton bouton, int X, int Y)
 void TGraph::Integration(bool parMenu)
 {
     LacheCurseurs();
-    if (lectures_["Cur1X"]->text() == "---" || lectures_["Cur1Y"]->text() == "---") {
+    if (!modele_.Curseur1Montre()) {
         LaPlateforme().Bip();
         return;
     }
@@ -160,16 +147,15 @@ void TGraph::Integration(bool parMenu)
     else if (modele_.SonsActifs)
         JoueSon(DossierProgramme() + "Son1.wav");
     AfficheSolutions("Intégration :", "I =", valeur);
-    RemetCurseursAZero();
-    Active({"ZoomButton", "ZeroButton", "SomButton", "CalcInt", "CalcZero"}, false);
-    if (parMenu)
-        Active({"Zoom1", "Intgration", "Recherchedezro"}, false);
+    modele_.ApresCalculCurseurs(parMenu);
+    MontreLectures();
+    AppliqueCommandes();
 }
 
 void TGraph::RechercheZero(bool parMenu)
 {
     LacheCurseurs();
-    if (lectures_["Cur1X"]->text() == "---") {
+    if (modele_.TextesCurseurs()[0] == SansValeur) {
         LaPlateforme().Bip();
         return;
     }
@@ -180,10 +166,9 @@ void TGraph::RechercheZero(bool parMenu)
     const QString valeur =
         x0 == ValeurErreur ? QString("Racine non trouvée .") : QString::fromStdString(TexteFixe(x0, 14));
     AfficheSolutions("Recherche du zéro de la fonction :", "x0 =", valeur);
-    RemetCurseursAZero();
-    Active({"ZoomButton", "ZeroButton", "SomButton", "CalcInt", "CalcZero"}, false);
-    if (parMenu)
-        Active({"Zoom1", "Intgration", "Recherchedezro"}, false);
+    modele_.ApresCalculCurseurs(parMenu);
+    MontreLectures();
+    AppliqueCommandes();
 }
 
 void TGraph::SomButtonClick() { Integration(false); }

@@ -293,7 +293,7 @@ private slots:
             Menu("PlusPrecis")->trigger();
         QCOMPARE(Texte("Fine"), QString("10 ppp"));
         QVERIFY(!Menu("PlusPrecis")->isEnabled() && Menu("MoinsPrecis")->isEnabled());
-        QCOMPARE(g_->Modele().Pas, PasDe(Vue{}, 10));
+        QCOMPARE(g_->Modele().Pas(), PasDe(Vue{}, 10));
         // Each change replotted the parabola.
         QCOMPARE(p_->journal, std::vector<std::string>(9, "son: Son2.wav"));
         QVERIFY(Rouges().count({210, 70}));
@@ -353,7 +353,7 @@ private slots:
                 Tape(d, qPrintable("Edit" + QString::number(k + 1)), saisies[k]);
         });
         QCOMPARE(Fenetre(), Donnee<QStringList>("lectures"));
-        QCOMPARE(g_->Modele().Pas, PasDe(g_->Modele().Fenetre, 1));
+        QCOMPARE(g_->Modele().Pas(), PasDe(g_->Modele().Fenetre(), 1));
     }
 
     void recentrage_data()
@@ -739,7 +739,7 @@ private slots:
         Menu("Ouvrir")->trigger();
         QVERIFY(p_->Messages().empty());
         QCOMPARE(Fenetre(), lues);
-        QCOMPARE(g_->Modele().Graduation, 1E-30L);
+        QCOMPARE(g_->Modele().Graduation(), 1E-30L);
         // A huge window: short read-outs, within the panel.
         AvecDialogue("Coords", [](QDialog* d) {
             for (auto [champ, texte] : {std::pair{"Edit1", "-5E4931"}, {"Edit2", "5E4931"}, {"Edit3", "-1"}, {"Edit4", "1"}})
@@ -760,7 +760,7 @@ private slots:
         Menu("Ouvrir")->trigger();
         // Put around the origin with the step in force: what is drawn is shown.
         QCOMPARE(Fenetre().mid(0, 4), (QStringList{"-0.0200000", "5.0000000", "-0.0200000", "3.0000000"}));
-        QVERIFY(g_->Modele().Fenetre == (Vue{-0.02L, 5, -0.02L, 3}));
+        QVERIFY(g_->Modele().Fenetre() == (Vue{-0.02L, 5, -0.02L, 3}));
         QVERIFY(PixelsDe(Ecran(), Blanc).count({1, 120})); // the y axis at x = 0
         // Shown again the window has no curve: "&Enregistrer" beeps and the
         // file stays as it was.
