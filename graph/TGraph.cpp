@@ -99,7 +99,7 @@ void TGraph::CreePanneaux(QWidget* centre)
     Etiquette(centre, nullptr, "x =", 8, 252, 22, 18);
     Etiquette(centre, nullptr, "y =", 212, 252, 22, 18);
     for (auto [nom, x] : {std::pair{"CoordXCurs", 30}, std::pair{"CoordYCurs", 234}}) {
-        QLabel* l = Etiquette(centre, nom, "---", x, 252, 170, 18);
+        QLabel* l = Etiquette(centre, nom, SansValeur, x, 252, 170, 18);
         l->setFont(chiffres);
     }
 
@@ -132,7 +132,7 @@ void TGraph::CreePanneaux(QWidget* centre)
     Etiquette(curseurs, nullptr, "Curseur 2 :", 6, 42, 76, 18);
     for (auto [nom, x, y2] : {std::tuple{"Cur1X", 84, 22}, std::tuple{"Cur1Y", 152, 22},
                               std::tuple{"Cur2X", 84, 42}, std::tuple{"Cur2Y", 152, 42}})
-        lectures_[nom] = Etiquette<Lecture>(curseurs, nom, "---", x, y2, 66, 18);
+        lectures_[nom] = Etiquette<Lecture>(curseurs, nom, SansValeur, x, y2, 66, 18);
 
     entreFoncXouRo_ = Etiquette(centre, "EntreFoncXouRo", QString(), 8, 276, 440, 18);
     fonctionXouRo_ = Champ(centre, "FonctionXouRo", QRect(8, 296, 440, 24));

@@ -369,6 +369,96 @@ private slots:
         const ResultatTrace r = TraceParametrique(q, "SIN(97*t)", "COS(101*t)", suivi);
         QVERIFY(vidages >= 1 && plusGrand == DessinMax && r.dessin.size() < DessinMax);
     }
+
+    // The commands' state after the plotter's events, as the window enables
+    // them: a sequence of events, then the enabled commands (precision
+    // items aside).
+    void commandesActives_data()
+    {
+        QTest::addColumn<QStringList>("evenements");
+        QTest::addColumn<QStringList>("actives");
+        const QStringList deux{"CalcInt", "CalcZero", "SomButton", "ZeroButton", "Zoom1", "ZoomButton"};
+        QTest::newRow("au départ") << QStringList{} << QStringList{};
+        QTest::newRow("type cartésien") << QStringList{"carte"} << QStringList{"CalcDeriv", "dXButton"};
+        QTest::newRow("activation sans texte validé") << QStringList{"carte", "activation"} << QStringList{};
+        QTest::newRow("deux curseurs") << QStringList{"carte", "valide", "go", "clic", "clic"}
+                                       << (QStringList{"CalcDeriv", "dXButton"} + deux);
+        QTest::newRow("clic droit") << QStringList{"carte", "valide", "go", "clic", "clic", "droit"}
+                                    << (QStringList{"CalcDeriv", "dXButton", "Intgration", "Recherchedezro"} + deux);
+        QTest::newRow("intégrale par le bouton")
+            << QStringList{"carte", "valide", "go", "clic", "clic", "droit", "bouton"}
+            << QStringList{"CalcDeriv", "Intgration", "Recherchedezro", "Zoom1", "dXButton"};
+        QTest::newRow("intégrale par le menu") << QStringList{"carte", "valide", "go", "clic", "clic", "menu"}
+                                               << QStringList{"CalcDeriv", "dXButton"};
+        // Activation keeps CalcZero for a validated text: the menu item
+        // survives where its button does not.
+        QTest::newRow("activation, texte validé") << QStringList{"carte", "valide", "go", "clic", "clic", "activation"}
+                                                  << QStringList{"CalcDeriv", "CalcZero", "Zoom1", "dXButton"};
+        QTest::newRow("troisième clic") << QStringList{"carte", "valide", "go", "clic", "clic", "clic"}
+                                        << QStringList{"CalcDeriv", "Zoom1", "dXButton"};
+        QTest::newRow("effacement") << QStringList{"carte", "valide", "go", "clic", "clic", "efface"}
+                                    << QStringList{"CalcDeriv", "CalcInt", "CalcZero", "SomButton", "ZeroButton",
+                                                   "dXButton"};
+        QTest::newRow("polaire") << QStringList{"polaire", "valide", "go", "clic", "clic", "droit"}
+                                 << QStringList{"Zoom1", "ZoomButton"};
+        QTest::newRow("paramétrique") << QStringList{"para"} << QStringList{"CalcDeriv", "dXButton"};
+    }
+
+    void commandesActives()
+    {
+        QFETCH(QStringList, evenements);
+        ModeleGraphe m;
+        m.InitialiseAffichage();
+        Journal journal;
+        for (const QString& e : evenements) {
+            if (e == "carte" || e == "polaire" || e == "para") {
+                m.ChoisitType(e == "carte" ? TypeCourbe::Carte : e == "polaire" ? TypeCourbe::Polr : TypeCourbe::Para);
+                m.ApresPresentation();
+            } else if (e == "valide") {
+                QCOMPARE(m.ValideX("x", journal), ModeleGraphe::Saisie::Validee);
+            } else if (e == "go") {
+                m.ApresCalcul();
+            } else if (e == "activation") {
+                m.Activation();
+            } else if (e == "clic") {
+                if (m.Souris.Curseur2Pose())
+                    m.TroisiemeClic();
+                else
+                    m.ClicGauche(100 + 50 * m.Souris.Curseur1Pose(), 100);
+            } else if (e == "droit") {
+                m.ClicDroit();
+            } else if (e == "bouton" || e == "menu") {
+                m.OublieCurseurs();
+                m.ApresCalculCurseurs(e == "menu");
+            } else if (e == "efface") {
+                m.ApresEffacement();
+            }
+        }
+        QStringList actives;
+        for (const auto& [nom, active] : CommandesActives(m))
+            if (active && QString(nom) != "PlusPrecis" && QString(nom) != "MoinsPrecis")
+                actives << nom;
+        QStringList attendues = Donnee<QStringList>("actives");
+        actives.sort();
+        attendues.sort();
+        QCOMPARE(actives, attendues);
+    }
+
+    void lecturesDuModele()
+    {
+        ModeleGraphe m;
+        m.InitialiseAffichage();
+        m.ChoisitType(TypeCourbe::Carte);
+        QVERIFY(!m.Curseur1Montre());
+        m.ClicGauche(0, 0);
+        QCOMPARE(QString::fromStdString(m.TextesCurseurs()[0]), QString("-3.200000"));
+        QVERIFY(m.Curseur1Montre());
+        QCOMPARE(QString::fromStdString(m.TextesCurseurs()[2]), QString(SansValeur));
+        m.ChangePrecision(4);
+        m.MontrePrecision();
+        QCOMPARE(QString::fromStdString(m.TextesFichier()[7]), QString("4"));
+        QCOMPARE(QString::fromStdString(m.TextesFichier()[0]), QString("-3.2000000"));
+    }
 };
 
 QTEST_MAIN(TestGraphValeurs)
