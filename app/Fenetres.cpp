@@ -60,10 +60,11 @@ bool BasculeListeFonctions(QWidget* appelant)
     return liste->isVisible();
 }
 
-void AfficheSolutions(const QString& titre, const QString& nom, const QString& valeur)
+void AfficheSolutions(const QString& titre, const QString& nom, const QString& valeur, const QString& nom2,
+                      const QString& valeur2)
 {
     if (fenetres.Solutions)
-        fenetres.Solutions->Affiche(titre, nom, valeur);
+        fenetres.Solutions->Affiche(titre, nom, valeur, nom2, valeur2);
 }
 
 void NommeApplication()

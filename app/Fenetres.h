@@ -49,7 +49,8 @@ void MontreSolveur();
 // hidden (true when it shows afterwards); the results window with its texts.
 bool ListeFonctionsVisible();
 bool BasculeListeFonctions(QWidget* appelant);
-void AfficheSolutions(const QString& titre, const QString& nom, const QString& valeur);
+void AfficheSolutions(const QString& titre, const QString& nom, const QString& valeur, const QString& nom2 = {},
+                      const QString& valeur2 = {});
 // The application's name and icon. No display name: the window system would
 // append it to every caption ("Calculette — Tarvelle").
 void NommeApplication();

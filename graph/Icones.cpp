@@ -110,6 +110,13 @@ void Dessine(QPainter& p, const char* nom)
         Texte(p, "∫", 18);
     } else if (is("ZeroButton")) {
         Texte(p, "x₀", 13, true);
+    } else if (is("ExtremumButton")) { // a hump and its top marked
+        p.setPen(crayon);
+        p.drawPath(Trace(0.0, 1.0, [](double t) { return QPointF(3 + 18 * t, 19 - 13 * std::sin(M_PI * t)); }));
+        p.setPen(QPen(Encre, 1, Qt::DashLine));
+        p.drawLine(QPointF(12, 3), QPointF(12, 21));
+        p.setPen(QPen(Encre, 1));
+        p.drawLine(QPointF(8, 5.5), QPointF(16, 5.5));
     } else if (is("Secours")) {
         Texte(p, "?", 17);
     }

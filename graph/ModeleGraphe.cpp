@@ -279,6 +279,8 @@ std::vector<CommandeActive> CommandesActives(const ModeleGraphe& m)
     const EtatCommandes& c = m.Commandes();
     return {{"ZoomButton", c.zoomBouton},      {"Zoom1", c.zoomMenu},
             {"SomButton", c.somme},            {"CalcInt", c.somme},
+            {"ExtremumButton", c.somme},       {"CalcExtremum", c.somme},
+            {"Extremum", c.menuCalculs},
             {"ZeroButton", c.zeroBouton},      {"CalcZero", c.zeroMenu},
             {"dXButton", c.derivees},          {"CalcDeriv", c.derivees},
             {"Intgration", c.menuCalculs},     {"Recherchedezro", c.menuCalculs},

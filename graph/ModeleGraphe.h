@@ -22,13 +22,13 @@ struct LecturesGraphe {
 // The commands whose availability the plotter's events set and clear (a
 // command keeps its state until an event changes it).
 struct EtatCommandes {
-    bool somme = false;       // CalcInt, SomButton
+    bool somme = false;       // CalcInt, SomButton; the extremum's menu item and button
     bool zeroMenu = false;    // CalcZero
     bool zeroBouton = false;  // ZeroButton
     bool derivees = false;    // CalcDeriv, dXButton
     bool zoomBouton = false;  // ZoomButton
     bool zoomMenu = false;    // Zoom1
-    bool menuCalculs = false; // Intgration, Recherchedezro
+    bool menuCalculs = false; // Intgration, Recherchedezro, Extremum
     bool operator==(const EtatCommandes&) const = default;
 };
 

@@ -184,6 +184,7 @@ void TGraph::CreeOutils()
         {"dXButton", DeriveesGenerique, [this] { dXButtonClick(); }},
         {"SomButton", "Intégrale de f(x) entre les deux curseurs .", {}},
         {"ZeroButton", "Zéro de f(x) entre les deux curseurs .", {}},
+        {"ExtremumButton", "Maximum et minimum de f(x) entre les deux curseurs .", {}},
         {"Secours", "Aide sur le module graphique .", [] { LaPlateforme().Aide("GRAPH"); }},
     };
     for (const Outil& o : liste) {
@@ -280,6 +281,7 @@ void TGraph::CreeMenus()
     calculs->setObjectName("Calculs");
     Action(calculs, "CalcInt", "&Intégration", Bouton("SomButton")->statusTip());
     Action(calculs, "CalcZero", "Recherche de &zéro", Bouton("ZeroButton")->statusTip());
+    Action(calculs, "CalcExtremum", "Recherche d'&extremum", Bouton("ExtremumButton")->statusTip());
     connect(Action(calculs, "CalcDeriv", "&Dérivée(s)", DeriveesGenerique), &QAction::triggered, this,
             &TGraph::CalcDerivClick);
 
@@ -300,6 +302,7 @@ void TGraph::CreeMenus()
     Action(popup, "Zoom1", "&Zoom", "Zoom sur la zone encadrée .");
     Action(popup, "Intgration", "&Intégration", Bouton("SomButton")->statusTip());
     Action(popup, "Recherchedezro", "Recherche de &zéro", Bouton("ZeroButton")->statusTip());
+    Action(popup, "Extremum", "Recherche d'&extremum", Bouton("ExtremumButton")->statusTip());
     Action(popup, "Rinitialisationdesparamtres", "&Réinitialisation des paramètres",
            "Réinitialise les paramètres de traçage à leurs valeurs par défaut .");
 }

@@ -125,6 +125,7 @@ private:
     void DessineBande(const Zone& zone);
     void Integration(bool parMenu);
     void RechercheZero(bool parMenu);
+    void RechercheExtremum(bool parMenu);
 
     void ChoisitType(TypeCourbe type);
     void FonctionXouRoKeyPress();

@@ -7,6 +7,7 @@
 #include "app/Plateforme.h"
 #include "funclang/Nombres.h"
 #include "graph/Analyse.h"
+#include "graph/Extremum.h"
 #include "graph/EcranDigit.h"
 
 #include <QAction>
@@ -36,6 +37,9 @@ void TGraph::ConnecteSouris()
         connect(ActionNommee(nom), &QAction::triggered, this, &TGraph::CalcIntClick);
     for (const char* nom : {"CalcZero", "Recherchedezro"})
         connect(ActionNommee(nom), &QAction::triggered, this, &TGraph::CalcZeroClick);
+    connect(Bouton("ExtremumButton"), &QToolButton::clicked, this, [this] { RechercheExtremum(false); });
+    for (const char* nom : {"CalcExtremum", "Extremum"})
+        connect(ActionNommee(nom), &QAction::triggered, this, [this] { RechercheExtremum(true); });
 }
 
 void TGraph::SauveZone(const Zone& zone)
@@ -166,6 +170,35 @@ void TGraph::RechercheZero(bool parMenu)
     const QString valeur =
         x0 == ValeurErreur ? QString("Racine non trouvée .") : QString::fromStdString(TexteFixe(x0, 14));
     AfficheSolutions("Recherche du zéro de la fonction :", "x0 =", valeur);
+    modele_.ApresCalculCurseurs(parMenu);
+    MontreLectures();
+    AppliqueCommandes();
+}
+
+void TGraph::RechercheExtremum(bool parMenu)
+{
+    // As the integral: the cursors go, their interval stays.
+    LacheCurseurs();
+    if (!modele_.Curseur1Montre()) {
+        LaPlateforme().Bip();
+        return;
+    }
+    const auto e = [this] {
+        Sablier sablier;
+        return ChercheExtremums(modele_.ExprFx, modele_.Souris.Curseur1X, modele_.Souris.Curseur2X);
+    }();
+    if (!e) {
+        if (modele_.SonsActifs)
+            JoueSon(DossierProgramme() + "Son1.wav");
+        AfficheSolutions("Extremum", "", "Erreur lors du calcul .");
+    } else {
+        auto ligne = [](const PointExtreme& p) {
+            return QString("x = %1%2  f(x) = %3")
+                .arg(QString::fromStdString(TexteFixe(p.x, 14)), p.borne ? " (borne)" : "",
+                     QString::fromStdString(TexteFixe(p.fx, 14)));
+        };
+        AfficheSolutions("Extremum", "Maximum :", ligne(e->maximum), "Minimum :", ligne(e->minimum));
+    }
     modele_.ApresCalculCurseurs(parMenu);
     MontreLectures();
     AppliqueCommandes();

@@ -101,14 +101,16 @@ class TestGraph : public QObject, protected Banc {
         Evenement(QEvent::MouseButtonPress, X, Y, bouton);
         Evenement(QEvent::MouseButtonRelease, X, Y, bouton);
     }
-    // A command that shows the results window: its three texts.
+    // A command that shows the results window: its three texts, five with
+    // a second line.
     QStringList Resultat(std::function<void()> commande)
     {
         QStringList textes;
         QTimer::singleShot(0, [&textes] {
             auto* s = LesFenetres().Solutions;
-            for (const char* nom : {"Methode", "Resultat1", "ResVal1"})
-                textes << s->findChild<QLabel*>(nom)->text();
+            for (const char* nom : {"Methode", "Resultat1", "ResVal1", "Resultat2", "ResVal2"})
+                if (!s->findChild<QLabel*>(nom)->isHidden())
+                    textes << s->findChild<QLabel*>(nom)->text();
             s->close();
         });
         commande();
@@ -502,6 +504,24 @@ private slots:
         Clic(5, 5);   // the third click
         QCOMPARE(Ecran(), avant);
         QCOMPARE(Curseurs(), QStringList({"---", "---", "---", "---"}));
+    }
+
+    void extremumEntreLesCurseurs()
+    {
+        Trace("SpeedButton2", "x^2");
+        Clic(110, 100);
+        Clic(260, 200); // x from -1 to 2
+        QCOMPARE(Resultat([this] { Clique("ExtremumButton"); }),
+                 QStringList({"Extremum", "Maximum :", "x = 2.00000000000000 (borne)  f(x) = 4.00000000000000",
+                              "Minimum :", "x = 0.00000000000000  f(x) = 0.00000000000000"}));
+        QVERIFY(!Bouton("ExtremumButton")->isEnabled() && Texte("Cur1X") == "---");
+        Trace("SpeedButton2", "racine(x)");
+        Clic(110, 100);
+        Clic(210, 200); // x from -1 to 1
+        p_->Vide();
+        QCOMPARE(Resultat([this] { Menu("CalcExtremum")->trigger(); }),
+                 QStringList({"Extremum", "", "Erreur lors du calcul ."}));
+        QCOMPARE(p_->journal, std::vector<std::string>{"son: Son1.wav"});
     }
 
     void integraleEtZero()

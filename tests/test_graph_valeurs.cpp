@@ -8,6 +8,7 @@
 #include "funclang/Programme.h"
 #include "graph/Analyse.h"
 #include "graph/Conique.h"
+#include "graph/Extremum.h"
 #include "graph/FichierGraphe.h"
 #include "graph/ModeleGraphe.h"
 #include "graph/Souris.h"
@@ -377,17 +378,18 @@ private slots:
     {
         QTest::addColumn<QStringList>("evenements");
         QTest::addColumn<QStringList>("actives");
-        const QStringList deux{"CalcInt", "CalcZero", "SomButton", "ZeroButton", "Zoom1", "ZoomButton"};
+        const QStringList deux{"CalcInt", "CalcZero", "SomButton", "ZeroButton", "Zoom1", "ZoomButton", "CalcExtremum",
+                               "ExtremumButton"};
         QTest::newRow("au départ") << QStringList{} << QStringList{};
         QTest::newRow("type cartésien") << QStringList{"carte"} << QStringList{"CalcDeriv", "dXButton"};
         QTest::newRow("activation sans texte validé") << QStringList{"carte", "activation"} << QStringList{};
         QTest::newRow("deux curseurs") << QStringList{"carte", "valide", "go", "clic", "clic"}
                                        << (QStringList{"CalcDeriv", "dXButton"} + deux);
         QTest::newRow("clic droit") << QStringList{"carte", "valide", "go", "clic", "clic", "droit"}
-                                    << (QStringList{"CalcDeriv", "dXButton", "Intgration", "Recherchedezro"} + deux);
+                                    << (QStringList{"CalcDeriv", "dXButton", "Intgration", "Recherchedezro", "Extremum"} + deux);
         QTest::newRow("intégrale par le bouton")
             << QStringList{"carte", "valide", "go", "clic", "clic", "droit", "bouton"}
-            << QStringList{"CalcDeriv", "Intgration", "Recherchedezro", "Zoom1", "dXButton"};
+            << QStringList{"CalcDeriv", "Intgration", "Recherchedezro", "Extremum", "Zoom1", "dXButton"};
         QTest::newRow("intégrale par le menu") << QStringList{"carte", "valide", "go", "clic", "clic", "menu"}
                                                << QStringList{"CalcDeriv", "dXButton"};
         // Activation keeps CalcZero for a validated text: the menu item
@@ -398,7 +400,7 @@ private slots:
                                         << QStringList{"CalcDeriv", "Zoom1", "dXButton"};
         QTest::newRow("effacement") << QStringList{"carte", "valide", "go", "clic", "clic", "efface"}
                                     << QStringList{"CalcDeriv", "CalcInt", "CalcZero", "SomButton", "ZeroButton",
-                                                   "dXButton"};
+                                                   "dXButton", "CalcExtremum", "ExtremumButton"};
         QTest::newRow("polaire") << QStringList{"polaire", "valide", "go", "clic", "clic", "droit"}
                                  << QStringList{"Zoom1", "ZoomButton"};
         QTest::newRow("paramétrique") << QStringList{"para"} << QStringList{"CalcDeriv", "dXButton"};
@@ -458,6 +460,56 @@ private slots:
         m.MontrePrecision();
         QCOMPARE(QString::fromStdString(m.TextesFichier()[7]), QString("4"));
         QCOMPARE(QString::fromStdString(m.TextesFichier()[0]), QString("-3.2000000"));
+    }
+
+    void extremums_data()
+    {
+        QTest::addColumn<QString>("saisie");
+        QTest::addColumn<long double>("a");
+        QTest::addColumn<long double>("b");
+        QTest::addColumn<long double>("xMax");
+        QTest::addColumn<long double>("fMax");
+        QTest::addColumn<bool>("borneMax");
+        QTest::addColumn<long double>("xMin");
+        QTest::addColumn<long double>("fMin");
+        QTest::addColumn<bool>("borneMin");
+        QTest::newRow("sin sur [0, 3]") << "sin(x)" << 0.0L << 3.0L << PiEtendu / 2 << 1.0L << false << 0.0L << 0.0L
+                                        << true;
+        QTest::newRow("x^2 sur [-1, 2]") << "x^2" << -1.0L << 2.0L << 2.0L << 4.0L << true << 0.0L << 0.0L << false;
+        QTest::newRow("bornes inversées") << "x^2" << 2.0L << -1.0L << 2.0L << 4.0L << true << 0.0L << 0.0L << false;
+        QTest::newRow("-(x-0.3)^2 sur [-5, 5]") << "-(x-0.3)^2" << -5.0L << 5.0L << 0.3L << 0.0L << false << -5.0L
+                                                << -28.09L << true;
+        QTest::newRow("cos(100x) près de 0") << "cos(100*x)" << -0.04L << 0.011L << 0.0L << 1.0L << false
+                                             << -PiEtendu / 100 << -1.0L << false;
+        QTest::newRow("intervalle nul") << "x" << 1E-300L << 1E-300L << 1E-300L << 1E-300L << true << 1E-300L
+                                        << 1E-300L << true;
+    }
+
+    void extremums()
+    {
+        QFETCH(QString, saisie);
+        QFETCH(long double, a);
+        QFETCH(long double, b);
+        const auto e = ChercheExtremums(NormaliseFonction(saisie.toStdString(), TypeCourbe::Carte, Jete()).value(), a, b);
+        QVERIFY(e);
+        const long double tolerance = 1E-9L * std::fabs(b - a);
+        for (const auto& [p, nom] : {std::pair{e->maximum, "Max"}, std::pair{e->minimum, "Min"}}) {
+            const long double x = Donnee<long double>(qPrintable(QString("x") + nom));
+            const long double fx = Donnee<long double>(qPrintable(QString("f") + nom));
+            QVERIFY2(std::fabs(p.x - x) <= tolerance, qPrintable(QString("%1 x = %2").arg(nom).arg(double(p.x), 0, 'g', 17)));
+            QVERIFY2(std::fabs(p.fx - fx) <= 1E-14L * std::max(1.0L, std::fabs(fx)), nom);
+            QCOMPARE(p.borne, Donnee<bool>(qPrintable(QString("borne") + nom)));
+        }
+    }
+
+    void extremumsQuiEchouent()
+    {
+        const std::string racine = NormaliseFonction("racine(x)", TypeCourbe::Carte, Jete()).value();
+        QVERIFY(!ChercheExtremums(racine, -1.0L, 1.0L));
+        const std::string carre = NormaliseFonction("x^2", TypeCourbe::Carte, Jete()).value();
+        QVERIFY(!ChercheExtremums(carre, -1E4000L, 1E4000L)); // beyond extended precision
+        const auto e = ChercheExtremums(NormaliseFonction("x", TypeCourbe::Carte, Jete()).value(), -1E4000L, 1E4000L);
+        QVERIFY(e && e->maximum.x == 1E4000L && e->minimum.x == -1E4000L);
     }
 };
 
