@@ -9,6 +9,7 @@
 #include "graph/Analyse.h"
 #include "graph/Conique.h"
 #include "graph/Extremum.h"
+#include "graph/TableauValeurs.h"
 #include "graph/FichierGraphe.h"
 #include "graph/ModeleGraphe.h"
 #include "graph/Souris.h"
@@ -510,6 +511,54 @@ private slots:
         QVERIFY(!ChercheExtremums(carre, -1E4000L, 1E4000L)); // beyond extended precision
         const auto e = ChercheExtremums(NormaliseFonction("x", TypeCourbe::Carte, Jete()).value(), -1E4000L, 1E4000L);
         QVERIFY(e && e->maximum.x == 1E4000L && e->minimum.x == -1E4000L);
+    }
+
+    void tableauDeValeurs()
+    {
+        ModeleGraphe m;
+        m.InitialiseAffichage();
+        m.ChoisitType(TypeCourbe::Carte);
+        QCOMPARE(m.ValideX("x^2", Jete()), ModeleGraphe::Saisie::Validee);
+        TableauValeurs t = CalculeTableau(m, -1.0L, 0.5L, 5);
+        QCOMPARE(t.titres, (std::vector<std::string>{"x", "f(x)", "f′(x)"}));
+        QStringList lignes;
+        for (const auto& l : t.lignes) {
+            QStringList cellules;
+            for (const Cellule& c : l)
+                cellules << QString::fromStdString(c.Texte());
+            lignes << cellules.join('|');
+        }
+        QCOMPARE(lignes, QStringList({
+            "-1.00000000000000E+0000| 1.00000000000000E+0000|-2.00000000000000E+0000",
+            "-5.00000000000000E-0001| 2.50000000000000E-0001|-1.00000000000000E+0000",
+            " 0.00000000000000E+0000| 0.00000000000000E+0000| 0.00000000000000E+0000",
+            " 5.00000000000000E-0001| 2.50000000000000E-0001| 1.00000000000000E+0000",
+            " 1.00000000000000E+0000| 1.00000000000000E+0000| 2.00000000000000E+0000"}));
+        QCOMPARE(m.ValideX("inv(x)", Jete()), ModeleGraphe::Saisie::Validee);
+        t = CalculeTableau(m, -1.0L, 0.5L, 5);
+        QCOMPARE(QString::fromStdString(t.lignes[2][1].Texte()), QString("Division par zéro"));
+        QVERIFY(!t.lignes[2][1].valeur && !t.lignes[2][2].valeur);
+        // Bounds: at least one row, at most 10,000; a start beyond any value.
+        QCOMPARE(CalculeTableau(m, 0.0L, 0.0L, 0).lignes.size(), std::size_t(1));
+        QCOMPARE(CalculeTableau(m, 0.0L, 1.0L, 20000).lignes.size(), std::size_t(LignesTableauMax));
+        QVERIFY(CalculeTableau(m, 1E4000L, 1E-4000L, 2).lignes.size() == 2);
+        // The other types' columns; the copy and the CSV forms.
+        m.ChoisitType(TypeCourbe::Polr);
+        QCOMPARE(m.ValideX("t/2", Jete()), ModeleGraphe::Saisie::Validee);
+        t = CalculeTableau(m, -1.0L, 0.5L, 3);
+        QCOMPARE(QString::fromStdString(CopieLignes(t, {0, 2})), QString("-1\t-0.5\n0\t0\n"));
+        QCOMPARE(QString::fromStdString(TexteCsv(t)), QString("t;ro(t)\r\n-1;-0,5\r\n-0,5;-0,25\r\n0;0\r\n"));
+        m.ChoisitType(TypeCourbe::Para);
+        QCOMPARE(m.ValideX("cos(t)", Jete()), ModeleGraphe::Saisie::Validee);
+        QCOMPARE(m.ValideY("sin(t)", Jete()), ModeleGraphe::Saisie::Validee);
+        t = CalculeTableau(m, 0.0L, 1.0L, 2);
+        QCOMPARE(t.titres, (std::vector<std::string>{"t", "x(t)", "y(t)"}));
+        QCOMPARE(t.lignes[0][1].Copie(), std::string("1"));
+        m.ChoisitType(TypeCourbe::Cone);
+        QCOMPARE(m.ValideX("y^2+x^2-1", Jete()), ModeleGraphe::Saisie::Validee);
+        t = CalculeTableau(m, 0.0L, 2.0L, 2);
+        QCOMPARE(t.lignes[0][1].Copie() + " " + t.lignes[0][2].Copie(), std::string("-1 1"));
+        QVERIFY(!t.lignes[1][1].valeur && t.lignes[1][1].message.empty()); // no y at x = 2
     }
 };
 
