@@ -284,7 +284,8 @@ std::vector<CommandeActive> CommandesActives(const ModeleGraphe& m)
             {"ZeroButton", c.zeroBouton},      {"CalcZero", c.zeroMenu},
             {"dXButton", c.derivees},          {"CalcDeriv", c.derivees},
             {"Intgration", c.menuCalculs},     {"Recherchedezro", c.menuCalculs},
-            {"PlusPrecis", m.Precision() < 10}, {"MoinsPrecis", m.Precision() > 1}};
+            {"PlusPrecis", m.Precision() < 10}, {"MoinsPrecis", m.Precision() > 1},
+            {"TableauValeurs", m.PeutTracer()}};
 }
 
 bool ModeleGraphe::PeutTracer() const

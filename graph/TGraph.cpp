@@ -7,6 +7,7 @@
 #include "graph/EcranDigit.h"
 #include "graph/Icones.h"
 #include "graph/Lecture.h"
+#include "graph/TTableau.h"
 #include "graph/Toile.h"
 
 #include <QElapsedTimer>
@@ -282,6 +283,11 @@ void TGraph::CreeMenus()
     Action(calculs, "CalcInt", "&Intégration", Bouton("SomButton")->statusTip());
     Action(calculs, "CalcZero", "Recherche de &zéro", Bouton("ZeroButton")->statusTip());
     Action(calculs, "CalcExtremum", "Recherche d'&extremum", Bouton("ExtremumButton")->statusTip());
+    calculs->addSeparator();
+    QAction* tableau = Action(calculs, "TableauValeurs", "&Tableau de valeurs ...",
+                              "Tableau des valeurs de la courbe, avec un début, un pas et un nombre de lignes .");
+    tableau->setShortcut(QKeySequence("Ctrl+T"));
+    connect(tableau, &QAction::triggered, this, &TGraph::TableauValeursClick);
     connect(Action(calculs, "CalcDeriv", "&Dérivée(s)", DeriveesGenerique), &QAction::triggered, this,
             &TGraph::CalcDerivClick);
 
@@ -428,6 +434,29 @@ void TGraph::FonctionXouRoKeyPress()
             calculBtn_->setFocus();
         break;
     }
+    ApresValidation();
+}
+
+void TGraph::ApresValidation()
+{
+    AppliqueCommandes();
+    // The table follows the function.
+    if (tableau_ && tableau_->isVisible() && modele_.PeutTracer())
+        tableau_->Calcule();
+}
+
+void TGraph::TableauValeursClick()
+{
+    if (!modele_.PeutTracer()) {
+        LaPlateforme().Bip();
+        return;
+    }
+    if (!tableau_)
+        tableau_ = new TTableau(this, modele_);
+    tableau_->Initialise();
+    tableau_->show();
+    tableau_->raise();
+    tableau_->activateWindow();
 }
 
 void TGraph::FonctionYKeyPress()
@@ -440,6 +469,7 @@ void TGraph::FonctionYKeyPress()
     case ModeleGraphe::Saisie::Refusee: break;
     case ModeleGraphe::Saisie::Validee: calculBtn_->setFocus(); break;
     }
+    ApresValidation();
 }
 
 bool TGraph::Dessine(const std::function<ResultatTrace(const Progression&)>& trace)

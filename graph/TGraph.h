@@ -21,6 +21,7 @@ class QMenu;
 class QProgressBar;
 class QPushButton;
 class QToolButton;
+class TTableau;
 
 class TGraph : public QMainWindow, public FenetreActivable {
     Q_OBJECT
@@ -80,6 +81,9 @@ public slots:
     void CalcIntClick();
     void ZeroButtonClick();
     void CalcZeroClick();
+    // The table of values of the current curve ("Tableau de valeurs ...").
+    void TableauValeursClick();
+    TTableau* FenetreTableau() const { return tableau_; }
 
 protected:
     bool event(QEvent* evenement) override;
@@ -130,6 +134,8 @@ private:
     void ChoisitType(TypeCourbe type);
     void FonctionXouRoKeyPress();
     void FonctionYKeyPress();
+    // A function field validated: the commands and the table follow.
+    void ApresValidation();
     // Draws the validated curve, with the progress bar; false when no curve
     // of the current type is validated (nothing drawn, nothing shown).
     bool Redessine();
@@ -162,6 +168,7 @@ private:
     Dessin dessinEcran_;
     bool dessinEcranComplet_ = true;
     int boutonsSouris_ = 2;
+    TTableau* tableau_ = nullptr;
     QString fichierCourant_;             // full path of the file loaded last
     std::array<std::string, 4> recents_; // the recent files, most recent first
 };

@@ -88,6 +88,7 @@ void TGraph::ChargeContenu(const ContenuGraphe& c, const QString& chemin)
         return;
     PresenteType(modele_.Type);
     calculBtn_->setFocus();
+    ApresValidation();
     TraceDuType();
 }
 

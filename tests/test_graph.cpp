@@ -10,6 +10,7 @@
 #include "funclang/TFonctions.h"
 #include "funclang/Nombres.h"
 #include "funclang/TSolutions.h"
+#include "graph/TTableau.h"
 #include "graph/Analyse.h"
 #include "graph/Conique.h"
 #include "graph/FichierGraphe.h"
@@ -32,6 +33,7 @@
 #include <QToolButton>
 #include <QDialog>
 #include <QListWidget>
+#include <QTableWidget>
 #include <QtTest>
 
 #include <memory>
@@ -504,6 +506,40 @@ private slots:
         Clic(5, 5);   // the third click
         QCOMPARE(Ecran(), avant);
         QCOMPARE(Curseurs(), QStringList({"---", "---", "---", "---"}));
+    }
+
+    void tableauDeValeurs()
+    {
+        QVERIFY(!Menu("TableauValeurs")->isEnabled()); // nothing validated yet
+        Trace("SpeedButton2", "x^2");
+        QVERIFY(Menu("TableauValeurs")->isEnabled());
+        Menu("TableauValeurs")->trigger();
+        TTableau* t = g_->FenetreTableau();
+        QVERIFY(t && t->isVisible());
+        auto* grille = t->findChild<QTableWidget*>("GrilleTableau");
+        QCOMPARE(grille->rowCount(), 21);
+        QCOMPARE(t->findChild<QLineEdit*>("PasTableau")->text(), QString("0.32"));
+        for (auto [nom, texte] : {std::pair{"DebutTableau", "-1"}, std::pair{"PasTableau", "0,5"},
+                                  std::pair{"LignesTableau", "5"}}) {
+            auto* champ = t->findChild<QLineEdit*>(nom);
+            champ->clear();
+            QTest::keyClicks(champ, texte);
+            QTest::keyClick(champ, Qt::Key_Return);
+        }
+        QCOMPARE(grille->rowCount(), 5);
+        QCOMPARE(grille->item(1, 1)->text(), QString(" 2.50000000000000E-0001"));
+        grille->selectRow(1);
+        QTest::keyClick(grille, Qt::Key_C, Qt::ControlModifier);
+        QVERIFY(QGuiApplication::clipboard()->text().startsWith("-0.5\t0.25\t"));
+        // The table follows the function validated again.
+        Valide("FonctionXouRo", "inv(x)");
+        QCOMPARE(grille->item(2, 1)->text(), QString("Division par zéro"));
+        p_->Vide();
+        auto* lignes = t->findChild<QLineEdit*>("LignesTableau");
+        lignes->setText("10001");
+        QTest::keyClick(lignes, Qt::Key_Return);
+        QCOMPARE(p_->journal, std::vector<std::string>{"bip"});
+        QCOMPARE(grille->rowCount(), 5);
     }
 
     void extremumEntreLesCurseurs()

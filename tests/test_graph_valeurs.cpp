@@ -439,7 +439,7 @@ private slots:
         }
         QStringList actives;
         for (const auto& [nom, active] : CommandesActives(m))
-            if (active && QString(nom) != "PlusPrecis" && QString(nom) != "MoinsPrecis")
+            if (active && QString(nom) != "PlusPrecis" && QString(nom) != "MoinsPrecis" && QString(nom) != "TableauValeurs")
                 actives << nom;
         QStringList attendues = Donnee<QStringList>("actives");
         actives.sort();
