@@ -17,9 +17,24 @@ EcranDigit::EcranDigit(QWidget* parent) : QWidget(parent), image_(NouvelleImage(
     setMouseTracking(true);
 }
 
+void EcranDigit::DefinitMarque(std::optional<QPoint> pixel)
+{
+    marque_ = pixel;
+    update();
+}
+
+void EcranDigit::DefinitAgrandissement(int facteur)
+{
+    facteur_ = facteur < 1 ? 1 : facteur > 3 ? 3 : facteur;
+    setFixedSize(LargeurEcran * facteur_, HauteurEcran * facteur_);
+    update();
+}
+
 std::optional<QPoint> EcranDigit::PixelSous(const QPointF& position) const
 {
-    const QPoint p(static_cast<int>(std::floor(position.x())), static_cast<int>(std::floor(position.y())));
+    // Each picture pixel covers facteur_ x facteur_ pixels of the widget.
+    const QPoint p(static_cast<int>(std::floor(position.x() / facteur_)),
+                   static_cast<int>(std::floor(position.y() / facteur_)));
     if (!image_.rect().contains(p))
         return std::nullopt;
     return p;
@@ -42,4 +57,11 @@ void EcranDigit::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);
     p.drawImage(rect(), image_);
+    if (marque_) {
+        // A small square around the pixel, in a colour no plot uses.
+        const qreal f = facteur_;
+        p.setPen(QPen(QColor(255, 0, 255), 1));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF((marque_->x() - 2) * f, (marque_->y() - 2) * f, 5 * f - 1, 5 * f - 1));
+    }
 }

@@ -15,6 +15,13 @@ public:
     QImage& Image() { return image_; }
     const QImage& Image() const { return image_; }
 
+    // The trace mode's marker over pixel (X, Y), drawn over the picture,
+    // never into it; none to hide it.
+    void DefinitMarque(std::optional<QPoint> pixel);
+    // Screen pixels per picture pixel: 1, 2 or 3 ("Agrandissement").
+    void DefinitAgrandissement(int facteur);
+    int Agrandissement() const { return facteur_; }
+
 signals:
     // The pointer over pixel (X, Y) of the picture, and a button pressed
     // there; nothing is reported outside the picture.
@@ -30,4 +37,6 @@ private:
     // The pixel under a position, if it lies on the picture.
     std::optional<QPoint> PixelSous(const QPointF& position) const;
     QImage image_;
+    std::optional<QPoint> marque_;
+    int facteur_ = 1;
 };

@@ -219,6 +219,7 @@ void ModeleGraphe::ApresEffacement()
     OublieCurseurs();
     CurseursAuxCoins();
     commandes_.zoomMenu = commandes_.menuCalculs = commandes_.zoomBouton = false;
+    courbeTracee_ = deriveesTracees_ = false;
 }
 
 void ModeleGraphe::ApresPresentation()
@@ -285,7 +286,7 @@ std::vector<CommandeActive> CommandesActives(const ModeleGraphe& m)
             {"dXButton", c.derivees},          {"CalcDeriv", c.derivees},
             {"Intgration", c.menuCalculs},     {"Recherchedezro", c.menuCalculs},
             {"PlusPrecis", m.Precision() < 10}, {"MoinsPrecis", m.Precision() > 1},
-            {"TableauValeurs", m.PeutTracer()}};
+            {"TableauValeurs", m.PeutTracer()}, {"SuiviCourbe", m.CourbeTracee() && m.PeutTracer()}};
 }
 
 bool ModeleGraphe::PeutTracer() const

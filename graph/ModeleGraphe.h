@@ -147,6 +147,13 @@ public:
     // After the zoom on the cursors.
     void ApresZoomCurseurs();
 
+    // What the area shows since it was last cleared: a curve, its
+    // derivative curves.
+    bool CourbeTracee() const { return courbeTracee_; }
+    bool DeriveesTracees() const { return deriveesTracees_; }
+    void NoteCourbe() { courbeTracee_ = true; }
+    void NoteDerivees() { deriveesTracees_ = true; }
+
     // The curve of "Go ..." and of a replot: none when the fields of the
     // current type are not validated.
     bool PeutTracer() const;
@@ -170,6 +177,7 @@ private:
     LecturesGraphe textes_ = Lectures();
     std::array<std::string, 4> textesCurseurs_{SansValeur, SansValeur, SansValeur, SansValeur};
     EtatCommandes commandes_;
+    bool courbeTracee_ = false, deriveesTracees_ = false;
     // The text of a file whose keyword names no type: shown, never drawn.
     std::string saisieSansType_, exprSansType_;
 };

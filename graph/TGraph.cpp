@@ -11,6 +11,8 @@
 #include "graph/Toile.h"
 
 #include <QElapsedTimer>
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -29,6 +31,8 @@ constexpr const char* AideConique = "Conique ( de la forme : a*y^2+b*y+c où b e
                                     "des fonctions polynômiales de x ) .";
 constexpr const char* AideEcran =
     "Clic gauche=curseur n°1 ; 2ème clic gauche=curseur n°2 . Clic droit=centre du graphique .";
+constexpr const char* AideSuivi = "Flèches : suivre la courbe (Maj : dix colonnes) ; haut et bas : changer de courbe ; "
+                                  "Entrée : curseur ; Echap : fin .";
 
 // What choosing each curve type shows.
 struct Presentation {
@@ -94,6 +98,7 @@ void TGraph::CreePanneaux(QWidget* centre)
     ecran_ = new EcranDigit(centre);
     ecran_->move(8, 8);
     Aide(ecran_, AideEcran);
+    ecran_->installEventFilter(this); // the keys of trace mode
 
     QFont chiffres("Liberation Mono");
     chiffres.setPixelSize(12);
@@ -284,6 +289,10 @@ void TGraph::CreeMenus()
     Action(calculs, "CalcZero", "Recherche de &zéro", Bouton("ZeroButton")->statusTip());
     Action(calculs, "CalcExtremum", "Recherche d'&extremum", Bouton("ExtremumButton")->statusTip());
     calculs->addSeparator();
+    QAction* suivi = Action(calculs, "SuiviCourbe", "&Suivre la courbe",
+                            "Un repère suit la courbe au clavier : flèches, Entrée pour un curseur, Echap pour finir .");
+    suivi->setShortcut(QKeySequence(Qt::Key_T));
+    connect(suivi, &QAction::triggered, this, &TGraph::SuiviCourbeClick);
     QAction* tableau = Action(calculs, "TableauValeurs", "&Tableau de valeurs ...",
                               "Tableau des valeurs de la courbe, avec un début, un pas et un nombre de lignes .");
     tableau->setShortcut(QKeySequence("Ctrl+T"));
@@ -392,7 +401,70 @@ void TGraph::EffaceEcran()
     dessinEcranComplet_ = true;
     ecran_->update();
     modele_.ApresEffacement();
+    QuitteSuivi();
     AppliqueCommandes();
+}
+
+void TGraph::SuiviCourbeClick()
+{
+    if (!modele_.CourbeTracee() || !suivi_.Commence(modele_, modele_.DeriveesTracees())) {
+        LaPlateforme().Bip();
+        return;
+    }
+    ecran_->setFocusPolicy(Qt::StrongFocus);
+    ecran_->setFocus();
+    MontreSuivi();
+}
+
+void TGraph::MontreSuivi()
+{
+    const PointSuivi p = suivi_.Point();
+    findChild<QLabel*>("CoordXCurs")->setText(QString::fromStdString(p.x));
+    findChild<QLabel*>("CoordYCurs")->setText(QString::fromStdString(p.y));
+    panneau_->setText(" " + QString::fromStdString(p.barre.empty() ? AideSuivi : p.barre));
+    ecran_->DefinitMarque(p.pixel ? std::optional<QPoint>(QPoint(p.pixel->first, p.pixel->second)) : std::nullopt);
+}
+
+void TGraph::QuitteSuivi()
+{
+    if (!suivi_.Actif())
+        return;
+    suivi_.Arrete();
+    ecran_->DefinitMarque(std::nullopt);
+    ecran_->setFocusPolicy(Qt::NoFocus);
+}
+
+bool TGraph::SuiviKeyPress(QKeyEvent* touche)
+{
+    if (!suivi_.Actif())
+        return false;
+    const bool maj = touche->modifiers() & Qt::ShiftModifier;
+    switch (touche->key()) {
+    case Qt::Key_Left: suivi_.Deplace(maj ? -10 : -1); break;
+    case Qt::Key_Right: suivi_.Deplace(maj ? 10 : 1); break;
+    case Qt::Key_Up: suivi_.ChangeCourbe(1); break;
+    case Qt::Key_Down: suivi_.ChangeCourbe(-1); break;
+    case Qt::Key_Escape:
+        QuitteSuivi();
+        panneau_->setText(" ");
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: {
+        // A cursor at the marker, exactly as a click there places it.
+        const PointSuivi p = suivi_.Point();
+        if (!p.pixel) {
+            LaPlateforme().Bip();
+            return true;
+        }
+        EcranDigitMouseDown(Qt::LeftButton, p.pixel->first, p.pixel->second);
+        if (!suivi_.Actif())
+            return true;
+        break;
+    }
+    default: return false;
+    }
+    MontreSuivi();
+    return true;
 }
 
 void TGraph::ChoisitType(TypeCourbe type)
@@ -528,8 +600,10 @@ bool TGraph::Redessine()
     if (!modele_.PeutTracer())
         return false;
     drawProgress_->show();
-    Dessine([this](const Progression& p) { return *modele_.TraceCourant(p); });
+    if (Dessine([this](const Progression& p) { return *modele_.TraceCourant(p); }))
+        modele_.NoteCourbe();
     drawProgress_->hide();
+    AppliqueCommandes();
     return true;
 }
 
@@ -588,6 +662,8 @@ void TGraph::Derivees(bool bipSansCourbe)
         }
         if (!Dessine([this, rang](const Progression& p) { return modele_.TraceDerivee(rang, p); }))
             break;
+        if (rang == n - 1)
+            modele_.NoteDerivees();
     }
     drawProgress_->hide();
 }
@@ -613,6 +689,15 @@ void TGraph::MoinsPrecisClick() { ChangePrecision(modele_.Precision() - 1); }
 
 bool TGraph::eventFilter(QObject* objet, QEvent* evenement)
 {
+    if (objet == ecran_) {
+        if (evenement->type() == QEvent::KeyPress && SuiviKeyPress(static_cast<QKeyEvent*>(evenement)))
+            return true;
+        // Trace mode ends when the area loses the focus, not for a menu.
+        if (evenement->type() == QEvent::FocusOut &&
+            static_cast<QFocusEvent*>(evenement)->reason() != Qt::PopupFocusReason)
+            QuitteSuivi();
+        return QMainWindow::eventFilter(objet, evenement);
+    }
     if (!EstToucheEntree(evenement))
         return QMainWindow::eventFilter(objet, evenement);
     objet == fonctionXouRo_ ? FonctionXouRoKeyPress() : FonctionYKeyPress();

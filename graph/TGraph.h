@@ -6,6 +6,7 @@
 #include "app/Activation.h"
 #include "graph/FichierGraphe.h"
 #include "graph/ModeleGraphe.h"
+#include "graph/Suivi.h"
 
 #include <QImage>
 #include <QMainWindow>
@@ -15,6 +16,7 @@
 
 class EcranDigit;
 class QAction;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -83,6 +85,8 @@ public slots:
     void CalcZeroClick();
     // The table of values of the current curve ("Tableau de valeurs ...").
     void TableauValeursClick();
+    // Trace mode ("Suivre la courbe").
+    void SuiviCourbeClick();
     TTableau* FenetreTableau() const { return tableau_; }
 
 protected:
@@ -136,6 +140,9 @@ private:
     void FonctionYKeyPress();
     // A function field validated: the commands and the table follow.
     void ApresValidation();
+    void MontreSuivi();
+    void QuitteSuivi();
+    bool SuiviKeyPress(QKeyEvent* touche);
     // Draws the validated curve, with the progress bar; false when no curve
     // of the current type is validated (nothing drawn, nothing shown).
     bool Redessine();
@@ -169,6 +176,7 @@ private:
     bool dessinEcranComplet_ = true;
     int boutonsSouris_ = 2;
     TTableau* tableau_ = nullptr;
+    Suivi suivi_;
     QString fichierCourant_;             // full path of the file loaded last
     std::array<std::string, 4> recents_; // the recent files, most recent first
 };

@@ -508,6 +508,30 @@ private slots:
         QCOMPARE(Curseurs(), QStringList({"---", "---", "---", "---"}));
     }
 
+    void suiviAuClavier()
+    {
+        Trace("SpeedButton2", "x^2");
+        const QImage avant = Ecran();
+        QTest::keyClick(g_, Qt::Key_T);
+        QWidget* zone = Zone();
+        QVERIFY(zone->hasFocus());
+        for (int k = 0; k < 10; ++k)
+            QTest::keyClick(zone, Qt::Key_Left);
+        QCOMPARE(Texte("CoordXCurs"), QString("-2.00000000000000E-0001"));
+        QCOMPARE(Texte("CoordYCurs"), QString(" 4.00000000000000E-0002"));
+        QCOMPARE(Ecran(), avant); // the marker is drawn over the picture, not into it
+        QTest::keyClick(zone, Qt::Key_Return);
+        for (int k = 0; k < 5; ++k)
+            QTest::keyClick(zone, Qt::Key_Right, Qt::ShiftModifier);
+        QTest::keyClick(zone, Qt::Key_Return);
+        QCOMPARE(Texte("Cur1X"), QString("-0.200000"));
+        QCOMPARE(Texte("Cur2X"), QString("0.800000"));
+        QVERIFY(Bouton("SomButton")->isEnabled() && Menu("CalcInt")->isEnabled());
+        QTest::keyClick(zone, Qt::Key_Escape);
+        QTest::keyClick(zone, Qt::Key_Left); // trace mode is over
+        QCOMPARE(Texte("CoordXCurs"), QString(" 8.00000000000000E-0001"));
+    }
+
     void tableauDeValeurs()
     {
         QVERIFY(!Menu("TableauValeurs")->isEnabled()); // nothing validated yet

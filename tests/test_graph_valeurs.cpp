@@ -13,6 +13,7 @@
 #include "graph/FichierGraphe.h"
 #include "graph/ModeleGraphe.h"
 #include "graph/Souris.h"
+#include "graph/Suivi.h"
 
 #include <QtTest>
 
@@ -559,6 +560,64 @@ private slots:
         t = CalculeTableau(m, 0.0L, 2.0L, 2);
         QCOMPARE(t.lignes[0][1].Copie() + " " + t.lignes[0][2].Copie(), std::string("-1 1"));
         QVERIFY(!t.lignes[1][1].valeur && t.lignes[1][1].message.empty()); // no y at x = 2
+    }
+
+    void suiviDeLaCourbe_data()
+    {
+        QTest::addColumn<QString>("fonction");
+        QTest::addColumn<int>("deplacement"); // from the middle column
+        QTest::addColumn<QString>("x");
+        QTest::addColumn<QString>("y");
+        QTest::addColumn<bool>("marque");
+        QTest::newRow("colonne 0") << "x^2" << -160 << "-3.20000000000000E+0000" << " 1.02400000000000E+0001" << false;
+        QTest::newRow("colonne 160") << "x^2" << 0 << " 0.00000000000000E+0000" << " 0.00000000000000E+0000" << true;
+        QTest::newRow("colonne 319") << "x^2" << 159 << " 3.18000000000000E+0000" << " 1.01124000000000E+0001" << false;
+        QTest::newRow("au-delà du bord") << "x^2" << 500 << " 3.18000000000000E+0000" << " 1.01124000000000E+0001"
+                                         << false;
+        QTest::newRow("inv en 0") << "inv(x)" << 0 << " 0.00000000000000E+0000" << "Division par zéro" << false;
+    }
+
+    void suiviDeLaCourbe()
+    {
+        QFETCH(QString, fonction);
+        ModeleGraphe m;
+        m.InitialiseAffichage();
+        m.ChoisitType(TypeCourbe::Carte);
+        QCOMPARE(m.ValideX(fonction.toStdString(), Jete()), ModeleGraphe::Saisie::Validee);
+        Suivi s;
+        QVERIFY(s.Commence(m, false));
+        s.Deplace(Donnee<int>("deplacement"));
+        const PointSuivi p = s.Point();
+        QCOMPARE(QString::fromStdString(p.x), Donnee<QString>("x"));
+        QCOMPARE(QString::fromStdString(p.y), Donnee<QString>("y"));
+        QCOMPARE(p.pixel.has_value(), Donnee<bool>("marque"));
+    }
+
+    void suiviDesAutresCourbes()
+    {
+        ModeleGraphe m;
+        m.InitialiseAffichage();
+        Suivi s;
+        QVERIFY(!s.Commence(m, false)); // nothing validated
+        m.ChoisitType(TypeCourbe::Carte);
+        QCOMPARE(m.ValideX("x^2", Jete()), ModeleGraphe::Saisie::Validee);
+        QVERIFY(s.Commence(m, true));
+        s.Deplace(10);
+        s.ChangeCourbe(1); // the derivative at x = 0.2
+        QCOMPARE(QString::fromStdString(s.Point().y).left(8), QString(" 4.00000"));
+        m.ChoisitType(TypeCourbe::Polr);
+        QCOMPARE(m.ValideX("1", Jete()), ModeleGraphe::Saisie::Validee);
+        QVERIFY(s.Commence(m, false));
+        QVERIFY(QString::fromStdString(s.Point().barre).startsWith("t = "));
+        m.ChoisitType(TypeCourbe::Cone);
+        QCOMPARE(m.ValideX("y^2+x^2-1", Jete()), ModeleGraphe::Saisie::Validee);
+        QVERIFY(s.Commence(m, false));
+        QCOMPARE(QString::fromStdString(s.Point().y), QString("-1.00000000000000E+0000"));
+        s.ChangeCourbe(1);
+        QCOMPARE(QString::fromStdString(s.Point().y), QString(" 1.00000000000000E+0000"));
+        s.Deplace(150); // x = 3: no point of the circle
+        QCOMPARE(QString::fromStdString(s.Point().y), QString("Pas de point"));
+        QVERIFY(!s.Point().pixel);
     }
 };
 
