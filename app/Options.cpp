@@ -218,3 +218,18 @@ bool LitSonsTraceur() { return LitBooleenOption("Options", "Sons", false); }
 bool LitSons() { return LitBooleenOption("Options", "Sons", true); }
 long LitBoutonsSouris() { return LitEntierOption("Options", "Boutons", 2); }
 long LitTailleMatrices() { return LitEntierOption("Options", "Taille des matrices", 5); }
+
+int LitAgrandissement()
+{
+    const long k = LitEntierOption("Options", "Agrandissement", 1);
+    return k >= 1 && k <= 3 ? static_cast<int>(k) : 1;
+}
+
+void EnregistreAgrandissement(int facteur)
+{
+    // Written only when the user chooses one: the key comes after
+    // "Taille des matrices", the last key of the section.
+    Fichier f;
+    f.Ecrit(Options, "Agrandissement", std::to_string(facteur));
+    f.Enregistre();
+}

@@ -46,6 +46,10 @@ bool LitSonsTraceur();
 bool LitSons();
 long LitBoutonsSouris();
 long LitTailleMatrices();
+// The plotter's magnification, "Agrandissement": 1, 2 or 3 (anything else
+// reads 1), and its writing, every other key kept.
+int LitAgrandissement();
+void EnregistreAgrandissement(int facteur);
 
 // "12", " -3", "0x1F": the integer; anything else gives the default.
 long EntierOuDefaut(const std::string& texte, long defaut);

@@ -10,6 +10,7 @@
 #include "graph/TTableau.h"
 #include "graph/Toile.h"
 
+#include <QActionGroup>
 #include <QElapsedTimer>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -18,6 +19,7 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -272,6 +274,18 @@ void TGraph::CreeMenus()
            "Réinitialise les paramètres de traçage à leurs valeurs par défaut .")
         ->setShortcut(QKeySequence("Alt+R"));
     echelles->addSeparator();
+    QMenu* loupe = echelles->addMenu("A&grandissement");
+    loupe->setObjectName("Agrandissement");
+    auto* loupes = new QActionGroup(loupe);
+    for (int k = 1; k <= 3; ++k) {
+        QAction* a = Action(loupe, qPrintable("Loupe" + QString::number(k)), "×" + QString::number(k),
+                            k == 1 ? QString("Le dessin à sa taille : un point par pixel .")
+                                   : QString("Le dessin agrandi %1 fois .").arg(k));
+        a->setCheckable(true);
+        loupes->addAction(a);
+        connect(a, &QAction::triggered, this, [this, k] { AgrandissementClick(k); });
+    }
+    echelles->addSeparator();
     QMenu* precision = echelles->addMenu("&Précision");
     precision->setObjectName("PrecisionMenu");
     const std::tuple<const char*, const char*, const char*, void (TGraph::*)()> Precisions[] = {
@@ -360,6 +374,8 @@ void TGraph::showEvent(QShowEvent* evenement)
         w->hide();
     modele_.InitialiseAffichage();
     AfficheParametres();
+    if (!Agrandit(LitAgrandissement()))
+        Agrandit(1);
     tip_->clear();
     EffaceEcran();
 }
@@ -403,6 +419,49 @@ void TGraph::EffaceEcran()
     modele_.ApresEffacement();
     QuitteSuivi();
     AppliqueCommandes();
+}
+
+void TGraph::AgrandissementClick(int facteur)
+{
+    if (!Agrandit(facteur)) {
+        LaPlateforme().Message(Plateforme::Icone::Avertissement, "L'écran est trop petit pour cet agrandissement .");
+        Agrandit(ecran_->Agrandissement()); // the check mark back on the factor in force
+        return;
+    }
+    EnregistreAgrandissement(facteur);
+}
+
+bool TGraph::Agrandit(int facteur)
+{
+    const QSize zone(LargeurEcran * facteur, HauteurEcran * facteur);
+    if (facteur > 1 && screen() &&
+        (zone.width() > screen()->availableGeometry().width() || zone.height() > screen()->availableGeometry().height()))
+        return false;
+    QWidget* centre = centralWidget();
+    if (places_.empty())
+        for (QWidget* w : centre->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            places_.emplace_back(w, w->geometry());
+    // What stands right of the area moves right, what stands below moves
+    // down, and the wide lines below grow with it.
+    const int dx = LargeurEcran * (facteur - 1), dy = HauteurEcran * (facteur - 1);
+    for (auto& [w, g] : places_) {
+        if (w == ecran_)
+            continue;
+        QRect r = g;
+        if (g.y() >= 252) {
+            r.translate(0, dy);
+            if (g.width() >= 400)
+                r.setWidth(g.width() + dx);
+        }
+        if (g.x() >= 336 || (g.y() >= 252 && g.x() >= 448))
+            r.translate(dx, 0);
+        w->setGeometry(r);
+    }
+    ecran_->DefinitAgrandissement(facteur);
+    centre->setFixedSize(570 + dx, 400 + dy);
+    ActionNommee(qPrintable("Loupe" + QString::number(facteur)))->setChecked(true);
+    adjustSize();
+    return true;
 }
 
 void TGraph::SuiviCourbeClick()

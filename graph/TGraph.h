@@ -13,6 +13,8 @@
 
 #include <functional>
 #include <map>
+#include <utility>
+#include <vector>
 
 class EcranDigit;
 class QAction;
@@ -87,6 +89,8 @@ public slots:
     void TableauValeursClick();
     // Trace mode ("Suivre la courbe").
     void SuiviCourbeClick();
+    // "Agrandissement": the picture at 1, 2 or 3 screen pixels per pixel.
+    void AgrandissementClick(int facteur);
     TTableau* FenetreTableau() const { return tableau_; }
 
 protected:
@@ -140,6 +144,9 @@ private:
     void FonctionYKeyPress();
     // A function field validated: the commands and the table follow.
     void ApresValidation();
+    // The area at that factor, the panels moved around it; false (nothing
+    // changed) when the area would not fit the screen.
+    bool Agrandit(int facteur);
     void MontreSuivi();
     void QuitteSuivi();
     bool SuiviKeyPress(QKeyEvent* touche);
@@ -177,6 +184,7 @@ private:
     int boutonsSouris_ = 2;
     TTableau* tableau_ = nullptr;
     Suivi suivi_;
+    std::vector<std::pair<QWidget*, QRect>> places_; // the panels' places at x1
     QString fichierCourant_;             // full path of the file loaded last
     std::array<std::string, 4> recents_; // the recent files, most recent first
 };

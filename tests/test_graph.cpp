@@ -508,6 +508,25 @@ private slots:
         QCOMPARE(Curseurs(), QStringList({"---", "---", "---", "---"}));
     }
 
+    void agrandissement()
+    {
+        Clique("SpeedButton2");
+        Menu("Loupe2")->trigger();
+        QCOMPARE(Zone()->size(), QSize(640, 480));
+        Souris(320, 240); // widget pixels: the middle of the picture
+        QCOMPARE(Texte("CoordXCurs"), QString(" 0.00000000000000E+0000"));
+        Clic(320, 240);
+        QCOMPARE(Texte("Cur1X"), QString("0.000000"));
+        QCOMPARE(LitAgrandissement(), 2);
+        QVERIFY(QString::fromStdString(bac_->TexteReglages()).contains("Taille des matrices=5\nAgrandissement=2"));
+        // The offscreen screen (800 x 600) is too small for x3.
+        Menu("Loupe3")->trigger();
+        QCOMPARE(p_->Messages(), std::vector<std::string>{"avertissement: L'écran est trop petit pour cet agrandissement ."});
+        QVERIFY(Menu("Loupe2")->isChecked() && Zone()->width() == 640);
+        Menu("Loupe1")->trigger();
+        QCOMPARE(Zone()->size(), QSize(320, 240));
+    }
+
     void suiviAuClavier()
     {
         Trace("SpeedButton2", "x^2");
