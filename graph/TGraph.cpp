@@ -25,6 +25,45 @@
 
 namespace {
 
+// While a plot runs, the events are processed a few times a second so that
+// the windows repaint and move; this filter lets no user input through but
+// the stop (its button, Escape), so no command sees the model half-changed.
+class GardeTrace : public QObject {
+public:
+    GardeTrace(QPushButton* arret, bool& demande) : arret_(arret), demande_(demande)
+    {
+        qApp->installEventFilter(this);
+    }
+    ~GardeTrace() override { qApp->removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* objet, QEvent* e) override
+    {
+        switch (e->type()) {
+        case QEvent::KeyPress:
+            if (static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape)
+                demande_ = true;
+            return true;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+            return objet != arret_;
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::Shortcut:
+        case QEvent::Wheel:
+        case QEvent::ContextMenu:
+        case QEvent::Close:
+            return true;
+        default: return false;
+        }
+    }
+
+private:
+    QPushButton* arret_;
+    bool& demande_;
+};
+
 constexpr const char* Affiche = "Affiche la liste des fonctions utilisables .";
 constexpr const char* Cache = "Cache la liste des fonctions utilisables .";
 constexpr const char* DeriveesGenerique =
@@ -156,6 +195,13 @@ void TGraph::CreePanneaux(QWidget* centre)
     drawProgress_->setGeometry(8, 378, 554, 14);
     drawProgress_->setTextVisible(false);
     drawProgress_->hide();
+    arret_ = new QPushButton("Arrêter", centre);
+    arret_->setObjectName("ArretTrace");
+    arret_->setGeometry(482, 372, 80, 24);
+    arret_->setFocusPolicy(Qt::NoFocus);
+    Aide(arret_, "Arrête le tracé en cours (Echap) .");
+    arret_->hide();
+    connect(arret_, &QPushButton::clicked, this, [this] { arretDemande_ = true; });
     for (QWidget* w : {static_cast<QWidget*>(entreFoncXouRo_), static_cast<QWidget*>(fonctionXouRo_),
                        static_cast<QWidget*>(entreFoncY_), static_cast<QWidget*>(fonctionY_)})
         w->hide();
@@ -618,13 +664,24 @@ bool TGraph::Dessine(const std::function<ResultatTrace(const Progression&)>& tra
             if (montre.elapsed() < 33)
                 return;
             drawProgress_->setValue(static_cast<int>(std::min<long>(n, drawProgress_->maximum())));
-            drawProgress_->repaint();
+            ecran_->update();
+            QCoreApplication::processEvents(); // repaints; only the stop gets through
             montre.restart();
         };
+        progression.arret = [this] { return arretDemande_; };
         // A long plot hands its primitives over as it goes: painted at once,
         // shown at the end.
         progression.vide = [this](Dessin& d) { GardeDessin(d); };
+        arretDemande_ = false;
+        // "Arrêter" at the right end of the bar, which leaves it room.
+        const QRect barre = drawProgress_->geometry();
+        drawProgress_->setGeometry(barre.adjusted(0, 0, -arret_->width() - 8, 0));
+        arret_->move(barre.right() + 1 - arret_->width(), barre.center().y() - arret_->height() / 2);
+        arret_->show();
+        GardeTrace garde(arret_, arretDemande_);
         r = trace(progression);
+        arret_->hide();
+        drawProgress_->setGeometry(barre);
     }
     if (r.Fatal()) {
         EffaceEcran();
@@ -634,6 +691,11 @@ bool TGraph::Dessine(const std::function<ResultatTrace(const Progression&)>& tra
     }
     GardeDessin(r.dessin);
     ecran_->update();
+    if (arretDemande_) {
+        // What was drawn stays; no sound, no warning.
+        panneau_->setText(QString(" ") + TraceInterrompu);
+        return true;
+    }
     if (modele_.SonsActifs)
         JoueSon(DossierProgramme() + "Son2.wav");
     if (r.faute)
@@ -719,7 +781,7 @@ void TGraph::Derivees(bool bipSansCourbe)
             repaint();
             drawProgress_->setValue(0);
         }
-        if (!Dessine([this, rang](const Progression& p) { return modele_.TraceDerivee(rang, p); }))
+        if (!Dessine([this, rang](const Progression& p) { return modele_.TraceDerivee(rang, p); }) || arretDemande_)
             break;
         if (rang == n - 1)
             modele_.NoteDerivees();

@@ -183,6 +183,8 @@ private:
     bool dessinEcranComplet_ = true;
     int boutonsSouris_ = 2;
     TTableau* tableau_ = nullptr;
+    QPushButton* arret_;        // "Arrêter", shown while a plot runs
+    bool arretDemande_ = false; // the user stopped the plot that runs
     Suivi suivi_;
     std::vector<std::pair<QWidget*, QRect>> places_; // the panels' places at x1
     QString fichierCourant_;             // full path of the file loaded last

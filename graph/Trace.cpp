@@ -112,7 +112,7 @@ bool EchantillonneTout(const ParametresTrace& p, long maximum, const Progression
     Annonce(progression, std::fmin(Echantillons(p), maximum));
     Etendu v = p.etudeMin;
     for (long n = 1;; ++n) {
-        if (!echantillon(v))
+        if (!echantillon(v) || (progression.arret && progression.arret()))
             return false;
         const Etendu suivant = v + p.pas;
         if (!(suivant < p.etudeMax))
@@ -159,7 +159,8 @@ void EchantillonneEnX(const ParametresTrace& p, const Progression& progression, 
     }
     for (long n = 0; n < EchantillonsMax; ++n) {
         v = v + p.pas;
-        if (!(v < p.etudeMax) || p.vue.Px(v) > LargeurEcran || !echantillon(v))
+        if (!(v < p.etudeMax) || p.vue.Px(v) > LargeurEcran || !echantillon(v) ||
+            (progression.arret && progression.arret()))
             return;
     }
 }

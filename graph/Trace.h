@@ -20,6 +20,7 @@ inline constexpr long EchantillonsMax = 100000;
 // Reaching it ends the plot with what was computed, and says so.
 inline constexpr long EchantillonsMaxT = 2000000;
 inline constexpr const char* TraceIncomplet = "Tracé incomplet : trop de points à calculer .";
+inline constexpr const char* TraceInterrompu = "Tracé interrompu .";
 // The primitives a plot holds at once before it hands them to its caller
 // (about 1.5 MB), however many samples it takes.
 inline constexpr std::size_t DessinMax = 65536;
@@ -51,6 +52,9 @@ struct Progression {
     // the plot goes on with an empty drawing. Without it they all stay in
     // the result.
     std::function<void(Dessin&)> vide = {};
+    // Asked after each sample: true when the user stopped the plot, which
+    // then ends with what it drew (no warning).
+    std::function<bool()> arret = {};
 };
 
 Dessin TraceAxes(const Vue& vue, Etendu graduation);

@@ -34,6 +34,7 @@
 #include <QDialog>
 #include <QListWidget>
 #include <QTableWidget>
+#include <QElapsedTimer>
 #include <QtTest>
 
 #include <memory>
@@ -506,6 +507,37 @@ private slots:
         Clic(5, 5);   // the third click
         QCOMPARE(Ecran(), avant);
         QCOMPARE(Curseurs(), QStringList({"---", "---", "---", "---"}));
+    }
+
+    // Escape stops a long plot: what was drawn stays, the status bar says
+    // so, no sound and no warning.
+    void traceInterrompu()
+    {
+        Clique("SpeedButton3");
+        Valide("FonctionXouRo", "sin(t)+sin(2*t)+sin(3*t)+sin(4*t)+sin(5*t)+sin(6*t)+sin(7*t)+sin(8*t)+sin(9*t)+"
+                                "sin(10*t)+sin(11*t)+sin(12*t)+sin(13*t)+sin(14*t)+sin(15*t)+sin(16*t)+sin(17*t)+"
+                                "sin(18*t)+sin(19*t)+sin(20*t)");
+        Menu("MaxiPrecis")->trigger();
+        g_->Modele().ChangeIntervalle(-2000.0L, 2000.0L);
+        p_->Vide();
+        bool arretVisible = false;
+        QTimer::singleShot(200, [this, &arretVisible] {
+            arretVisible = g_->findChild<QPushButton*>("ArretTrace")->isVisible();
+            QKeyEvent echap(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+            QApplication::sendEvent(Champ("FonctionXouRo"), &echap);
+        });
+        QElapsedTimer montre;
+        montre.start();
+        Go();
+        QVERIFY(arretVisible);
+        QVERIFY(montre.elapsed() < 20000);
+        QCOMPARE(Texte("BarreEtatPanneau"), QString(" Tracé interrompu ."));
+        QVERIFY(p_->journal.empty()); // no sound, no box
+        QVERIFY(!Rouges().empty());   // what was drawn stays
+        QVERIFY(!g_->findChild<QPushButton*>("ArretTrace")->isVisible());
+        // Escape with no plot running changes nothing.
+        QTest::keyClick(g_, Qt::Key_Escape);
+        QVERIFY(p_->journal.empty());
     }
 
     void agrandissement()
