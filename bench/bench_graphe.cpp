@@ -2,6 +2,9 @@
 // painting on the 320 x 240 image, in milliseconds, each beside the same
 // loop over the formula compiled as C++.
 #include "funclang/Normalisation.h"
+#include "graph/ModeleGraphe.h"
+#include "graph/Suivi.h"
+#include "graph/TableauValeurs.h"
 #include "graph/Toile.h"
 #include "graph/Trace.h"
 
@@ -164,3 +167,41 @@ void DeriveeSinXSurX(benchmark::State& etat)
 BENCHMARK(DeriveeSinXSurX)->Unit(benchmark::kMillisecond);
 
 } // namespace
+
+namespace {
+ModeleGraphe ModeleSinXSurX()
+{
+    ModeleGraphe m;
+    m.InitialiseAffichage();
+    m.ChoisitType(TypeCourbe::Carte);
+    m.ValideX("sin(x)/x", Jete());
+    return m;
+}
+} // namespace
+
+// One step of trace mode: the marker one column on, its read-outs.
+void PasDeSuivi(benchmark::State& etat)
+{
+    const ModeleGraphe m = ModeleSinXSurX();
+    Suivi s;
+    s.Commence(m, true);
+    int sens = 1;
+    for (auto _ : etat) {
+        s.Deplace(sens);
+        const PointSuivi p = s.Point();
+        benchmark::DoNotOptimize(p.y.data());
+        sens = -sens;
+    }
+}
+BENCHMARK(PasDeSuivi)->Unit(benchmark::kMicrosecond);
+
+// A table of 100 rows: x, f(x) and f'(x).
+void TableauCentLignes(benchmark::State& etat)
+{
+    const ModeleGraphe m = ModeleSinXSurX();
+    for (auto _ : etat) {
+        const TableauValeurs t = CalculeTableau(m, -3.2L, 0.064L, 100);
+        benchmark::DoNotOptimize(t.lignes.data());
+    }
+}
+BENCHMARK(TableauCentLignes)->Unit(benchmark::kMicrosecond);
