@@ -72,8 +72,8 @@ constexpr const char* AideConique = "Conique ( de la forme : a*y^2+b*y+c où b e
                                     "des fonctions polynômiales de x ) .";
 constexpr const char* AideEcran =
     "Clic gauche=curseur n°1 ; 2ème clic gauche=curseur n°2 . Clic droit=centre du graphique .";
-constexpr const char* AideSuivi = "Flèches : suivre la courbe (Maj : dix colonnes) ; haut et bas : changer de courbe ; "
-                                  "Entrée : curseur ; Echap : fin .";
+constexpr const char* AideSuivi =
+    "Flèches : suivre la courbe ; haut, bas : autre courbe ; Entrée : curseur ; Echap : fin .";
 
 // What choosing each curve type shows.
 struct Presentation {
@@ -507,6 +507,16 @@ bool TGraph::Agrandit(int facteur)
     centre->setFixedSize(570 + dx, 400 + dy);
     ActionNommee(qPrintable("Loupe" + QString::number(facteur)))->setChecked(true);
     adjustSize();
+    // A window grown past the screen's edge comes back as far as it can.
+    if (screen() && isVisible()) {
+        const QRect ecran = screen()->availableGeometry();
+        QRect cadre = frameGeometry();
+        cadre.moveRight(std::min(cadre.right(), ecran.right()));
+        cadre.moveBottom(std::min(cadre.bottom(), ecran.bottom()));
+        cadre.moveLeft(std::max(cadre.left(), ecran.left()));
+        cadre.moveTop(std::max(cadre.top(), ecran.top()));
+        move(cadre.topLeft());
+    }
     return true;
 }
 
