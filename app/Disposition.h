@@ -1,6 +1,7 @@
 #pragma once
 // Small layout helpers shared by the windows.
 #include <QAction>
+#include <QBoxLayout>
 #include <QApplication>
 #include <QClipboard>
 #include <QCursor>
@@ -9,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -100,6 +102,19 @@ inline void SelectionneChamp(QLineEdit* champ)
 {
     champ->setFocus(Qt::TabFocusReason);
     champ->selectAll();
+}
+
+// A push button at the end of a row of buttons, with its hint; Enter in
+// the window's fields does not press it.
+inline QPushButton* BoutonDeLigne(QWidget* parent, QBoxLayout* ligne, const char* nom, const QString& titre,
+                                  const QString& aide)
+{
+    auto* b = new QPushButton(titre, parent);
+    b->setObjectName(nom);
+    b->setStatusTip(aide);
+    b->setAutoDefault(false);
+    ligne->addWidget(b);
+    return b;
 }
 
 // An Enter key pressed in a field: the fields of the program validate on it.

@@ -47,12 +47,7 @@ THistorique::THistorique(QWidget* parent, Historique& historique,
 
     auto* boutons = new QHBoxLayout;
     auto bouton = [&](const char* nom, const QString& titre, const QString& aide) {
-        auto* b = new QPushButton(titre, centre);
-        b->setObjectName(nom);
-        b->setStatusTip(aide);
-        b->setAutoDefault(false);
-        boutons->addWidget(b);
-        return b;
+        return BoutonDeLigne(centre, boutons, nom, titre, aide);
     };
     connect(bouton("EnregistrerHistorique", "Enregistrer l'historique ...",
                    "Enregistre l'historique dans un fichier texte ."),

@@ -11,13 +11,6 @@
 
 namespace {
 
-std::string SansPoint(std::string message)
-{
-    if (message.size() >= 2 && message.compare(message.size() - 2, 2, " .") == 0)
-        message.erase(message.size() - 2);
-    return message;
-}
-
 // A value, or why there is none.
 struct Valeur {
     std::optional<Etendu> v;
@@ -28,7 +21,7 @@ struct Valeur {
 Valeur De(const Evaluation& e)
 {
     if (e.faute)
-        return {std::nullopt, SansPoint(e.faute->message)};
+        return {std::nullopt, MessageSansPoint(e.faute->message)};
     return {e.resultat, {}};
 }
 
@@ -36,7 +29,7 @@ Valeur DeriveeDe(const Programme& f, Etendu x)
 {
     const Derivee d = DeriveeEn(f, x);
     if (d.faute)
-        return {std::nullopt, SansPoint(d.faute->message)};
+        return {std::nullopt, MessageSansPoint(d.faute->message)};
     if (d.valeur == ValeurErreur || !std::isfinite(d.valeur))
         return {std::nullopt, "Erreur lors du calcul"};
     return {d.valeur, {}};

@@ -58,12 +58,7 @@ TTableau::TTableau(QWidget* parent, const ModeleGraphe& modele) : QMainWindow(pa
 
     auto* boutons = new QHBoxLayout;
     auto bouton = [&](const char* nom, const QString& titre, const QString& aide) {
-        auto* b = new QPushButton(titre, centre);
-        b->setObjectName(nom);
-        b->setStatusTip(aide);
-        b->setAutoDefault(false);
-        boutons->addWidget(b);
-        return b;
+        return BoutonDeLigne(centre, boutons, nom, titre, aide);
     };
     connect(bouton("CalculTableau", "&Calculer", "Recalcule le tableau ."), &QPushButton::clicked, this,
             &TTableau::Calcule);

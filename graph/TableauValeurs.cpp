@@ -10,15 +10,7 @@
 
 namespace {
 
-// A message as a cell shows it: without its final " ." (or ".").
-Cellule Manque(std::string message)
-{
-    if (message.size() >= 2 && message.compare(message.size() - 2, 2, " .") == 0)
-        message.erase(message.size() - 2);
-    else if (!message.empty() && message.back() == '.')
-        message.pop_back();
-    return Cellule{std::nullopt, message};
-}
+Cellule Manque(const std::string& message) { return Cellule{std::nullopt, MessageSansPoint(message)}; }
 
 Cellule Valeur(Etendu v)
 {

@@ -25,5 +25,16 @@ struct Faute {
 
 using Journal = std::vector<Faute>;
 
+// A failure's message where a value would stand (a read-out, a table
+// cell): without its final " ." or ".".
+inline std::string MessageSansPoint(std::string message)
+{
+    if (message.size() >= 2 && message.compare(message.size() - 2, 2, " .") == 0)
+        message.erase(message.size() - 2);
+    else if (!message.empty() && message.back() == '.')
+        message.pop_back();
+    return message;
+}
+
 // A command refused without a message: the beep says it.
 inline Faute RefusSansMessage() { return Faute{std::string(), IconeFaute::Bip}; }
