@@ -1,20 +1,35 @@
 // Start-up: splash while the windows are created, then the event loop until
 // the calculator, the main window, is closed.
 #include "app/Activation.h"
+#include "app/Arguments.h"
 #include "app/Fenetres.h"
 #include "app/Options.h"
 #include "app/PlateformeQt.h"
 #include "app/TSplash.h"
 #include "app/Traductions.h"
 #include "calc/TCalculatrice.h"
+#include "graph/TGraph.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QIcon>
 #include <QStandardPaths>
 
+#include <iostream>
+
 int main(int argc, char* argv[])
 {
+    // Read before any window: --help and --version need no display.
+    const Arguments arguments = LitArguments(argc, argv, TARVELLE_VERSION);
+    if (arguments.sorte == Arguments::Sorte::Aide || arguments.sorte == Arguments::Sorte::Version) {
+        std::cout << arguments.texte << std::endl;
+        return 0;
+    }
+    if (arguments.sorte == Arguments::Sorte::Erreur) {
+        std::cerr << arguments.texte << std::endl;
+        return arguments.code;
+    }
     QApplication application(argc, argv);
     InstalleTraductionsQt(application);
     PlateformeQt plateforme;
@@ -45,6 +60,12 @@ int main(int argc, char* argv[])
     // The first activation applies the mode of the settings file, even on a
     // desktop that never reports the window as active.
     SuiviActivation::Activee(calculatrice);
+    // A graph file given (from the file manager): the plotter opens it as
+    // "Ouvrir" would; a missing or bad file says so and the program goes on.
+    if (arguments.sorte == Arguments::Sorte::Fichier) {
+        MontreTraceur();
+        LesFenetres().Graph->OuvreFichier(QFileInfo(QString::fromLocal8Bit(arguments.fichier.c_str())).absoluteFilePath());
+    }
     const int code = application.exec();
     DetruitFenetres();
     InstallePlateforme(nullptr);

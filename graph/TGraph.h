@@ -78,6 +78,9 @@ public slots:
     void SauveSousClick();
     void FermerClick();
     void ChargeFichierGraphe(const QString& nom);
+    // A graph file opened as "&Ouvrir" opens it, the recent list included:
+    // the file chosen in the dialog, or given on the command line.
+    void OuvreFichier(const QString& chemin);
     // The picture leaves the program: a PNG or SVG file, the clipboard.
     void ExporteImageClick();
     void CopieImageClick();

@@ -98,16 +98,21 @@ void TGraph::OuvrirClick()
     const auto nom = LaPlateforme().DialogueOuvrir(Filtre, Extension);
     if (!nom)
         return;
-    const QString chemin = QString::fromStdString(*nom);
+    OuvreFichier(QString::fromStdString(*nom));
+}
+
+void TGraph::OuvreFichier(const QString& chemin)
+{
     const std::optional<ContenuGraphe> contenu = LitFichierGraphe(chemin);
     if (!contenu)
         return;
-    const auto deja = std::find(recents_.begin(), recents_.end(), *nom);
+    const std::string nom = chemin.toStdString();
+    const auto deja = std::find(recents_.begin(), recents_.end(), nom);
     if (deja != recents_.end()) {
         CocheRecent(static_cast<int>(deja - recents_.begin()));
     } else {
         std::rotate(recents_.rbegin(), recents_.rbegin() + 1, recents_.rend());
-        recents_[0] = *nom;
+        recents_[0] = nom;
         EnregistreFichiersRecents(recents_);
         CocheRecent(0);
     }

@@ -1,6 +1,7 @@
 // The application shell: settings file, options dialog, platform layer,
 // activation rule, start-up windows, splash and about box.
 #include "app/Activation.h"
+#include "app/Arguments.h"
 #include "app/Fenetres.h"
 #include "app/Images.h"
 #include "app/Options.h"
@@ -11,6 +12,7 @@
 #include "app/Traductions.h"
 #include "calc/TCalculatrice.h"
 #include "commun/Bac.h"
+#include "commun/Banc.h"
 #include "commun/PlateformeEnregistreuse.h"
 #include "funclang/TFonctions.h"
 #include "funclang/TSolutions.h"
@@ -454,6 +456,45 @@ private slots:
         for (const QPushButton* b : d.findChildren<QPushButton*>())
             textes << b->text();
         QVERIFY2(textes.contains("Annuler") && textes.contains("&Enregistrer"), qPrintable(textes.join('|')));
+    }
+
+    void argumentsDeLaLigneDeCommande_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("sorte");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("texte");
+        using S = Arguments::Sorte;
+        QTest::newRow("rien") << QStringList{} << int(S::Lancer) << 0 << "";
+        QTest::newRow("un fichier") << QStringList{"courbe.mgr"} << int(S::Fichier) << 0 << "";
+        QTest::newRow("--help") << QStringList{"--help"} << int(S::Aide) << 0
+                                << "Usage : tarvelle [FICHIER.mgr] - la calculatrice, et le module graphique avec ce "
+                                   "fichier s'il est donné .";
+        QTest::newRow("--version") << QStringList{"--version"} << int(S::Version) << 0
+                                   << "Tarvelle, calculatrice scientifique, version 1.1 .";
+        QTest::newRow("option inconnue") << QStringList{"-platform"} << int(S::Erreur) << 2
+                                         << "tarvelle : option inconnue « -platform » (tarvelle --help pour l'usage) .";
+        QTest::newRow("deux fichiers") << QStringList{"a.mgr", "b.mgr"} << int(S::Erreur) << 2
+                                       << "tarvelle : un seul fichier à la fois (tarvelle --help pour l'usage) .";
+        QTest::newRow("--help et plus") << QStringList{"--help", "x"} << int(S::Erreur) << 2
+                                        << "tarvelle : un seul fichier à la fois (tarvelle --help pour l'usage) .";
+    }
+
+    void argumentsDeLaLigneDeCommande()
+    {
+        QFETCH(QStringList, arguments);
+        std::vector<std::string> textes{"tarvelle"};
+        for (const QString& a : arguments)
+            textes.push_back(a.toStdString());
+        std::vector<const char*> argv;
+        for (const std::string& t : textes)
+            argv.push_back(t.c_str());
+        const Arguments a = LitArguments(static_cast<int>(argv.size()), argv.data(), "1.1");
+        QCOMPARE(int(a.sorte), Donnee<int>("sorte"));
+        QCOMPARE(a.code, Donnee<int>("code"));
+        QCOMPARE(QString::fromStdString(a.texte), Donnee<QString>("texte"));
+        if (a.sorte == Arguments::Sorte::Fichier)
+            QCOMPARE(a.fichier, std::string("courbe.mgr"));
     }
 };
 
