@@ -25,45 +25,6 @@
 
 namespace {
 
-// While a plot runs, the events are processed a few times a second so that
-// the windows repaint and move; this filter lets no user input through but
-// the stop (its button, Escape), so no command sees the model half-changed.
-class GardeTrace : public QObject {
-public:
-    GardeTrace(QPushButton* arret, bool& demande) : arret_(arret), demande_(demande)
-    {
-        qApp->installEventFilter(this);
-    }
-    ~GardeTrace() override { qApp->removeEventFilter(this); }
-
-protected:
-    bool eventFilter(QObject* objet, QEvent* e) override
-    {
-        switch (e->type()) {
-        case QEvent::KeyPress:
-            if (static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape)
-                demande_ = true;
-            return true;
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick:
-            return objet != arret_;
-        case QEvent::KeyRelease:
-        case QEvent::ShortcutOverride:
-        case QEvent::Shortcut:
-        case QEvent::Wheel:
-        case QEvent::ContextMenu:
-        case QEvent::Close:
-            return true;
-        default: return false;
-        }
-    }
-
-private:
-    QPushButton* arret_;
-    bool& demande_;
-};
-
 constexpr const char* Affiche = "Affiche la liste des fonctions utilisables .";
 constexpr const char* Cache = "Cache la liste des fonctions utilisables .";
 constexpr const char* DeriveesGenerique =
@@ -72,8 +33,6 @@ constexpr const char* AideConique = "Conique ( de la forme : a*y^2+b*y+c où b e
                                     "des fonctions polynômiales de x ) .";
 constexpr const char* AideEcran =
     "Clic gauche=curseur n°1 ; 2ème clic gauche=curseur n°2 . Clic droit=centre du graphique .";
-constexpr const char* AideSuivi =
-    "Flèches : suivre la courbe ; haut, bas : autre courbe ; Entrée : curseur ; Echap : fin .";
 
 // What choosing each curve type shows.
 struct Presentation {
@@ -467,121 +426,6 @@ void TGraph::EffaceEcran()
     AppliqueCommandes();
 }
 
-void TGraph::AgrandissementClick(int facteur)
-{
-    if (!Agrandit(facteur)) {
-        LaPlateforme().Message(Plateforme::Icone::Avertissement, "L'écran est trop petit pour cet agrandissement .");
-        Agrandit(ecran_->Agrandissement()); // the check mark back on the factor in force
-        return;
-    }
-    EnregistreAgrandissement(facteur);
-}
-
-bool TGraph::Agrandit(int facteur)
-{
-    const QSize zone(LargeurEcran * facteur, HauteurEcran * facteur);
-    if (facteur > 1 && screen() &&
-        (zone.width() > screen()->availableGeometry().width() || zone.height() > screen()->availableGeometry().height()))
-        return false;
-    QWidget* centre = centralWidget();
-    if (places_.empty())
-        for (QWidget* w : centre->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-            places_.emplace_back(w, w->geometry());
-    // What stands right of the area moves right, what stands below moves
-    // down, and the wide lines below grow with it.
-    const int dx = LargeurEcran * (facteur - 1), dy = HauteurEcran * (facteur - 1);
-    for (auto& [w, g] : places_) {
-        if (w == ecran_)
-            continue;
-        QRect r = g;
-        if (g.y() >= 252) {
-            r.translate(0, dy);
-            if (g.width() >= 400)
-                r.setWidth(g.width() + dx);
-        }
-        if (g.x() >= 336 || (g.y() >= 252 && g.x() >= 448))
-            r.translate(dx, 0);
-        w->setGeometry(r);
-    }
-    ecran_->DefinitAgrandissement(facteur);
-    centre->setFixedSize(570 + dx, 400 + dy);
-    ActionNommee(qPrintable("Loupe" + QString::number(facteur)))->setChecked(true);
-    adjustSize();
-    // A window grown past the screen's edge comes back as far as it can.
-    if (screen() && isVisible()) {
-        const QRect ecran = screen()->availableGeometry();
-        QRect cadre = frameGeometry();
-        cadre.moveRight(std::min(cadre.right(), ecran.right()));
-        cadre.moveBottom(std::min(cadre.bottom(), ecran.bottom()));
-        cadre.moveLeft(std::max(cadre.left(), ecran.left()));
-        cadre.moveTop(std::max(cadre.top(), ecran.top()));
-        move(cadre.topLeft());
-    }
-    return true;
-}
-
-void TGraph::SuiviCourbeClick()
-{
-    if (!modele_.CourbeTracee() || !suivi_.Commence(modele_, modele_.DeriveesTracees())) {
-        LaPlateforme().Bip();
-        return;
-    }
-    ecran_->setFocusPolicy(Qt::StrongFocus);
-    ecran_->setFocus();
-    MontreSuivi();
-}
-
-void TGraph::MontreSuivi()
-{
-    const PointSuivi p = suivi_.Point();
-    findChild<QLabel*>("CoordXCurs")->setText(QString::fromStdString(p.x));
-    findChild<QLabel*>("CoordYCurs")->setText(QString::fromStdString(p.y));
-    panneau_->setText(" " + QString::fromStdString(p.barre.empty() ? AideSuivi : p.barre));
-    ecran_->DefinitMarque(p.pixel ? std::optional<QPoint>(QPoint(p.pixel->first, p.pixel->second)) : std::nullopt);
-}
-
-void TGraph::QuitteSuivi()
-{
-    if (!suivi_.Actif())
-        return;
-    suivi_.Arrete();
-    ecran_->DefinitMarque(std::nullopt);
-    ecran_->setFocusPolicy(Qt::NoFocus);
-}
-
-bool TGraph::SuiviKeyPress(QKeyEvent* touche)
-{
-    if (!suivi_.Actif())
-        return false;
-    const bool maj = touche->modifiers() & Qt::ShiftModifier;
-    switch (touche->key()) {
-    case Qt::Key_Left: suivi_.Deplace(maj ? -10 : -1); break;
-    case Qt::Key_Right: suivi_.Deplace(maj ? 10 : 1); break;
-    case Qt::Key_Up: suivi_.ChangeCourbe(1); break;
-    case Qt::Key_Down: suivi_.ChangeCourbe(-1); break;
-    case Qt::Key_Escape:
-        QuitteSuivi();
-        panneau_->setText(" ");
-        return true;
-    case Qt::Key_Return:
-    case Qt::Key_Enter: {
-        // A cursor at the marker, exactly as a click there places it.
-        const PointSuivi p = suivi_.Point();
-        if (!p.pixel) {
-            LaPlateforme().Bip();
-            return true;
-        }
-        EcranDigitMouseDown(Qt::LeftButton, p.pixel->first, p.pixel->second);
-        if (!suivi_.Actif())
-            return true;
-        break;
-    }
-    default: return false;
-    }
-    MontreSuivi();
-    return true;
-}
-
 void TGraph::ChoisitType(TypeCourbe type)
 {
     modele_.ChoisitType(type);
@@ -632,20 +476,6 @@ void TGraph::ApresValidation()
         tableau_->Calcule();
 }
 
-void TGraph::TableauValeursClick()
-{
-    if (!modele_.PeutTracer()) {
-        LaPlateforme().Bip();
-        return;
-    }
-    if (!tableau_)
-        tableau_ = new TTableau(this, modele_);
-    tableau_->Initialise();
-    tableau_->show();
-    tableau_->raise();
-    tableau_->activateWindow();
-}
-
 void TGraph::FonctionYKeyPress()
 {
     Journal journal;
@@ -657,73 +487,6 @@ void TGraph::FonctionYKeyPress()
     case ModeleGraphe::Saisie::Validee: calculBtn_->setFocus(); break;
     }
     ApresValidation();
-}
-
-bool TGraph::Dessine(const std::function<ResultatTrace(const Progression&)>& trace)
-{
-    drawProgress_->setValue(1);
-    ResultatTrace r;
-    {
-        Sablier sablier;
-        // The bar is repainted a few times a second, not at every sample.
-        QElapsedTimer montre;
-        montre.start();
-        Progression progression;
-        progression.total = [this](long n) { drawProgress_->setMaximum(static_cast<int>(std::max(n, 1L))); };
-        progression.avance = [this, &montre](long n) {
-            if (montre.elapsed() < 33)
-                return;
-            drawProgress_->setValue(static_cast<int>(std::min<long>(n, drawProgress_->maximum())));
-            ecran_->update();
-            QCoreApplication::processEvents(); // repaints; only the stop gets through
-            montre.restart();
-        };
-        progression.arret = [this] { return arretDemande_; };
-        // A long plot hands its primitives over as it goes: painted at once,
-        // shown at the end.
-        progression.vide = [this](Dessin& d) { GardeDessin(d); };
-        arretDemande_ = false;
-        // "Arrêter" at the right end of the bar, which leaves it room.
-        const QRect barre = drawProgress_->geometry();
-        drawProgress_->setGeometry(barre.adjusted(0, 0, -arret_->width() - 8, 0));
-        arret_->move(barre.right() + 1 - arret_->width(), barre.center().y() - arret_->height() / 2);
-        arret_->show();
-        GardeTrace garde(arret_, arretDemande_);
-        r = trace(progression);
-        arret_->hide();
-        drawProgress_->setGeometry(barre);
-    }
-    if (r.Fatal()) {
-        EffaceEcran();
-        drawProgress_->hide();
-        RaconteJournal({*r.faute}, modele_.SonsActifs);
-        return false;
-    }
-    GardeDessin(r.dessin);
-    ecran_->update();
-    if (arretDemande_) {
-        // What was drawn stays; no sound, no warning.
-        panneau_->setText(QString(" ") + TraceInterrompu);
-        return true;
-    }
-    if (modele_.SonsActifs)
-        JoueSon(DossierProgramme() + "Son2.wav");
-    if (r.faute)
-        RaconteJournal({*r.faute}, false); // the end of the plot has sounded
-    return true;
-}
-
-void TGraph::GardeDessin(const Dessin& dessin)
-{
-    Peint(ecran_->Image(), dessin);
-    // The SVG export draws the primitives again; past a bound the picture
-    // stands in for them.
-    if (dessinEcran_.size() + dessin.size() > DessinEcranMax) {
-        dessinEcran_.clear();
-        dessinEcranComplet_ = false;
-    }
-    if (dessinEcranComplet_)
-        dessinEcran_.insert(dessinEcran_.end(), dessin.begin(), dessin.end());
 }
 
 bool TGraph::Redessine()
@@ -776,32 +539,6 @@ void TGraph::SpeedButton1Click()
     Aide(Bouton("SpeedButton1"), aide);
     panneau_->setText(QString(" ") + aide);
 }
-
-void TGraph::Derivees(bool bipSansCourbe)
-{
-    const int n = modele_.NombreDerivees();
-    if (n == 0) {
-        if (bipSansCourbe)
-            LaPlateforme().Bip();
-        return;
-    }
-    drawProgress_->show();
-    for (int rang = 0; rang < n; ++rang) {
-        if (rang > 0) {
-            repaint();
-            drawProgress_->setValue(0);
-        }
-        if (!Dessine([this, rang](const Progression& p) { return modele_.TraceDerivee(rang, p); }) || arretDemande_)
-            break;
-        if (rang == n - 1)
-            modele_.NoteDerivees();
-    }
-    drawProgress_->hide();
-}
-
-void TGraph::dXButtonClick() { Derivees(true); }
-
-void TGraph::CalcDerivClick() { Derivees(false); }
 
 void TGraph::ChangePrecision(int precision)
 {
