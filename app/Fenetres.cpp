@@ -70,7 +70,13 @@ void AfficheSolutions(const QString& titre, const QString& nom, const QString& v
 void NommeApplication()
 {
     QApplication::setApplicationName("Tarvelle");
-    QApplication::setWindowIcon(QIcon(":/tarvelle.png"));
+    // The installed theme's icon when there is one, so the windows match the
+    // menus; else the same drawings built into the program.
+    QIcon icone;
+    for (const int taille : {16, 22, 24, 32, 48, 64, 128, 256})
+        icone.addFile(QString(":/icones/tarvelle-%1.png").arg(taille), QSize(taille, taille));
+    QApplication::setWindowIcon(QIcon::fromTheme("tarvelle", icone));
+    QGuiApplication::setDesktopFileName("tarvelle");
 }
 
 void CreeFenetres()

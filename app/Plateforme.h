@@ -44,8 +44,11 @@ public:
     Sablier& operator=(const Sablier&) = delete;
 };
 
-// Full path of the running program file, and its folder ending with the path
-// separator; main() sets them from the real executable, tests from a sandbox.
+// Full path of the running program file, and the folder of its data (the
+// sounds) ending with the path separator: the program's own folder when the
+// sounds lie beside it (the build tree), else "../share/tarvelle/" from it,
+// where the installed package puts them. main() sets them from the real
+// executable, tests from a sandbox.
 const std::string& CheminProgramme();
 const std::string& DossierProgramme();
 void DefinitCheminProgramme(const std::string& chemin);

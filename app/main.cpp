@@ -2,6 +2,7 @@
 // the calculator, the main window, is closed.
 #include "app/Activation.h"
 #include "app/Arguments.h"
+#include "app/EssaiDemarrage.h"
 #include "app/Fenetres.h"
 #include "app/Options.h"
 #include "app/PlateformeQt.h"
@@ -17,6 +18,7 @@
 #include <QStandardPaths>
 
 #include <iostream>
+#include <memory>
 
 int main(int argc, char* argv[])
 {
@@ -33,7 +35,8 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     InstalleTraductionsQt(application);
     PlateformeQt plateforme;
-    InstallePlateforme(&plateforme);
+    const std::unique_ptr<Plateforme> essai = EssaiDemarrage() ? PlateformeDEssai(plateforme) : nullptr;
+    InstallePlateforme(essai ? essai.get() : &plateforme);
     SuiviActivation::Installe(application);
     DefinitCheminProgramme(QCoreApplication::applicationFilePath().toStdString());
     DefinitCheminReglages(
@@ -66,6 +69,9 @@ int main(int argc, char* argv[])
         MontreTraceur();
         LesFenetres().Graph->OuvreFichier(QFileInfo(QString::fromLocal8Bit(arguments.fichier.c_str())).absoluteFilePath());
     }
+    if (essai)
+        FinitApresPremierDessin(arguments.sorte == Arguments::Sorte::Fichier ? static_cast<QWidget*>(LesFenetres().Graph)
+                                                                           : calculatrice);
     const int code = application.exec();
     DetruitFenetres();
     InstallePlateforme(nullptr);

@@ -31,6 +31,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QDir>
+#include <QFile>
 #include <QTextBrowser>
 #include <QtTest>
 
@@ -282,6 +284,20 @@ private slots:
         JoueSon(DossierProgramme() + "Son2.wav");
         SignaleErreur("Expression incorrecte .");
         QCOMPARE(p.journal, (std::vector<std::string>{"erreur: Expression incorrecte ."}));
+    }
+
+    void sonsInstallesDansShare()
+    {
+        // The package puts the program in bin/ and its sounds in share/tarvelle/.
+        QTemporaryDir prefixe;
+        QDir(prefixe.path()).mkpath("bin");
+        QDir(prefixe.path()).mkpath("share/tarvelle");
+        QFile son(prefixe.path() + "/share/tarvelle/Son1.wav");
+        QVERIFY(son.open(QIODevice::WriteOnly));
+        son.close();
+        DefinitCheminProgramme((prefixe.path() + "/bin/tarvelle").toStdString());
+        QCOMPARE(DossierProgramme(), (prefixe.path() + "/bin/../share/tarvelle/").toStdString());
+        DefinitCheminProgramme(std::string());
     }
 
     void sablierRendLaFleche()
