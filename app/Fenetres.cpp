@@ -1,5 +1,7 @@
 #include "app/Fenetres.h"
 
+#include "app/Accessibilite.h"
+
 #include "app/TAboutBox.h"
 #include "app/TOptionCalc.h"
 #include "calc/TCalculatrice.h"
@@ -93,6 +95,8 @@ void CreeFenetres()
     fenetres.Solveur = new TSolveur;
     fenetres.OptionCalc = new TOptionCalc;
     fenetres.Matrice = new TMatrice;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        CompleteAccessibilite(w);
 }
 
 void DetruitFenetres()

@@ -157,6 +157,7 @@ void TCalculatrice::CreeEcran(QWidget* centre)
     acquisition_->setObjectName("Acquisition");
     acquisition_->setGeometry(124, 142, 168, 24);
     acquisition_->installEventFilter(this);
+    acquisition_->setAccessibleDescription("Entrez un nombre, puis Entrée pour le poser sur la pile .");
 
     auto bouton = [&](const char* nom, const QString& titre, int x, int largeur) {
         auto* b = new QPushButton(titre, centre);
@@ -169,6 +170,8 @@ void TCalculatrice::CreeEcran(QWidget* centre)
     Indique(swapBtn_, "Calculs dans C .");
     coord_ = bouton("Coord", "(x,y)", 344, 44);
     mesureAngle_ = bouton("MesureAngle", "rad", 390, 40);
+    coord_->setAccessibleDescription("Affichage des nombres en coordonnées cartésiennes ou polaires .");
+    mesureAngle_->setAccessibleDescription("Angles en radians ou en degrés .");
     quitter_ = bouton("Quitter", "Quitter", 432, 50);
     Indique(quitter_, "Quitte le programme .");
     connect(swapBtn_, &QPushButton::clicked, this, &TCalculatrice::SwapBtnClick);
@@ -188,6 +191,7 @@ void TCalculatrice::CreeClavier(QWidget* centre)
         // the line entry between two keys.
         bouton->setFocusPolicy(Qt::NoFocus);
         Indique(bouton, QString::fromUtf8(b.aide));
+        bouton->setAccessibleName(QString::fromUtf8(b.parle));
         connect(bouton, &QPushButton::clicked, this, &TCalculatrice::ClavierClick);
     }
 }
@@ -379,6 +383,13 @@ void TCalculatrice::RefreshEcran()
         ligneR_[n - 1]->setText(QString::fromStdString(l.premier));
         signe_[n - 1]->setText(QString::fromStdString(l.signe));
         ligneC_[n - 1]->setText(QString::fromStdString(l.second));
+        // A screen reader tells the whole line as "Copier" writes it.
+        const QString ligne = QString("Ligne %1").arg(n);
+        const QString valeur = ligne + " : " + QString::fromStdString(TexteCopie(LaPile()[n]));
+        for (QLabel* partie : {ligneR_[n - 1], signe_[n - 1], ligneC_[n - 1]}) {
+            partie->setAccessibleName(ligne);
+            partie->setAccessibleDescription(valeur);
+        }
     }
 }
 

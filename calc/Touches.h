@@ -29,6 +29,7 @@ struct DefinitionTouche {
     const char* nom;   // the keypad button's object name
     const char* titre; // its caption (UTF-8)
     const char* aide;  // its hint
+    const char* parle; // what a screen reader says for it: the meaning of its glyph
     int ligne, colonne; // its place in the keypad grid
     ItemMenu menu;
     char clavier;          // the character typed on the stack display that runs it, 0: none

@@ -8,7 +8,7 @@
 class Lecture : public QLabel {
     Q_OBJECT
 public:
-    using QLabel::QLabel;
+    explicit Lecture(const QString& texte = QString(), QWidget* parent = nullptr);
 
 protected:
     void paintEvent(QPaintEvent* evenement) override;

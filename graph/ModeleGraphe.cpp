@@ -333,3 +333,19 @@ ResultatTrace ModeleGraphe::TraceDerivee(int rang, const Progression& progressio
     return rang == 0 ? TraceDeriveeParametrique(p, ExprXt, Vert, progression)
                      : TraceDeriveeParametrique(p, ExprYt, BleuClair, progression);
 }
+
+std::string ModeleGraphe::DescriptionEcran(bool courbe) const
+{
+    std::string texte = "Ecran vide";
+    if (courbe) {
+        switch (Type) {
+        case TypeCourbe::Carte: texte = "Courbe cartésienne " + SaisieFx; break;
+        case TypeCourbe::Polr: texte = "Courbe polaire " + SaisieRo; break;
+        case TypeCourbe::Para: texte = "Courbe paramétrique " + SaisieXt + " ; " + SaisieYt; break;
+        case TypeCourbe::Cone: texte = "Conique " + SaisieConique; break;
+        case TypeCourbe::Aucune: break;
+        }
+    }
+    return texte + ", fenêtre " + TexteCourt(fenetre_.Xmin) + " à " + TexteCourt(fenetre_.Xmax) + " sur " +
+           TexteCourt(fenetre_.Ymin) + " à " + TexteCourt(fenetre_.Ymax);
+}

@@ -122,6 +122,10 @@ public:
     bool Curseur1Montre() const { return textesCurseurs_[0] != SansValeur && textesCurseurs_[1] != SansValeur; }
     // The eight texts of a graph file's view, as the read-outs show them.
     std::array<std::string, 8> TextesFichier() const;
+    // What the drawing area shows, told to a screen reader: the curve of the
+    // current type when one is drawn, with its typed texts, and the window,
+    // numbers as "Copier" writes them.
+    std::string DescriptionEcran(bool courbe) const;
 
     // The commands, as the events below leave them.
     const EtatCommandes& Commandes() const { return commandes_; }

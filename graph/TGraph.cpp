@@ -77,8 +77,8 @@ TGraph::TGraph(QWidget* parent) : QMainWindow(parent)
     auto* centre = new QWidget(this);
     centre->setFixedSize(570, 400);
     setCentralWidget(centre);
+    CreeOutils(); // first in the Tab order, as it comes first in reading order
     CreePanneaux(centre);
-    CreeOutils();
     CreeMenus();
     ConnecteEchelles();
     ConnecteSouris();
@@ -99,6 +99,8 @@ void TGraph::CreePanneaux(QWidget* centre)
     ecran_->move(8, 8);
     Aide(ecran_, AideEcran);
     ecran_->installEventFilter(this); // the keys of trace mode
+    ecran_->setAccessibleName("Zone de tracé");
+    ecran_->setAccessibleDescription(QString::fromStdString(modele_.DescriptionEcran(false)));
 
     QFont chiffres("Liberation Mono");
     chiffres.setPixelSize(12);
@@ -179,31 +181,33 @@ void TGraph::CreeOutils()
     outils->setIconSize(QSize(24, 24));
     struct Outil {
         const char* nom;
+        const char* parle; // what a screen reader says for its picture
         const char* aide;
         std::function<void()> action;
     };
     const Outil liste[] = {
-        {"SpeedButton1", Affiche, [this] { SpeedButton1Click(); }},
-        {"SpeedButton2", "Fonction cartésienne .", [this] { ChoisitType(TypeCourbe::Carte); }},
-        {"SpeedButton3", "Courbe polaire .", [this] { ChoisitType(TypeCourbe::Polr); }},
-        {"SpeedButton4", "Courbe paramétrique .", [this] { ChoisitType(TypeCourbe::Para); }},
-        {"SpeedButton10", AideConique, [this] { ChoisitType(TypeCourbe::Cone); }},
-        {"SpeedButton7", "Coordonnées de l'écran .", {}},
-        {"SpeedButton5", "Intervalle d'étude de la variable .", {}},
-        {"SpeedButton6", "Echelle sur les axes .", {}},
-        {"SpeedButton9", "Zoom .", {}},
-        {"ZoomButton", "Zoom sur la zone définie par les curseurs .", {}},
-        {"SpeedButton8", "Efface l'écran .", [this] { CleanUpClick(); }},
-        {"dXButton", DeriveesGenerique, [this] { dXButtonClick(); }},
-        {"SomButton", "Intégrale de f(x) entre les deux curseurs .", {}},
-        {"ZeroButton", "Zéro de f(x) entre les deux curseurs .", {}},
-        {"ExtremumButton", "Maximum et minimum de f(x) entre les deux curseurs .", {}},
-        {"Secours", "Aide sur le module graphique .", [] { LaPlateforme().Aide("GRAPH"); }},
+        {"SpeedButton1", "Liste des fonctions", Affiche, [this] { SpeedButton1Click(); }},
+        {"SpeedButton2", "Fonction cartésienne", "Fonction cartésienne .", [this] { ChoisitType(TypeCourbe::Carte); }},
+        {"SpeedButton3", "Courbe polaire", "Courbe polaire .", [this] { ChoisitType(TypeCourbe::Polr); }},
+        {"SpeedButton4", "Courbe paramétrique", "Courbe paramétrique .", [this] { ChoisitType(TypeCourbe::Para); }},
+        {"SpeedButton10", "Conique", AideConique, [this] { ChoisitType(TypeCourbe::Cone); }},
+        {"SpeedButton7", "Coordonnées de l'écran", "Coordonnées de l'écran .", {}},
+        {"SpeedButton5", "Intervalle d'étude", "Intervalle d'étude de la variable .", {}},
+        {"SpeedButton6", "Echelle sur les axes", "Echelle sur les axes .", {}},
+        {"SpeedButton9", "Zoom", "Zoom .", {}},
+        {"ZoomButton", "Zoom entre les curseurs", "Zoom sur la zone définie par les curseurs .", {}},
+        {"SpeedButton8", "Efface l'écran", "Efface l'écran .", [this] { CleanUpClick(); }},
+        {"dXButton", "Dérivées", DeriveesGenerique, [this] { dXButtonClick(); }},
+        {"SomButton", "Intégrale", "Intégrale de f(x) entre les deux curseurs .", {}},
+        {"ZeroButton", "Zéro", "Zéro de f(x) entre les deux curseurs .", {}},
+        {"ExtremumButton", "Extremum", "Maximum et minimum de f(x) entre les deux curseurs .", {}},
+        {"Secours", "Aide", "Aide sur le module graphique .", [] { LaPlateforme().Aide("GRAPH"); }},
     };
     for (const Outil& o : liste) {
         auto* bouton = new QToolButton(outils);
         bouton->setObjectName(o.nom);
         bouton->setIcon(IconeOutil(o.nom));
+        bouton->setAccessibleName(QString::fromUtf8(o.parle));
         Aide(bouton, o.aide);
         outils->addWidget(bouton);
         if (o.action)
@@ -422,6 +426,7 @@ void TGraph::EffaceEcran()
     dessinEcranComplet_ = true;
     ecran_->update();
     modele_.ApresEffacement();
+    ecran_->setAccessibleDescription(QString::fromStdString(modele_.DescriptionEcran(false)));
     QuitteSuivi();
     AppliqueCommandes();
 }

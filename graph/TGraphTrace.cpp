@@ -100,6 +100,7 @@ bool TGraph::Dessine(const std::function<ResultatTrace(const Progression&)>& tra
     }
     GardeDessin(r.dessin);
     ecran_->update();
+    ecran_->setAccessibleDescription(QString::fromStdString(modele_.DescriptionEcran(true)));
     if (arretDemande_) {
         // What was drawn stays; no sound, no warning.
         panneau_->setText(QString(" ") + TraceInterrompu);

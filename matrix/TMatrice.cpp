@@ -82,8 +82,8 @@ TMatrice::TMatrice(QWidget* parent) : QMainWindow(parent)
     auto* centre = new QWidget(this);
     centre->setFixedSize(700, 372);
     setCentralWidget(centre);
+    CreeOutils(); // first in the Tab order, as it comes first in reading order
     CreePanneaux(centre);
-    CreeOutils();
     CreeMenus();
 
     panneau_ = BarreDEtat(this, "StatusBar");
@@ -112,6 +112,8 @@ void TMatrice::CreePanneaux(QWidget* centre)
 {
     mat_ = Grille(centre, "Mat", Cotes);
     mat_->move(8, 8);
+    mat_->setAccessibleName("Coefficients de la matrice");
+    mat_->setAccessibleDescription("Entrez les coefficients, puis appuyez sur le bouton « Matrice » .");
     delegue_ = new DelegueCellule(mat_, [this](int l, int c) { MatKeyPress(l, c); });
     mat_->setItemDelegate(delegue_);
     mat_->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |

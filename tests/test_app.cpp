@@ -21,11 +21,14 @@
 #include "matrix/TMatrice.h"
 #include "solver/TSolveur.h"
 
+#include <QAbstractItemView>
+#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QFileDialog>
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
@@ -360,6 +363,88 @@ private slots:
         // The options dialog, created at start, made the settings file.
         QCOMPARE(bac.TexteReglages(), Defauts(bac));
         DetruitFenetres();
+    }
+
+    void lecteurDEcranNommeChaqueControle()
+    {
+        // Every button, read-out, field and list a user can reach has a name
+        // and a description for a screen reader, in every window.
+        Bac bac;
+        PlateformeEnregistreuse p;
+        CreeFenetres();
+        const Fenetres& f = LesFenetres();
+        QStringList manquants;
+        for (QWidget* fenetre : {static_cast<QWidget*>(f.Calculatrice), static_cast<QWidget*>(f.Graph),
+                                 static_cast<QWidget*>(f.Matrice), static_cast<QWidget*>(f.Solveur),
+                                 static_cast<QWidget*>(f.Donnees), static_cast<QWidget*>(f.Intervalle),
+                                 static_cast<QWidget*>(f.ScaleEcran), static_cast<QWidget*>(f.ZoomChoose),
+                                 static_cast<QWidget*>(f.OptionCalc)}) {
+            fenetre->show();
+            for (QWidget* w : fenetre->findChildren<QWidget*>()) {
+                const bool controle = qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w) ||
+                                      w->inherits("Lecture") || qobject_cast<QAbstractItemView*>(w);
+                if (!controle || !w->isVisibleTo(fenetre))
+                    continue;
+                QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+                const QString qui = fenetre->objectName() + "/" + w->objectName();
+                if (a->text(QAccessible::Name).trimmed().isEmpty())
+                    manquants << "sans nom : " + qui;
+                if (a->text(QAccessible::Description).trimmed().isEmpty())
+                    manquants << "sans description : " + qui;
+            }
+            fenetre->hide();
+        }
+        DetruitFenetres();
+        for (const QString& m : manquants)
+            qWarning("%s", qPrintable(m));
+        QCOMPARE(manquants.size(), 0);
+    }
+
+    void tabulationDansLOrdreDeLecture()
+    {
+        // Tab visits every control that takes the focus, top to bottom and,
+        // on one row, left to right, or column after column; the keypad keys
+        // stay out on purpose.
+        Bac bac;
+        PlateformeEnregistreuse p;
+        CreeFenetres();
+        const Fenetres& f = LesFenetres();
+        QStringList desordres;
+        for (QWidget* fenetre : {static_cast<QWidget*>(f.Calculatrice), static_cast<QWidget*>(f.Graph),
+                                 static_cast<QWidget*>(f.Matrice), static_cast<QWidget*>(f.Solveur),
+                                 static_cast<QWidget*>(f.Donnees), static_cast<QWidget*>(f.Intervalle),
+                                 static_cast<QWidget*>(f.ScaleEcran), static_cast<QWidget*>(f.ZoomChoose),
+                                 static_cast<QWidget*>(f.OptionCalc)}) {
+            fenetre->show();
+            QSet<QWidget*> attendus;
+            for (QWidget* w : fenetre->findChildren<QWidget*>())
+                if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(fenetre) && w->isEnabled() &&
+                    !w->focusProxy())
+                    attendus.insert(w);
+            QList<QWidget*> chaine;
+            QWidget* w = fenetre;
+            while ((w = w->nextInFocusChain()) != fenetre)
+                if (attendus.contains(w))
+                    chaine.append(w);
+            if (QSet<QWidget*>(chaine.begin(), chaine.end()) != attendus)
+                desordres << fenetre->objectName() + " : contrôles hors de la chaîne";
+            for (int k = 0; k < chaine.size(); ++k) {
+                const QRect a = QRect(chaine[k]->mapTo(fenetre, QPoint()), chaine[k]->size());
+                if (k + 1 == chaine.size())
+                    break;
+                const QRect b = QRect(chaine[k + 1]->mapTo(fenetre, QPoint()), chaine[k + 1]->size());
+                const bool memeLigne = b.top() < a.bottom() && b.bottom() > a.top();
+                const bool colonneSuivante = b.left() > a.right();
+                if (memeLigne ? b.left() < a.left() : b.top() < a.top() && !colonneSuivante)
+                    desordres << fenetre->objectName() + " : " + chaine[k]->objectName() + " puis " +
+                                     chaine[k + 1]->objectName();
+            }
+            fenetre->hide();
+        }
+        DetruitFenetres();
+        for (const QString& d : desordres)
+            qWarning("%s", qPrintable(d));
+        QCOMPARE(desordres.size(), 0);
     }
 
     void ecranDAccueil()

@@ -7,6 +7,7 @@
 #include "calc/LigneEntree.h"
 #include "calc/TCalculatrice.h"
 #include "calc/THistorique.h"
+#include "calc/Touches.h"
 #include "commun/Bac.h"
 #include "commun/Banc.h"
 #include "commun/PlateformeEnregistreuse.h"
@@ -18,6 +19,7 @@
 #include "matrix/TMatrice.h"
 #include "solver/TSolveur.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QLabel>
@@ -67,6 +69,31 @@ class TestCalc : public QObject, protected Banc {
     }
 
 private slots:
+    void lecteurDEcranToutesLesTouchesEtLaPile()
+    {
+        // A screen reader says each key's meaning, not its glyph, and its hint.
+        const QMap<QString, QString> glyphes = {{"Sqrtx", "Racine carrée"}, {"ySqrx", "Racine y-ième"},
+                                                {"xcarre", "Carré"}, {"Swap", "Echange x et y"},
+                                                {"Oppose", "Opposé"}, {"Btnpi", "Constante pi"},
+                                                {"Divise", "Division"}, {"Degre3", "Equation du 3ème degré"}};
+        QSet<QString> noms;
+        for (const DefinitionTouche& d : LesTouches()) {
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(Bouton(d.nom));
+            noms.insert(a->text(QAccessible::Name));
+            QCOMPARE(a->text(QAccessible::Description), QString::fromUtf8(d.aide));
+            if (glyphes.contains(d.nom))
+                QCOMPARE(a->text(QAccessible::Name), glyphes[d.nom]);
+        }
+        QCOMPARE(noms.size(), 34); // 34 keys, 34 different names
+        Entre("3", "-4");
+        Entre("0.5");
+        for (const auto& [ligne, texte] : {std::pair{"Ligne1C", "Ligne 1 : 0.5"}, std::pair{"Signe2", "Ligne 2 : 3-4i"},
+                                           std::pair{"Ligne3R", "Ligne 3 : 0"}}) {
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(c_->findChild<QLabel*>(ligne));
+            QCOMPARE(a->text(QAccessible::Description), QString(texte));
+        }
+    }
+
     void init()
     {
         Installe();

@@ -21,6 +21,7 @@
 #include "graph/Toile.h"
 #include "funclang/Programme.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
@@ -670,6 +671,23 @@ private slots:
     }
 
     // -- Graph files.
+
+    void lecteurDEcranDitLaCourbeEtLesLectures()
+    {
+        const auto decrit = [](QWidget* w, QAccessible::Text t) {
+            return QAccessible::queryAccessibleInterface(w)->text(t);
+        };
+        QCOMPARE(decrit(Zone(), QAccessible::Description), QString("Ecran vide, fenêtre -3.2 à 3.2 sur -2.4 à 2.4"));
+        Trace("SpeedButton2", "sin(x)/x");
+        QCOMPARE(decrit(Zone(), QAccessible::Description),
+                 QString("Courbe cartésienne sin(x)/x, fenêtre -3.2 à 3.2 sur -2.4 à 2.4"));
+        QLabel* xmin = g_->findChild<QLabel*>("xminval");
+        QCOMPARE(decrit(xmin, QAccessible::Name), QString("X minimum"));
+        QCOMPARE(decrit(xmin, QAccessible::Value), xmin->text());
+        QCOMPARE(decrit(Bouton("SpeedButton3"), QAccessible::Name), QString("Courbe polaire"));
+        Clique("SpeedButton8");
+        QCOMPARE(decrit(Zone(), QAccessible::Description), QString("Ecran vide, fenêtre -3.2 à 3.2 sur -2.4 à 2.4"));
+    }
 
     void enregistreEtOuvre()
     {
