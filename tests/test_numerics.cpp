@@ -6,6 +6,7 @@
 #include "numerics/Complexe.h"
 #include "numerics/Racines.h"
 
+#include <cstdio>
 #include <QtTest>
 
 #include <cstdlib>
@@ -278,6 +279,46 @@ private slots:
         Racines4({1, 2}, {3, 0}, {0, 1}, {5, 5}, {-1, 0}, x1, x2, x3, x4, journal);
         compteAllocations = false;
         QCOMPARE(allocations, 0);
+    }
+
+    void grandsArgumentsEtCoupures()
+    {
+        // Values computed independently (30 digits, rounded here): the signs of
+        // ch and sh past the range where e^x is computed directly, and arccos
+        // where the textbook formula cancels, on and just off its cut.
+        const Etendu pi = 3.14159265358979323846L, demiPi = 1.57079632679489661923L;
+        const Etendu ch = 3.13971739857096878213E+4931L, sh = 4.88982012976782127094E+4931L;
+        const Etendu acos = 23.7189981105004021496L;
+        struct Cas {
+            const char* nom;
+            void (*f)(TComplexe, TComplexe&, Journal&);
+            TComplexe z, attendu;
+        };
+        const Cas cas[] = {
+            {"ch", [](TComplexe z, TComplexe& r, Journal&) { CCh(z, r); }, {-11356.5L, 1}, {ch, -sh}},
+            {"ch conj", [](TComplexe z, TComplexe& r, Journal&) { CCh(z, r); }, {-11356.5L, -1}, {ch, sh}},
+            {"sh", [](TComplexe z, TComplexe& r, Journal&) { CSh(z, r); }, {-11356.5L, 1}, {-ch, sh}},
+            {"sh +", [](TComplexe z, TComplexe& r, Journal&) { CSh(z, r); }, {11356.5L, 1}, {ch, sh}},
+            {"arccos -1E10 i", CArcCos, {0, -1E10L}, {demiPi, acos}},
+            {"arccos 1E10 i", CArcCos, {0, 1E10L}, {demiPi, -acos}},
+            {"arccos 1E10 + 1E-5 i", CArcCos, {1E10L, 1E-5L}, {1.00000000000000008181E-15L, -acos}},
+            {"arccos 1E10 - 1E-5 i", CArcCos, {1E10L, -1E-5L}, {1.00000000000000008181E-15L, acos}},
+            {"arccos -1E10 + 1E-5 i", CArcCos, {-1E10L, 1E-5L}, {pi - 1E-15L, -acos}},
+            {"arccos -1E10 - 1E-5 i", CArcCos, {-1E10L, -1E-5L}, {pi - 1E-15L, acos}},
+        };
+        for (const Cas& c : cas) {
+            Journal journal;
+            TComplexe r;
+            c.f(c.z, r, journal);
+            QVERIFY2(journal.empty(), c.nom);
+            char obtenu[96];
+            std::snprintf(obtenu, sizeof obtenu, "%s : %.15Lg %+.15Lg i", c.nom, r.Re, r.Im);
+            // Within 1E-14 of the modulus (a real part of 1E-15 beside an
+            // imaginary part of 23.7 is noise at that scale), signs included.
+            const Etendu m = std::hypot(c.attendu.Re, c.attendu.Im);
+            const auto juste = [m](Etendu a, Etendu b) { return std::fabs(a - b) <= 1E-14L * m && std::signbit(a) == std::signbit(b); };
+            QVERIFY2(juste(r.Re, c.attendu.Re) && juste(r.Im, c.attendu.Im), obtenu);
+        }
     }
 
     void racines2()
