@@ -662,6 +662,126 @@ private slots:
         QVERIFY(p_->journal.empty());
     }
 
+    // Whether some red pixel lies within `rayon` pixels of (X, Y).
+    bool RougePres(int X, int Y, int rayon = 1)
+    {
+        const Points rouges = Rouges();
+        for (int dx = -rayon; dx <= rayon; ++dx)
+            for (int dy = -rayon; dy <= rayon; ++dy)
+                if (rouges.count({X + dx, Y + dy}))
+                    return true;
+        return false;
+    }
+
+    void cardioideAuxBonsPixels()
+    {
+        // ro = 1 + cos(t) reaches x = 2 on the positive x axis, rises no
+        // higher than y = 1.3 and goes no further left than x = -0.25; its
+        // cusp is at the origin. 50 pixels per unit, origin at (160, 120).
+        Trace("SpeedButton3", "1+cos(t)");
+        QVERIFY(RougePres(260, 120));    // (2, 0)
+        QVERIFY(RougePres(185, 55));     // (0.5, 1.3) near t = pi/3
+        QVERIFY(!RougePres(160, 20, 3)); // (0, 2): not the curve turned a quarter
+        QVERIFY(!RougePres(60, 120, 3)); // (-2, 0): not the curve mirrored
+        QVERIFY(RougePres(185, 185)); // (0.5, -1.3): symmetric about the x axis
+    }
+
+    void fenetreDissymetrique()
+    {
+        // x from -1 to 5 (53.3 pixels per unit), y from -1 to 3 (60 per unit):
+        // the origin at (53, 180).
+        Trace("SpeedButton2", "x");
+        AvecDialogue("Coords", [](QDialog* d) {
+            for (auto [champ, texte] : {std::pair{"Edit1", "-1"}, {"Edit2", "5"}, {"Edit3", "-1"}, {"Edit4", "3"}})
+                Tape(d, champ, texte);
+        });
+        QCOMPARE(Ecran().pixel(300, 180), qRgb(255, 255, 255)); // the x axis row
+        QCOMPARE(Ecran().pixel(53, 20), qRgb(255, 255, 255));   // the y axis column
+        QVERIFY(RougePres(160, 60));                            // (2, 2)
+        for (auto [X, Y, x, y] : {std::tuple{0, 0, "-1.00000000000000E+0000", " 3.00000000000000E+0000"},
+                                  std::tuple{160, 180, " 2.00000000000000E+0000", " 0.00000000000000E+0000"},
+                                  std::tuple{160, 60, " 2.00000000000000E+0000", " 2.00000000000000E+0000"}}) {
+            Souris(X, Y);
+            QCOMPARE(Texte("CoordXCurs"), QString(x));
+            QCOMPARE(Texte("CoordYCurs"), QString(y));
+        }
+    }
+
+    void clicDuMilieuEnBasAGauche()
+    {
+        // (80, 180) is (-1.6, -1.2): the window is centred there.
+        Trace("SpeedButton2", "x");
+        Clic(80, 180, Qt::MiddleButton);
+        QCOMPARE(Fenetre().mid(0, 4), QStringList({"-4.8000000", "1.6000000", "-3.6000000", "1.2000000"}));
+        QVERIFY(RougePres(240, 60)); // y = x through the origin, now at (240, 60)
+    }
+
+    void segmentJusquAuBordDuHaut()
+    {
+        // A spike: y = 1.83 at x = -0.02 and 0.02, y = 100 at x = 0, far
+        // above the area. The line back to the visible point at 0.02 is drawn
+        // from the top row down to row 28.
+        Trace("SpeedButton2", "100*exp(-10000*x^2)");
+        for (int Y = 0; Y <= 27; ++Y)
+            QVERIFY2(RougePres(160, Y, 1), qPrintable(QString::number(Y)));
+    }
+
+    void finDeLIntervalleJamaisEchantillonnee()
+    {
+        // x from -5 to 5 makes the step 1/32, exact: the grid of the study
+        // interval lands on 1, its end, which is never sampled. The last
+        // sample is 0.96875, in column 191.
+        Trace("SpeedButton2", "x");
+        AvecDialogue("Coords", [](QDialog* d) {
+            for (auto [champ, texte] : {std::pair{"Edit1", "-5"}, {"Edit2", "5"}, {"Edit3", "-5"}, {"Edit4", "5"}})
+                Tape(d, champ, texte);
+        });
+        AvecDialogue("ScaleInterval", [](QDialog* d) {
+            for (auto [champ, texte] : {std::pair{"Edit1", "-5"}, {"Edit2", "1"}})
+                Tape(d, champ, texte);
+        });
+        QCOMPARE(Fenetre().mid(4, 2), QStringList({"-5.000", "1.000"}));
+        QVERIFY(RougePres(191, 97));
+        QCOMPARE(DansColonnes(Rouges(), 192, 319), 0);
+    }
+
+    void bandeDeLargeurNulle()
+    {
+        // The pointer straight below or straight right of cursor 1 still
+        // draws the band, a line.
+        Trace("SpeedButton2", "x^2");
+        for (QPoint vers : {QPoint(100, 160), QPoint(180, 100)}) {
+            Clic(100, 100);
+            Souris(vers.x(), vers.y());
+            QVERIFY(PixelsDe(Ecran(), Couleur{128, 128, 128}).size() >= 50);
+            Clic(5, 5);
+            Clic(5, 5); // the third click clears
+        }
+    }
+
+    void ligneDeFichierALaLimite()
+    {
+        // A line of 10,000 characters is read; one more is a bad file.
+        QTemporaryDir dossier;
+        std::string texte = "10*x";
+        while (texte.size() < 10000)
+            texte += "+0";
+        for (const std::string& t : {texte, texte + "0"}) {
+            const std::string chemin = dossier.filePath("long.mgr").toStdString();
+            std::ofstream(chemin, std::ios::binary)
+                << EcritGraphe(TypeCourbe::Carte, t, "", {"-1", "1", "-1", "1", "-1", "1", "1", "1"});
+            p_->Vide();
+            p_->reponses.push_back(chemin);
+            Menu("Ouvrir")->trigger();
+            if (t.size() == 10000) {
+                QVERIFY(p_->Messages().empty());
+                QCOMPARE(Champ("FonctionXouRo")->text().size(), 10000);
+            } else {
+                QCOMPARE(p_->Messages(), std::vector<std::string>{"avertissement: Fichier graphique incorrect ."});
+            }
+        }
+    }
+
     void clicDuMilieu()
     {
         Trace("SpeedButton2", "x");
@@ -817,7 +937,7 @@ private slots:
         Trace("SpeedButton2", "x");
         QTemporaryDir dossier;
         const QString png = dossier.filePath("parabole.png"), svg = dossier.filePath("parabole.svg");
-        for (const QString& nom : {png, svg, dossier.filePath("grande@3x.png")}) {
+        for (const QString& nom : {png, svg, dossier.filePath("grande@3x.png"), dossier.filePath("plus@4x.png")}) {
             p_->reponses.push_back(nom.toStdString());
             Menu("ExporteImage")->trigger();
         }
@@ -825,6 +945,7 @@ private slots:
         QImage lue(png);
         QCOMPARE(lue.convertToFormat(QImage::Format_RGB32), Ecran());
         QCOMPARE(QImage(dossier.filePath("grande@3x.png")).size(), QSize(960, 720));
+        QCOMPARE(QImage(dossier.filePath("plus@4x.png")).size(), QSize(1280, 960));
         // The SVG, drawn at the area's size: every red pixel of the PNG has
         // a red pixel within one pixel.
         QSvgRenderer rendu(svg);
