@@ -718,11 +718,11 @@ private slots:
 
     void segmentJusquAuBordDuHaut()
     {
-        // A spike: y = 1.83 at x = -0.02 and 0.02, y = 100 at x = 0, far
-        // above the area. The line back to the visible point at 0.02 is drawn
-        // from the top row down to row 28.
-        Trace("SpeedButton2", "100*exp(-10000*x^2)");
-        for (int Y = 0; Y <= 27; ++Y)
+        // A spike: y = 1 at x = -0.02 and 0.02, y = 1E9 at x = 0, far above
+        // the area and beyond the box where lines are computed. The line back
+        // to the visible point at 0.02 is drawn from the top row down to row 70.
+        Trace("SpeedButton2", "10^(9-22500*x^2)");
+        for (int Y = 0; Y <= 69; ++Y)
             QVERIFY2(RougePres(160, Y, 1), qPrintable(QString::number(Y)));
     }
 
@@ -730,8 +730,9 @@ private slots:
     {
         // x from -5 to 5 makes the step 1/32, exact: the grid of the study
         // interval lands on 1, its end, which is never sampled. The last
-        // sample is 0.96875, in column 191.
-        Trace("SpeedButton2", "x");
+        // sample is 0.96875, in column 191, where the steep line is at y = 0;
+        // a sample at 1 would draw on to y = 3.125 in column 192.
+        Trace("SpeedButton2", "100*x-96.875");
         AvecDialogue("Coords", [](QDialog* d) {
             for (auto [champ, texte] : {std::pair{"Edit1", "-5"}, {"Edit2", "5"}, {"Edit3", "-5"}, {"Edit4", "5"}})
                 Tape(d, champ, texte);
@@ -741,7 +742,7 @@ private slots:
                 Tape(d, champ, texte);
         });
         QCOMPARE(Fenetre().mid(4, 2), QStringList({"-5.000", "1.000"}));
-        QVERIFY(RougePres(191, 97));
+        QVERIFY(RougePres(191, 120));
         QCOMPARE(DansColonnes(Rouges(), 192, 319), 0);
     }
 
