@@ -4,7 +4,8 @@
 set -eu
 cd "$(dirname "$0")/.."
 ./scripts/preparer.sh > /dev/null
-cmake -S . -B build-asan -DTARVELLE_SANITIZE=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S . -B build-asan -DTARVELLE_SANITIZE=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DTARVELLE_SINGE_EVENEMENTS=5000 -DTARVELLE_SINGE_LIMITE_MS=10000
 cmake --build build-asan -j "$(nproc)"
 cd build-asan
 # Leak checking is left out: Qt and fontconfig keep caches until exit, and
