@@ -1,6 +1,8 @@
 #!/bin/sh
 # Builds the libFuzzer targets with clang and runs each of them for the given
-# number of seconds (60 by default), starting from the committed corpus.
+# number of seconds (60 by default), or executions ("5000000x"), starting from
+# the committed corpus, as many at once as there are processors (CIBLES=...
+# chooses the targets).
 # New inputs go to build-fuzz/corpus-<target>; a crash leaves its input as
 # build-fuzz/crash-* (add it to fuzz/corpus/<target>/ once fixed).
 set -eu
@@ -23,17 +25,39 @@ fi
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DTARVELLE_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build-fuzz -j "$(nproc)"
 
-for cible in fuzz_evalue fuzz_ligne fuzz_solveur fuzz_nombres fuzz_options fuzz_graphe fuzz_compile fuzz_conique; do
+# One target: a time limit, or a number of executions ("5000000x").
+lance() {
+    cible=$1
     corpus="build-fuzz/corpus-$cible"
     mkdir -p "$corpus"
-    options="-max_total_time=$DUREE -timeout=2 -rss_limit_mb=2048 -print_final_stats=1"
-    case "$cible" in
-        fuzz_evalue|fuzz_ligne) options="$options -dict=../fuzz/funclang.dict -max_len=4096" ;;
-        fuzz_solveur) options="$options -dict=../fuzz/funclang.dict -max_len=300" ;;
-        fuzz_nombres|fuzz_options|fuzz_graphe|fuzz_compile|fuzz_conique) options="$options -max_len=4096" ;;
+    case "$DUREE" in
+        *x) limite="-runs=${DUREE%x}" ;;
+        *) limite="-max_total_time=$DUREE" ;;
     esac
-    echo "== $cible ($DUREE s)"
+    options="$limite -timeout=2 -rss_limit_mb=2048 -print_final_stats=1"
+    case "$cible" in
+        # The text evaluator's inputs stay short enough to run millions of
+        # times; the long texts are the monkey's and the unit tests' part.
+        fuzz_evalue|fuzz_ligne) options="$options -dict=../fuzz/funclang.dict -max_len=512" ;;
+        fuzz_solveur) options="$options -dict=../fuzz/funclang.dict -max_len=300" ;;
+        *) options="$options -max_len=4096" ;;
+    esac
+    debut=$(date +%s)
     # shellcheck disable=SC2086
-    (cd build-fuzz && ./fuzz/$cible $options "corpus-$cible" "../fuzz/corpus/$cible") 2>&1 |
-        grep -E "stat::number_of_executed_units|stat::peak_rss_mb|ERROR|SUMMARY|propriété|Done" || true
+    (cd build-fuzz && ./fuzz/$cible $options "corpus-$cible" "../fuzz/corpus/$cible") > "build-fuzz/journal-$cible.txt" 2>&1 || true
+    echo "== $cible ($DUREE) : $(( $(date +%s) - debut )) s"
+    grep -E "stat::number_of_executed_units|stat::peak_rss_mb|ERROR|SUMMARY|propriété" "build-fuzz/journal-$cible.txt" || true
+}
+
+# As many targets at once as there are processors.
+CIBLES="${CIBLES:-fuzz_evalue fuzz_ligne fuzz_solveur fuzz_nombres fuzz_options fuzz_graphe fuzz_compile fuzz_conique}"
+paralleles=$(nproc)
+n=0
+for cible in $CIBLES; do
+    lance "$cible" &
+    n=$((n + 1))
+    if [ $((n % paralleles)) -eq 0 ]; then
+        wait
+    fi
 done
+wait

@@ -21,6 +21,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QEventLoop>
 #include <QLabel>
 #include <QLineEdit>
@@ -95,6 +96,10 @@ public:
     Singe(unsigned graine, long evenements, PlateformeEnregistreuse& p)
         : graine_(graine), total_(evenements), alea_(graine), p_(p), textes_(alea_)
     {
+        // A 100 MB file offered to "Ouvrir" (sparse: it costs no disk).
+        QFile gros(dossier_.filePath("gros.mgr"));
+        if (gros.open(QIODevice::WriteOnly))
+            gros.resize(100'000'000);
     }
 
     // Runs the whole stream; the first failure, or an empty text.
@@ -198,8 +203,12 @@ private:
                 s += QChar(static_cast<char16_t>(0x20 + alea_() % 0x3E0));
             return s;
         }
-        case 6: return QStringList{"inf", "nan", "1E5000", "-1E-5000", "x^2+y^2-1", "", " ", "((((", "1/0"}
-            [static_cast<int>(alea_() % 9)];
+        case 6: {
+            static const QStringList Pieges = {"inf", "nan", "1E5000", "-1E-5000", "x^2+y^2-1", "", " ", "((((",
+                                               "1/0", "0", "1E-4000", "1E4000", "-1E4000", "1E-300", "ln(-1-x^2)",
+                                               "x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x", "10", "0,5", "1e", "--1"};
+            return Pieges[static_cast<int>(alea_() % Pieges.size())];
+        }
         default: return QString::number(static_cast<int>(alea_() % 200) - 100);
         }
     }
@@ -209,10 +218,11 @@ private:
     void PrepareDialogue()
     {
         p_.reponses.clear();
-        static const char* Noms[] = {"courbe.mgr", "image.png", "image@4x.png", "image.svg", "autre.mgr"};
+        static const char* Noms[] = {"courbe.mgr", "image.png", "image@4x.png", "image.svg", "Une courbe é.mgr",
+                                     "gros.mgr", "historique.txt"};
         switch (alea_() % 4) {
         case 0: p_.reponses.push_back(std::nullopt); break;
-        case 1: p_.reponses.push_back(dossier_.filePath(Noms[alea_() % 5]).toStdString()); break;
+        case 1: p_.reponses.push_back(dossier_.filePath(Noms[alea_() % std::size(Noms)]).toStdString()); break;
         case 2: p_.reponses.push_back(dossier_.path().toStdString()); break; // a folder
         default: p_.reponses.push_back("/proc/sans/droit.mgr"); break;
         }
