@@ -17,7 +17,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
         "Expression incorrecte.", "Racine carrée d'un nombre négatif.", "division par zéro.",
         "Logarithme d'un nombre négatif ou nul.", "Valeur interdite pour ArcSinus .",
         "Valeur interdite pour ArcCosinus .", "Valeur interdite pour ArgCh .",
-        "Valeur interdite pour ArgTh .", "Expression trop longue."};
+        "Valeur interdite pour ArgTh .", "Expression trop longue.",
+        // The plotter's functions that the line entry applies too (log, fact)
+        // keep the plotter's messages.
+        "Logarithme d'un nombre négatif ou nul .", "Paramètre de factorielle trop grand .",
+        "Paramètre de factorielle non entier .", "Paramètre de factorielle négatif ."};
     const std::string ligne(reinterpret_cast<const char*>(donnees), taille);
     const EvaluationLigne e = EvalueLigne(ligne, 0, Jete());
     if (e.faute)
