@@ -39,6 +39,8 @@
 #include <QTextBrowser>
 #include <QtTest>
 
+#include <functional>
+
 namespace {
 
 std::string Defauts(const Bac& bac)
@@ -58,6 +60,28 @@ public:
 
 class TestApp : public QObject {
     Q_OBJECT
+
+private:
+    // Shows the main windows and the plotter's dialogs one at a time and lets
+    // `examine` list what is wrong in each; the list of all, reported.
+    void ExamineChaqueFenetre(const std::function<void(QWidget*, QStringList&)>& examine)
+    {
+        Bac bac;
+        PlateformeEnregistreuse p;
+        CreeFenetres();
+        const Fenetres& f = LesFenetres();
+        QStringList fautes;
+        for (QWidget* fenetre : std::initializer_list<QWidget*>{f.Calculatrice, f.Graph, f.Matrice, f.Solveur, f.Donnees,
+                                                                f.Intervalle, f.ScaleEcran, f.ZoomChoose, f.OptionCalc}) {
+            fenetre->show();
+            examine(fenetre, fautes);
+            fenetre->hide();
+        }
+        DetruitFenetres();
+        for (const QString& faute : fautes)
+            qWarning("%s", qPrintable(faute));
+        QCOMPARE(fautes.size(), 0);
+    }
 
 private slots:
     void init() { SuiviActivation::Oublie(); }
@@ -369,17 +393,7 @@ private slots:
     {
         // Every button, read-out, field and list a user can reach has a name
         // and a description for a screen reader, in every window.
-        Bac bac;
-        PlateformeEnregistreuse p;
-        CreeFenetres();
-        const Fenetres& f = LesFenetres();
-        QStringList manquants;
-        for (QWidget* fenetre : {static_cast<QWidget*>(f.Calculatrice), static_cast<QWidget*>(f.Graph),
-                                 static_cast<QWidget*>(f.Matrice), static_cast<QWidget*>(f.Solveur),
-                                 static_cast<QWidget*>(f.Donnees), static_cast<QWidget*>(f.Intervalle),
-                                 static_cast<QWidget*>(f.ScaleEcran), static_cast<QWidget*>(f.ZoomChoose),
-                                 static_cast<QWidget*>(f.OptionCalc)}) {
-            fenetre->show();
+        ExamineChaqueFenetre([](QWidget* fenetre, QStringList& manquants) {
             for (QWidget* w : fenetre->findChildren<QWidget*>()) {
                 const bool controle = qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w) ||
                                       w->inherits("Lecture") || qobject_cast<QAbstractItemView*>(w);
@@ -392,12 +406,7 @@ private slots:
                 if (a->text(QAccessible::Description).trimmed().isEmpty())
                     manquants << "sans description : " + qui;
             }
-            fenetre->hide();
-        }
-        DetruitFenetres();
-        for (const QString& m : manquants)
-            qWarning("%s", qPrintable(m));
-        QCOMPARE(manquants.size(), 0);
+        });
     }
 
     void tabulationDansLOrdreDeLecture()
@@ -405,17 +414,7 @@ private slots:
         // Tab visits every control that takes the focus, top to bottom and,
         // on one row, left to right, or column after column; the keypad keys
         // stay out on purpose.
-        Bac bac;
-        PlateformeEnregistreuse p;
-        CreeFenetres();
-        const Fenetres& f = LesFenetres();
-        QStringList desordres;
-        for (QWidget* fenetre : {static_cast<QWidget*>(f.Calculatrice), static_cast<QWidget*>(f.Graph),
-                                 static_cast<QWidget*>(f.Matrice), static_cast<QWidget*>(f.Solveur),
-                                 static_cast<QWidget*>(f.Donnees), static_cast<QWidget*>(f.Intervalle),
-                                 static_cast<QWidget*>(f.ScaleEcran), static_cast<QWidget*>(f.ZoomChoose),
-                                 static_cast<QWidget*>(f.OptionCalc)}) {
-            fenetre->show();
+        ExamineChaqueFenetre([](QWidget* fenetre, QStringList& desordres) {
             QSet<QWidget*> attendus;
             for (QWidget* w : fenetre->findChildren<QWidget*>())
                 if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(fenetre) && w->isEnabled() &&
@@ -428,10 +427,8 @@ private slots:
                     chaine.append(w);
             if (QSet<QWidget*>(chaine.begin(), chaine.end()) != attendus)
                 desordres << fenetre->objectName() + " : contrôles hors de la chaîne";
-            for (int k = 0; k < chaine.size(); ++k) {
+            for (int k = 0; k + 1 < chaine.size(); ++k) {
                 const QRect a = QRect(chaine[k]->mapTo(fenetre, QPoint()), chaine[k]->size());
-                if (k + 1 == chaine.size())
-                    break;
                 const QRect b = QRect(chaine[k + 1]->mapTo(fenetre, QPoint()), chaine[k + 1]->size());
                 const bool memeLigne = b.top() < a.bottom() && b.bottom() > a.top();
                 const bool colonneSuivante = b.left() > a.right();
@@ -439,12 +436,7 @@ private slots:
                     desordres << fenetre->objectName() + " : " + chaine[k]->objectName() + " puis " +
                                      chaine[k + 1]->objectName();
             }
-            fenetre->hide();
-        }
-        DetruitFenetres();
-        for (const QString& d : desordres)
-            qWarning("%s", qPrintable(d));
-        QCOMPARE(desordres.size(), 0);
+        });
     }
 
     void ecranDAccueil()
