@@ -31,6 +31,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -588,6 +589,48 @@ private slots:
         QCOMPARE(QString::fromStdString(a.texte), Donnee<QString>("texte"));
         if (a.sorte == Arguments::Sorte::Fichier)
             QCOMPARE(a.fichier, std::string("courbe.mgr"));
+    }
+
+    void programmeSurSesArguments_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("sortie");  // standard output, whole
+        QTest::addColumn<QString>("erreurs"); // the program's own lines on standard error
+        const QString courbe = QString(TARVELLE_DONNEES) + "/sinus.mgr";
+        QTest::newRow("un bon fichier") << QStringList{courbe} << 0 << "Module graphique (sinus.mgr)\n" << "";
+        QTest::newRow("un fichier absent") << QStringList{"absent.mgr"} << 0 << "Module graphique\n"
+                                           << "Message : Fichier introuvable\n";
+        QTest::newRow("un dossier") << QStringList{QString(TARVELLE_DONNEES)} << 0 << "Module graphique\n"
+                                    << "Message : Accès au fichier refusé\n";
+        QTest::newRow("--version") << QStringList{"--version"} << 0
+                                   << "Tarvelle, calculatrice scientifique, version 1.1 .\n" << "";
+        QTest::newRow("option inconnue") << QStringList{"--aide"} << 2 << ""
+                                         << "tarvelle : option inconnue « --aide » (tarvelle --help pour l'usage) .\n";
+    }
+
+    void programmeSurSesArguments()
+    {
+        // The installed program's start-up check: boxes go to standard error,
+        // the program ends after its first paint and writes the front title.
+        Bac bac;
+        QProcess programme;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("TARVELLE_ESSAI_DEMARRAGE", "1");
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("XDG_CONFIG_HOME", QString::fromStdString(bac.Dossier()));
+        programme.setProcessEnvironment(env);
+        programme.start(TARVELLE_PROGRAMME, Donnee<QStringList>("arguments"));
+        QVERIFY(programme.waitForFinished(60000));
+        QCOMPARE(programme.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(programme.exitCode(), Donnee<int>("code"));
+        QCOMPARE(QString::fromUtf8(programme.readAllStandardOutput()), Donnee<QString>("sortie"));
+        // Qt's own warnings (no sound device, an offscreen screen) aside.
+        QString erreurs;
+        for (const QString& ligne : QString::fromUtf8(programme.readAllStandardError()).split('\n'))
+            if (ligne.startsWith("Message :") || ligne.startsWith("tarvelle :"))
+                erreurs += ligne + "\n";
+        QCOMPARE(erreurs, Donnee<QString>("erreurs"));
     }
 };
 
