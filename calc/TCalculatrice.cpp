@@ -170,6 +170,9 @@ void TCalculatrice::CreeEcran(QWidget* centre)
     Indique(swapBtn_, "Calculs dans C .");
     coord_ = bouton("Coord", "(x,y)", 344, 44);
     mesureAngle_ = bouton("MesureAngle", "rad", 390, 40);
+    swapBtn_->setAccessibleName("Calculs réels ou complexes");
+    coord_->setAccessibleName("Coordonnées");
+    mesureAngle_->setAccessibleName("Unité des angles");
     coord_->setAccessibleDescription("Affichage des nombres en coordonnées cartésiennes ou polaires .");
     mesureAngle_->setAccessibleDescription("Angles en radians ou en degrés .");
     quitter_ = bouton("Quitter", "Quitter", 432, 50);

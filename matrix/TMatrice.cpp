@@ -176,31 +176,33 @@ void TMatrice::CreeOutils()
     struct Outil {
         const char* nom;
         const char* titre;
+        const char* parle; // what a screen reader says for its caption
         const char* aide;
         void (TMatrice::*action)();
     };
     static const Outil liste[] = {
-        {"MatABtn", "A", "Matrice A .", &TMatrice::MatABtnClick},
-        {"MatBBtn", "B", "Matrice B .", &TMatrice::MatBBtnClick},
-        {"SwapAB", "A↔B", "Permutte les matrices A et B .", &TMatrice::SwapABClick},
-        {"Clear", "Eff.", "Efface le contenu des matrices A et B .", &TMatrice::ClearClick},
-        {"SomBtn", "A+B", "Somme de deux matrices .", &TMatrice::SommeClick},
-        {"DifBtn", "A−B", "Différence de deux matrices .", &TMatrice::DifferenceClick},
-        {"ProdBtn", "A×B", "Produit de deux matrices .", &TMatrice::ProduitClick},
-        {"TrnMat", "tA", "Transposée d'une matrice .", &TMatrice::TransposeClick},
-        {"InvBtn", "A⁻¹", "Inverse d'une matrice carrée .", &TMatrice::InverseClick},
-        {"TraceBtn", "Tr", "Trace d'une matrice carrée .", &TMatrice::TraceClick},
-        {"RgBtn", "Rg", "Rang d'une matrice carrée .", &TMatrice::RangClick},
-        {"DetBtn", "Dét", "Déterminant d'une matrice carrée .", &TMatrice::DeterminantClick},
-        {"PolCBtn", "P(x)", "Polynôme caractéristique", &TMatrice::PolynomeClick},
-        {"VProBtn", "λ", "Valeurs propres", &TMatrice::ValeursPropresClick},
-        {"ResolBtn", "AX=B", "Résolution d'un système d'équations .", &TMatrice::SystemeClick},
-        {"Secours", "?", "Aide sur le module matriciel .", nullptr},
+        {"MatABtn", "A", "Matrice A", "Matrice A .", &TMatrice::MatABtnClick},
+        {"MatBBtn", "B", "Matrice B", "Matrice B .", &TMatrice::MatBBtnClick},
+        {"SwapAB", "A↔B", "Permute A et B", "Permutte les matrices A et B .", &TMatrice::SwapABClick},
+        {"Clear", "Eff.", "Efface A et B", "Efface le contenu des matrices A et B .", &TMatrice::ClearClick},
+        {"SomBtn", "A+B", "Somme", "Somme de deux matrices .", &TMatrice::SommeClick},
+        {"DifBtn", "A−B", "Différence", "Différence de deux matrices .", &TMatrice::DifferenceClick},
+        {"ProdBtn", "A×B", "Produit", "Produit de deux matrices .", &TMatrice::ProduitClick},
+        {"TrnMat", "tA", "Transposée", "Transposée d'une matrice .", &TMatrice::TransposeClick},
+        {"InvBtn", "A⁻¹", "Inverse", "Inverse d'une matrice carrée .", &TMatrice::InverseClick},
+        {"TraceBtn", "Tr", "Trace", "Trace d'une matrice carrée .", &TMatrice::TraceClick},
+        {"RgBtn", "Rg", "Rang", "Rang d'une matrice carrée .", &TMatrice::RangClick},
+        {"DetBtn", "Dét", "Déterminant", "Déterminant d'une matrice carrée .", &TMatrice::DeterminantClick},
+        {"PolCBtn", "P(x)", "Polynôme caractéristique", "Polynôme caractéristique", &TMatrice::PolynomeClick},
+        {"VProBtn", "λ", "Valeurs propres", "Valeurs propres", &TMatrice::ValeursPropresClick},
+        {"ResolBtn", "AX=B", "Résolution d'un système", "Résolution d'un système d'équations .", &TMatrice::SystemeClick},
+        {"Secours", "?", "Aide", "Aide sur le module matriciel .", nullptr},
     };
     for (const Outil& o : liste) {
         auto* bouton = new QToolButton(outils);
         bouton->setObjectName(o.nom);
         bouton->setText(QString::fromUtf8(o.titre));
+        bouton->setAccessibleName(QString::fromUtf8(o.parle));
         bouton->setStatusTip(QString::fromUtf8(o.aide));
         bouton->setToolTip(bouton->statusTip());
         bouton->setMinimumWidth(36);

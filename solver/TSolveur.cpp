@@ -49,6 +49,7 @@ TSolveur::TSolveur(QWidget* parent) : QMainWindow(parent)
     speedButton1_ = new QToolButton(centre);
     speedButton1_->setObjectName("SpeedButton1");
     speedButton1_->setText("f(x)");
+    speedButton1_->setAccessibleName("Liste des fonctions");
     speedButton1_->setGeometry(370, 104, 40, 24);
     speedButton1_->setStatusTip(Montrer);
     speedButton1_->setToolTip(Montrer);
