@@ -8,6 +8,11 @@
 // TARVELLE_SINGE_GRAINE (default 1) and TARVELLE_SINGE_EVENEMENTS (default
 // given by the build) choose the run; a failure names the seed and the event,
 // and the same seed replays it.
+//
+// While a plot runs, the plotter processes events a few times a second and
+// lets only its stop through; the monkey then does what a user can do, wait
+// or press "Arrêter", and draws nothing from its seed, so that a run does not
+// depend on how fast the machine plots.
 #include "app/Fenetres.h"
 #include "calc/Pile.h"
 #include "calc/TCalculatrice.h"
@@ -34,11 +39,16 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <cmath>
+#include <condition_variable>
 #include <cstdlib>
 #include <functional>
 #include <map>
+#include <mutex>
 #include <random>
+#include <thread>
 
 #ifndef TARVELLE_SINGE_EVENEMENTS
 #define TARVELLE_SINGE_EVENEMENTS 20000
@@ -91,6 +101,55 @@ T* AuHasard(const QList<T*>& liste, std::mt19937& alea)
 const QRegularExpression NombreFaux("(^|[^\\p{L}])[+-]?(inf|nan)([^\\p{L}]|$)",
                                     QRegularExpression::CaseInsensitiveOption);
 
+// From another thread, the monkey's last word when an event never returns:
+// a loop that processes events keeps the monkey's own clock from being read.
+class Guet {
+public:
+    Guet(unsigned graine, std::chrono::milliseconds limite)
+        : graine_(graine), limite_(limite), fil_([this] { Veille(); })
+    {
+    }
+    ~Guet()
+    {
+        {
+            const std::lock_guard verrou(m_);
+            fin_ = true;
+        }
+        reveil_.notify_one();
+        fil_.join();
+    }
+    // An event begins or ends: the stream moves on; the oldest event not
+    // yet returned is the one to blame if it stops.
+    void Avance(long numero)
+    {
+        const std::lock_guard verrou(m_);
+        numero_ = numero;
+        depuis_ = std::chrono::steady_clock::now();
+    }
+
+private:
+    void Veille()
+    {
+        std::unique_lock verrou(m_);
+        while (!reveil_.wait_for(verrou, std::chrono::seconds(1), [this] { return fin_; }))
+            if (std::chrono::steady_clock::now() - depuis_ > limite_) {
+                std::fprintf(stderr, "Singe : graine %u, événement %ld : ne rend pas la main (rien depuis %lld s)\n",
+                             graine_, numero_,
+                             static_cast<long long>(std::chrono::duration_cast<std::chrono::seconds>(limite_).count()));
+                std::abort();
+            }
+    }
+
+    unsigned graine_;
+    std::chrono::milliseconds limite_;
+    std::mutex m_;
+    std::condition_variable reveil_;
+    bool fin_ = false;
+    long numero_ = 0;
+    std::chrono::steady_clock::time_point depuis_ = std::chrono::steady_clock::now();
+    std::thread fil_;
+};
+
 class Singe {
 public:
     Singe(unsigned graine, long evenements, PlateformeEnregistreuse& p)
@@ -119,6 +178,10 @@ public:
 private:
     void Pas()
     {
+        if (AttendLeTrace()) {
+            QTimer::singleShot(0, [this] { Pas(); });
+            return;
+        }
         // A nested modal loop started inside the previous event: its clock
         // stops while this one runs.
         if (!horloges_.empty())
@@ -131,7 +194,11 @@ private:
         QTimer::singleShot(0, [this] { Pas(); });
         horloges_.push_back({QElapsedTimer(), 0});
         horloges_.back().first.start();
+        enCours_.push_back(numero);
+        guet_.Avance(enCours_.front());
         Evenement();
+        enCours_.pop_back();
+        guet_.Avance(enCours_.empty() ? numero : enCours_.front());
         const qint64 duree = horloges_.back().second + horloges_.back().first.elapsed();
         horloges_.pop_back();
         if (!horloges_.empty())
@@ -140,6 +207,25 @@ private:
         messages += static_cast<long>(p_.Messages().size());
         if (echec_.isEmpty())
             Verifie(numero);
+    }
+
+    // Inside a plot: the monkey waits and, once the plot has outlasted the
+    // limit (a failure the event reports), presses the stop, the one control
+    // the plot listens to.
+    bool AttendLeTrace()
+    {
+        auto* arret = LesFenetres().Graph->findChild<QAbstractButton*>("ArretTrace");
+        if (!arret->isVisible()) {
+            attente_.invalidate();
+            return false;
+        }
+        if (!attente_.isValid())
+            attente_.start();
+        else if (attente_.elapsed() > TARVELLE_SINGE_LIMITE_MS) {
+            QTest::mouseClick(arret, Qt::LeftButton);
+            attente_.invalidate();
+        }
+        return true;
     }
 
     void Note(qint64 duree, long numero)
@@ -154,8 +240,11 @@ private:
 
     void Echoue(long numero, const QString& quoi)
     {
-        if (echec_.isEmpty())
-            echec_ = QString("graine %1, événement %2 : %3").arg(graine_).arg(numero).arg(quoi);
+        if (!echec_.isEmpty())
+            return;
+        echec_ = QString("graine %1, événement %2 : %3").arg(graine_).arg(numero).arg(quoi);
+        // Said at once: the stack may never unwind to the report.
+        std::fprintf(stderr, "Singe : %s\n", qPrintable(echec_));
     }
 
     // Every modal dialog and menu can be closed as a user would; the run
@@ -165,9 +254,9 @@ private:
         if (QWidget* w = QApplication::activePopupWidget() ? QApplication::activePopupWidget()
                                                            : QApplication::activeModalWidget()) {
             if (++fermetures_ > 50) {
+                // Its own loop would hold the test for ever.
                 Echoue(fait_, "fenêtre modale impossible à fermer : " + w->objectName());
-                boucle_.quit();
-                return;
+                qFatal("%s", qPrintable(echec_));
             }
             w->close();
             QTimer::singleShot(0, [this] { Pas(); });
@@ -186,6 +275,12 @@ private:
         for (QWidget* w : QApplication::topLevelWidgets())
             if (w->isVisible() && !qobject_cast<QMenu*>(w))
                 visibles << w;
+        // The list comes in the order of the windows' addresses; a seed must
+        // pick the same window on every run.
+        std::sort(visibles.begin(), visibles.end(), [](QWidget* a, QWidget* b) {
+            return std::pair(a->objectName(), QString(a->metaObject()->className())) <
+                   std::pair(b->objectName(), QString(b->metaObject()->className()));
+        });
         return AuHasard(visibles, alea_);
     }
 
@@ -379,6 +474,9 @@ private:
     QEventLoop boucle_;
     QString echec_;
     std::vector<std::pair<QElapsedTimer, qint64>> horloges_;
+    QElapsedTimer attente_;
+    std::vector<long> enCours_; // events not yet returned, outermost first
+    Guet guet_{graine_, std::chrono::milliseconds(10 * TARVELLE_SINGE_LIMITE_MS)};
 };
 
 } // namespace
