@@ -30,8 +30,9 @@ int main(int argc, char* argv[])
         std::memcpy(reinterpret_cast<char*>(&x) + 8, &e, 2);
         compare(i % 3 ? x : -x);
         char t[64];
-        std::snprintf(t, sizeof t, "%llu5e%d", 100000000000000ULL + alea() % 900000000000000ULL,
-                      static_cast<int>(alea() % 80) - 60);
+        // Halfway cases near 1, and over the whole range.
+        const int decade = i % 4 == 2 ? static_cast<int>(alea() % 9860) - 4945 : static_cast<int>(alea() % 80) - 60;
+        std::snprintf(t, sizeof t, "%llu5e%d", 100000000000000ULL + alea() % 900000000000000ULL, decade);
         compare(std::strtold(t, nullptr));
     }
     std::printf("%ld valeurs, %ld différences\n", n, differences);

@@ -61,6 +61,84 @@ int Compare(std::uint64_t M, int e, int m, std::uint64_t K)
     return CompareDecale(M, e + m, static_cast<U128>(K) * P.cinq[-m]);
 }
 
+// Far from 1 the exact comparisons would need more than 128 bits, and the
+// text costs tens of microseconds (every digit of a 4000-digit expansion).
+// The same two steps in binary128 (113 bits, within 30 units of the last
+// place) decide every value that is not within 1E-12 of a halfway case, at
+// either step; those few still go through the text.
+using Quad = __float128;
+
+Quad QuadDeBits(std::uint64_t haut, std::uint64_t bas)
+{
+    Quad q;
+    const std::uint64_t mots[2] = {bas, haut};
+    std::memcpy(&q, mots, sizeof q);
+    return q;
+}
+
+// 10^(2^i), rounded to nearest.
+const std::array<Quad, 13> DixPuissanceDeux = {
+    QuadDeBits(0x4002400000000000ULL, 0x0000000000000000ULL), // 1E1
+    QuadDeBits(0x4005900000000000ULL, 0x0000000000000000ULL), // 1E2
+    QuadDeBits(0x400C388000000000ULL, 0x0000000000000000ULL), // 1E4
+    QuadDeBits(0x40197D7840000000ULL, 0x0000000000000000ULL), // 1E8
+    QuadDeBits(0x40341C37937E0800ULL, 0x0000000000000000ULL), // 1E16
+    QuadDeBits(0x40693B8B5B5056E1ULL, 0x6B3BE04000000000ULL), // 1E32
+    QuadDeBits(0x40D384F03E93FF9FULL, 0x4DAA797ED6E38ED6ULL), // 1E64
+    QuadDeBits(0x41A827748F9301D3ULL, 0x19BF8CDE66D86D62ULL), // 1E128
+    QuadDeBits(0x435154FDD7F73BF3ULL, 0xBD1BBB77203731FEULL), // 1E256
+    QuadDeBits(0x46A3C633415D4C1DULL, 0x238D98CAB8A978A1ULL), // 1E512
+    QuadDeBits(0x4D4892ECEB0D02EAULL, 0x182ECA1A7A51E317ULL), // 1E1024
+    QuadDeBits(0x5A923D1676BB8A7AULL, 0xBBC94E9A519C6536ULL), // 1E2048
+    QuadDeBits(0x752588C0A4051441ULL, 0x2F3592982A7F0095ULL), // 1E4096
+};
+
+// 10^k for 0 <= k < 8192: at most 12 roundings.
+Quad DixPuissance(int k)
+{
+    Quad p = 1;
+    for (int i = 0; k != 0; ++i, k >>= 1)
+        if (k & 1)
+            p *= DixPuissanceDeux[static_cast<std::size_t>(i)];
+    return p;
+}
+
+Quad Abs(Quad q) { return q < 0 ? -q : q; }
+
+// a (positive, 1E-4900 < a < 1E4900) rounded as the text does, when
+// binary128 suffices to decide.
+bool ArrondiLoin(Etendu a, int d, Etendu& r)
+{
+    // The decimal exponent d: 10^14 <= V = a * 10^(14 - d) < 10^15.
+    Quad V = 0;
+    int m = 0;
+    for (int essai = 0;; ++essai) {
+        if (essai == 3)
+            return false;
+        m = 14 - d;
+        V = m >= 0 ? Quad(a) * DixPuissance(m) : Quad(a) / DixPuissance(-m);
+        if (V > Quad(1E14L) + Quad(1E-6L) && V < Quad(1E15L) - Quad(1E-6L))
+            break;
+        if (!(V < Quad(1E14L) - Quad(1E-6L) || V > Quad(1E15L) + Quad(1E-6L)))
+            return false;
+        d += V < Quad(5E14L) ? -1 : 1;
+    }
+    // N, rounded half up.
+    const auto N = static_cast<std::uint64_t>(V + Quad(0.5L));
+    if (Abs(V - Quad(N) + Quad(0.5L)) < Quad(1E-12L))
+        return false;
+    // N * 10^-m rounded once to the extended format, unless the binary128
+    // value lies too near a halfway point between two extended values.
+    const Quad R = m >= 0 ? Quad(N) / DixPuissance(m) : Quad(N) * DixPuissance(-m);
+    r = static_cast<Etendu>(R);
+    int exposant = 0;
+    // Just under a power of two the gap below is half the one above.
+    if (std::frexp(r, &exposant) == 0.5L && R < Quad(r))
+        return false;
+    const Quad ulp = Quad(std::ldexp(1.0L, exposant - 64));
+    return Abs(Abs(R - Quad(r)) - ulp / 2) > ulp * Quad(1E-12L);
+}
+
 } // namespace
 
 // The 64-bit significand M and the exponent e of a = M * 2^e (a normal
@@ -78,8 +156,17 @@ Etendu arrondi::Exact(Etendu x)
     const Etendu a = std::fabs(x);
     // Far from 1 (and for 0, denormals, infinities, NaN), the text itself:
     // the exact comparisons below need 10^|m| within 128 bits.
-    if (!(a >= 1E-13L && a < 1E42L))
-        return x == 0.0L ? 0.0L : std::isfinite(x) ? LitDebutNombre(TexteNombre(x)).valeur : x;
+    if (!(a >= 1E-13L && a < 1E42L)) {
+        if (!std::isfinite(x) || x == 0.0L)
+            return x == 0.0L ? 0.0L : x;
+        // d guessed from the binary exponent as below, one off at most.
+        int b = 0;
+        std::frexp(a, &b);
+        Etendu r = 0.0L;
+        if (a > 1E-4900L && a < 1E4900L && ArrondiLoin(a, ((b - 1) * 1233) >> 12, r))
+            return x < 0.0L ? -r : r;
+        return LitDebutNombre(TexteNombre(x)).valeur;
+    }
     // d, the decimal exponent of a, so that 10^14 <= V = a * 10^(14 - d) <
     // 10^15; guessed from the binary exponent of a as a double (1233 / 4096
     // is log10(2) to within 5E-6), then corrected.

@@ -54,6 +54,11 @@ lance() {
     grep -E "stat::number_of_executed_units|stat::peak_rss_mb|ERROR|SUMMARY|propriété" "build-fuzz/journal-$cible.txt" || true
 }
 
+# The allocation stacks AddressSanitizer records for its reports cost more
+# than a run of most targets; a finding is replayed with them in full
+# (ASAN_OPTIONS= ./build-fuzz/fuzz/<target> <input>).
+export ASAN_OPTIONS="${ASAN_OPTIONS:-malloc_context_size=0:quarantine_size_mb=16}"
+
 # As many targets at once as there are processors.
 CIBLES="${CIBLES:-fuzz_evalue fuzz_ligne fuzz_solveur fuzz_nombres fuzz_options fuzz_graphe fuzz_compile fuzz_conique}"
 paralleles=$(nproc)

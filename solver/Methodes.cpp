@@ -79,16 +79,23 @@ Etendu ZeroDichotomie(const FonctionReelle& f, Etendu a, Etendu b, Etendu eps)
         return b;
     if (fa * fb >= 0.0L)
         return ValeurErreur;
+    // f(a) is kept from the step that moved a: f gives the same value and
+    // the same failures for the same x, and a bisection over a huge
+    // interval takes tens of thousands of steps.
+    Etendu fg = fa;
     do {
         const Etendu m = (a + b) * 0.5L;
         if (!std::isfinite(m))
             return ValeurErreur;
         if (m <= a || m >= b)
             break; // no extended value lies between a and b any more
-        if (f(a) * f(m) > 0.0L)
+        const Etendu fm = f(m);
+        if (fg * fm > 0.0L) {
             a = m;
-        else
+            fg = fm;
+        } else {
             b = m;
+        }
     } while (!(std::fabs(b - a) * 0.5L < eps));
     const Etendu r = (a + b) * 0.5L;
     return std::isfinite(r) ? r : ValeurErreur;

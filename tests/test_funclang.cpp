@@ -411,10 +411,18 @@ private slots:
             std::memcpy(reinterpret_cast<char*>(&x) + 8, &e, 2);
             compare(x);
             char t[64];
-            std::snprintf(t, sizeof t, "%llu5e%d", 100000000000000ULL + alea() % 900000000000000ULL,
-                          static_cast<int>(alea() % 70) - 50);
+            const int decade = i % 2 ? static_cast<int>(alea() % 70) - 50 : static_cast<int>(alea() % 9860) - 4945;
+            std::snprintf(t, sizeof t, "%llu5e%d", 100000000000000ULL + alea() % 900000000000000ULL, decade);
             compare(-std::strtold(t, nullptr));
         }
+        // The borders of the paths, and just under powers of two (where
+        // the gap between neighbours halves).
+        const long double max = std::numeric_limits<long double>::max();
+        for (long double x : {max, std::numeric_limits<long double>::min(),
+                              std::numeric_limits<long double>::denorm_min(), 1E4900L, 1E-4900L, 1E42L, 1E-13L,
+                              0x1p16000L, 0x1p-16000L, 0x1p200L, 0x1p-200L, 0x1p-44L, 0x1p140L})
+            for (long double y : {x, std::nextafter(x, 0.0L), std::nextafter(x, max)})
+                compare(y);
         QCOMPARE(differences, 0);
     }
 
