@@ -92,7 +92,18 @@ void CConjugue(TComplexe z, TComplexe& r) { r = {z.Re, -z.Im}; }
 
 void COppose(TComplexe z, TComplexe& r) { r = {-z.Re, -z.Im}; }
 
-Etendu CModule(TComplexe z) { return std::sqrt(z.Re * z.Re + z.Im * z.Im); }
+Etendu CModule(TComplexe z)
+{
+    const Etendu m = z.Re * z.Re + z.Im * z.Im;
+    // Where the squared modulus leaves the range (|z| beyond 1E2466 or
+    // under 1E-2466), it would give infinity or 0 for a finite modulus;
+    // hypot scales. Elsewhere the plain formula, whose last bit the rest
+    // of the program relies on.
+    const bool horsDomaine = !std::isfinite(m) || (m < LDBL_MIN && (z.Re != 0.0L || z.Im != 0.0L));
+    if (horsDomaine && std::isfinite(z.Re) && std::isfinite(z.Im))
+        return std::hypot(z.Re, z.Im);
+    return std::sqrt(m);
+}
 
 Etendu CArgument(TComplexe z)
 {

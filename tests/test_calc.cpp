@@ -243,6 +243,16 @@ private slots:
         VerifieLigne(1, " 5.00000000000000E+0000", "--", " 9.27295218001612E-0001");
     }
 
+    void modulesAuxBordsDuDomaine()
+    {
+        // Squares beyond the extended range: the modulus is still shown.
+        Entre("-5.86036994752296E+2632", "5.40789482743750E+2632");
+        Clique("Coord");
+        VerifieLigne(1, " 7.97428757861513E+2632", "+", " 2.39632774694561E+0000");
+        Entre("1E-2500", "1E-2500");
+        VerifieLigne(1, " 1.41421356237310E-2500", "+", " 7.85398163397448E-0001");
+    }
+
     void moinsUnEnPolaire()
     {
         Entre("-1");
