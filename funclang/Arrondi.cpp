@@ -154,8 +154,9 @@ void Decompose(Etendu a, std::uint64_t& M, int& e)
 Etendu arrondi::Exact(Etendu x)
 {
     const Etendu a = std::fabs(x);
-    // Far from 1 (and for 0, denormals, infinities, NaN), the text itself:
-    // the exact comparisons below need 10^|m| within 128 bits.
+    // Far from 1 the exact comparisons below would need 10^|m| beyond 128
+    // bits: binary128 decides, or else (near a halfway case, at the ends of
+    // the range) the text itself.
     if (!(a >= 1E-13L && a < 1E42L)) {
         if (!std::isfinite(x) || x == 0.0L)
             return x == 0.0L ? 0.0L : x;
