@@ -6,6 +6,7 @@
 // --benchmark_format=json.
 #include "funclang/Normalisation.h"
 #include "funclang/Programme.h"
+#include "graph/modele/TypeCourbe.h"
 
 #include <benchmark/benchmark.h>
 
@@ -79,7 +80,7 @@ void Texte(benchmark::State& etat, const Cas* c)
 
 void Compile(benchmark::State& etat, const Cas* c)
 {
-    const Programme programme(*NormaliseFonction(c->saisie, TypeCourbe::Carte, Jete()), 'x');
+    Programme programme(*NormaliseFonction(c->saisie, TypeCourbe::Carte, Jete()), 'x');
     Points p;
     for (auto _ : etat)
         benchmark::DoNotOptimize(programme.Execute(p.Suivant()));

@@ -2,11 +2,12 @@
 // painting on the 320 x 240 image, in milliseconds, each beside the same
 // loop over the formula compiled as C++.
 #include "funclang/Normalisation.h"
-#include "graph/ModeleGraphe.h"
-#include "graph/Suivi.h"
-#include "graph/TableauValeurs.h"
-#include "graph/Toile.h"
-#include "graph/Trace.h"
+#include "graph/modele/ModeleGraphe.h"
+#include "graph/modele/Suivi.h"
+#include "graph/modele/TableauValeurs.h"
+#include "graph/modele/Trace.h"
+#include "graph/modele/TypeCourbe.h"
+#include "graph/toile/Toile.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,10 +1,11 @@
 // How fast the number text, the evaluators and the matrix kernels are. The
 // evaluator rewrites its text at every step, so it is measured next to
 // muparser (a compiling evaluator) on the same function, as a ratio.
-#include "calc/LigneEntree.h"
+#include "calc/modele/LigneEntree.h"
 #include "funclang/Evaluateur.h"
 #include "funclang/Nombres.h"
 #include "funclang/Normalisation.h"
+#include "graph/modele/TypeCourbe.h"
 #include "numerics/Matrices.h"
 
 #include <benchmark/benchmark.h>

@@ -10,18 +10,6 @@
 #include <cstring>
 #include <locale.h>
 
-Etendu FabriqueValeurErreur()
-{
-    const std::uint64_t mantisse = 0xE9CFB518D4642A42ULL;
-    const std::uint16_t exposant = 0x4CF5;
-    Etendu x = 0.0L;
-    unsigned char octets[sizeof(Etendu)] = {};
-    std::memcpy(octets, &mantisse, 8);
-    std::memcpy(octets + 8, &exposant, 2);
-    std::memcpy(&x, octets, sizeof(Etendu));
-    return x;
-}
-
 namespace {
 
 // Digits of |x| as printed by the C library, which converts exactly:

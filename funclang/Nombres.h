@@ -8,12 +8,6 @@
 #include <string>
 #include <string_view>
 
-// The error value 1.2E999 that a failed evaluation returns and that callers
-// compare exactly. It is built from its bits: exponent 0x4CF5, mantissa
-// 0xE9CFB518D4642A42 (one unit below the nearest value to the literal).
-Etendu FabriqueValeurErreur();
-inline const Etendu ValeurErreur = FabriqueValeurErreur();
-
 // The 23-character scientific form: a blank or "-", one digit, ".", 14 digits,
 // "E", the exponent sign and 4 digits; rounded half up at 15 significant
 // digits. Infinities and NaN are "+Inf", "-Inf" and "Nan", right-aligned.

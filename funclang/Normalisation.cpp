@@ -26,7 +26,7 @@ void ExpressionIncorrecte(Journal& journal)
 
 } // namespace
 
-bool NormaliseNoms(std::string& texte, TypeCourbe type, Journal& journal)
+bool NormaliseNoms(std::string& texte, char lettre, Journal& journal)
 {
     std::transform(texte.begin(), texte.end(), texte.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
@@ -37,11 +37,7 @@ bool NormaliseNoms(std::string& texte, TypeCourbe type, Journal& journal)
         RemplaceTout(f.nom, f.code, texte);
 
     // One pass is enough: a second finds nothing left to rewrite.
-    bool correct = true;
-    if (type == TypeCourbe::Carte || type == TypeCourbe::Cone)
-        correct = VariableBienPlacee(texte, 'x');
-    else if (type == TypeCourbe::Polr || type == TypeCourbe::Para)
-        correct = VariableBienPlacee(texte, 't');
+    const bool correct = lettre == '\0' || VariableBienPlacee(texte, lettre);
     if (!correct)
         ExpressionIncorrecte(journal);
     return correct;
@@ -84,22 +80,40 @@ void RemplaceDivision(char lettre, std::string& texte)
         RemplaceTout(motif, std::string("*INV(") + lettre + ")", texte);
 }
 
-std::optional<std::string> NormaliseFonction(const std::string& saisie, TypeCourbe type, Journal& journal)
+namespace {
+// The text as typed, commas read as decimal points ("2,5" as French users
+// type it); no text beyond what the evaluators accept.
+std::optional<std::string> Preleve(const std::string& saisie, Journal& journal)
 {
     if (saisie.size() > LongueurTexteMax) {
         ExpressionIncorrecte(journal);
         return std::nullopt;
     }
     std::string texte = saisie;
-    std::replace(texte.begin(), texte.end(), ',', '.'); // "2,5" as French users type it
-    if (type == TypeCourbe::Cone) {
-        NormaliseSignes(texte);
-        std::transform(texte.begin(), texte.end(), texte.begin(),
-                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-        return texte;
-    }
-    NormaliseNoms(texte, type, journal);
-    NormaliseSignes(texte);
-    RemplaceDivision(type == TypeCourbe::Carte ? 'x' : 't', texte);
+    std::replace(texte.begin(), texte.end(), ',', '.');
+    return texte;
+}
+} // namespace
+
+std::optional<std::string> NormaliseFonction(const std::string& saisie, char lettre, Journal& journal)
+{
+    auto texte = Preleve(saisie, journal);
+    if (!texte)
+        return std::nullopt;
+    NormaliseNoms(*texte, lettre, journal);
+    NormaliseSignes(*texte);
+    if (lettre != '\0')
+        RemplaceDivision(lettre, *texte);
+    return texte;
+}
+
+std::optional<std::string> NormalisePolynome(const std::string& saisie, Journal& journal)
+{
+    auto texte = Preleve(saisie, journal);
+    if (!texte)
+        return std::nullopt;
+    NormaliseSignes(*texte);
+    std::transform(texte->begin(), texte->end(), texte->begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return texte;
 }

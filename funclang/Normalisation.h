@@ -8,17 +8,13 @@
 #include <optional>
 #include <string>
 
-// The plotter's curve types; the type decides which variable letter a text
-// may use (x for cartesian curves and conics, t for polar and parametric).
-enum class TypeCourbe { Aucune, Carte, Polr, Para, Cone };
-
 // Lower-cases the text, rewrites the function names into their codes and the
 // exponent marks "e+", "e-" into "E+", "E-", then checks that the first
-// variable letter of the type follows "(", "*", "+", "-" or "/" (or starts
-// the text). A failed check adds "Expression incorrecte ." to the journal;
+// variable letter follows "(", "*", "+", "-" or "/" (or starts the text);
+// no check for the letter '\0'. A failed check adds "Expression incorrecte ." to the journal;
 // the text keeps the rewrites. Returns false then; the program's callers go
 // on regardless.
-bool NormaliseNoms(std::string& texte, TypeCourbe type, Journal& journal);
+bool NormaliseNoms(std::string& texte, char lettre, Journal& journal);
 
 // "0.0" before a leading sign, sign pairs collapsed, binary "+" and "-" into
 // "#" and "~". A sign right after an exponent letter that follows a digit or
@@ -34,9 +30,12 @@ void MarqueOperateursBinaires(std::string& texte);
 // "/x" becomes "*INV(x)" for the given letter.
 void RemplaceDivision(char lettre, std::string& texte);
 
-// The whole rewriting of a function field for a curve type, as the plotter
-// and the graph-file loader both do it: names, signs and divisions (with x
-// for cartesian curves, t for polar and parametric ones); signs and lower
-// case only for conics. A text longer than the evaluators accept is refused
-// with "Expression incorrecte ." in the journal: no value.
-std::optional<std::string> NormaliseFonction(const std::string& saisie, TypeCourbe type, Journal& journal);
+// The whole rewriting of a function text in the variable lettre: names
+// (their check skipped for '\0'), signs and divisions by the variable. A
+// text longer than the evaluators accept is refused with "Expression
+// incorrecte ." in the journal: no value.
+std::optional<std::string> NormaliseFonction(const std::string& saisie, char lettre, Journal& journal);
+
+// A polynomial in x and y, as a conic's equation is typed: signs and lower
+// case only, names as typed. Refused as above when too long.
+std::optional<std::string> NormalisePolynome(const std::string& saisie, Journal& journal);

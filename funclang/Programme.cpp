@@ -18,7 +18,7 @@ public:
         bool sansBlanc;
     };
 
-    TexteSymbolique(std::vector<Jeton> jetons, Programme& p) : j_(std::move(jetons)), p_(p) {}
+    TexteSymbolique(std::vector<Jeton> jetons, Programme::Compile& p) : j_(std::move(jetons)), p_(p) {}
 
     std::size_t Taille() const { return j_.size(); }
     // A value reads as a character that is no operator, bracket or letter.
@@ -101,16 +101,16 @@ public:
 
 private:
     std::vector<Jeton> j_;
-    Programme& p_;
+    Programme::Compile& p_;
 };
 
-std::uint32_t Programme::Emet(Instruction i)
+std::uint32_t Programme::Compile::Emet(Instruction i)
 {
     code_.push_back(i);
     return static_cast<std::uint32_t>(code_.size() - 1);
 }
 
-std::uint32_t Programme::Reecrit(std::uint32_t registre)
+std::uint32_t Programme::Compile::Reecrit(std::uint32_t registre)
 {
     switch (code_[registre].code) {
     case Code::Variable:
@@ -123,72 +123,77 @@ std::uint32_t Programme::Reecrit(std::uint32_t registre)
 
 Programme::Programme(const std::string& texte, char lettre, bool blancInitial)
 {
-    auto arrete = [this](const Echec& e) {
-        arrets_.push_back(e);
-        resultat_ = Emet({Code::Arret, 0, static_cast<std::uint32_t>(arrets_.size() - 1), 0, nullptr});
+    auto compile = std::make_shared<Compile>();
+    Compile& p = *compile;
+    auto arrete = [&p](const Echec& e) {
+        p.arrets_.push_back(e);
+        p.resultat_ = p.Emet({Code::Arret, 0, static_cast<std::uint32_t>(p.arrets_.size() - 1), 0, nullptr});
     };
     if (texte.size() > LongueurTexteMax) {
         arrete(Echec{Messages::ExpressionIncorrecte, ValeurErreur, GenreErreur::Texte});
-        Prepare();
-        return;
-    }
-    // The variable's value, and its opposite where a sign binds to it.
-    const std::uint32_t x = Emet({Code::Variable, 0, 0, 0, nullptr});
-    std::int32_t moinsX = -1;
-    std::vector<TexteSymbolique::Jeton> jetons;
-    jetons.reserve(texte.size());
-    for (char c : texte) {
-        if (c != lettre) {
-            jetons.push_back({c, -1, false});
-            continue;
-        }
-        std::int32_t r = static_cast<std::int32_t>(x);
-        const std::size_t n = jetons.size();
-        if (n > 0 && jetons[n - 1].registre < 0 && (jetons[n - 1].c == '+' || jetons[n - 1].c == '-') &&
-            (n == 1 || (jetons[n - 2].registre < 0 && (jetons[n - 2].c == '(' || reecriture::EstOperateur(jetons[n - 2].c))))) {
-            if (jetons[n - 1].c == '-') {
-                if (moinsX < 0)
-                    moinsX = static_cast<std::int32_t>(Reecrit(Emet({Code::Oppose, 0, x, 0, nullptr})));
-                r = moinsX;
+    } else {
+        // The variable's value, and its opposite where a sign binds to it.
+        const std::uint32_t x = p.Emet({Code::Variable, 0, 0, 0, nullptr});
+        std::int32_t moinsX = -1;
+        std::vector<TexteSymbolique::Jeton> jetons;
+        jetons.reserve(texte.size());
+        for (char c : texte) {
+            if (c != lettre) {
+                jetons.push_back({c, -1, false});
+                continue;
             }
-            jetons.pop_back();
+            std::int32_t r = static_cast<std::int32_t>(x);
+            const std::size_t n = jetons.size();
+            if (n > 0 && jetons[n - 1].registre < 0 && (jetons[n - 1].c == '+' || jetons[n - 1].c == '-') &&
+                (n == 1 ||
+                 (jetons[n - 2].registre < 0 && (jetons[n - 2].c == '(' || reecriture::EstOperateur(jetons[n - 2].c))))) {
+                if (jetons[n - 1].c == '-') {
+                    if (moinsX < 0)
+                        moinsX = static_cast<std::int32_t>(p.Reecrit(p.Emet({Code::Oppose, 0, x, 0, nullptr})));
+                    r = moinsX;
+                }
+                jetons.pop_back();
+            }
+            jetons.push_back({'\x01', r, !blancInitial});
         }
-        jetons.push_back({'\x01', r, !blancInitial});
+        TexteSymbolique t(std::move(jetons), p);
+        std::uint32_t r = 0;
+        if (const auto e = reecriture::Parentheses(t, DialecteFonctions, r))
+            arrete(*e);
+        else
+            p.resultat_ = r;
     }
-    TexteSymbolique t(std::move(jetons), *this);
-    std::uint32_t r = 0;
-    if (const auto e = reecriture::Parentheses(t, DialecteFonctions, r))
-        arrete(*e);
-    else
-        resultat_ = r;
-    Prepare();
+    p.Prepare();
+    registres_ = p.depart_;
+    echelles_.resize(p.code_.size());
+    compile_ = std::move(compile);
 }
 
-void Programme::Prepare()
+void Programme::Compile::Prepare()
 {
-    registres_.resize(code_.size());
-    echelles_.resize(code_.size());
+    depart_.resize(code_.size());
     for (std::uint32_t i = 0; i < code_.size(); ++i) {
         if (code_[i].code == Code::Constante)
-            registres_[i] = constantes_[code_[i].a];
+            depart_[i] = constantes_[code_[i].a];
         else
             execution_.push_back(i);
     }
 }
 
-Evaluation Programme::Execute(Etendu x) const
+Evaluation Programme::Execute(Etendu x)
 {
+    const Compile& p = *compile_;
     Etendu* reg = registres_.data();
     int* echelle = echelles_.data();
     const Echec fauteDuTexte{Messages::ExpressionIncorrecte, ValeurErreur, GenreErreur::Texte};
-    for (const std::uint32_t i : execution_) {
-        const Instruction& in = code_[i];
+    for (const std::uint32_t i : p.execution_) {
+        const Instruction& in = p.code_[i];
         switch (in.code) {
         case Code::Variable:
             // A value without digits (never from the plotter) cannot be read.
             reg[i] = std::isfinite(x) ? Arrondi15(x, echelle[i]) : NAN;
             break;
-        case Code::Constante: reg[i] = constantes_[in.a]; break;
+        case Code::Constante: reg[i] = p.constantes_[in.a]; break;
         case Code::Oppose: reg[i] = -reg[in.a]; break;
         case Code::Operation: {
             // The common case without the failure's machinery; anything
@@ -237,7 +242,7 @@ Evaluation Programme::Execute(Etendu x) const
         }
         case Code::Assemble: {
             tampon_.clear();
-            for (const Morceau& m : assemblages_[in.a]) {
+            for (const Morceau& m : p.assemblages_[in.a]) {
                 if (m.registre < 0) {
                     tampon_ += m.litteral;
                     continue;
@@ -253,10 +258,10 @@ Evaluation Programme::Execute(Etendu x) const
             break;
         }
         case Code::Reecrit: reg[i] = Arrondi15(reg[in.a], echelle[i]); break;
-        case Code::Arret: return EvaluationDe(arrets_[in.a]);
+        case Code::Arret: return EvaluationDe(p.arrets_[in.a]);
         }
     }
-    const Etendu r = reg[resultat_];
+    const Etendu r = reg[p.resultat_];
     if (std::isnan(r))
         return EvaluationDe(fauteDuTexte);
     return Evaluation{r, std::nullopt};

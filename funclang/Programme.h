@@ -9,6 +9,7 @@
 #include "funclang/Evaluateur.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -18,12 +19,16 @@ public:
     // as in the conic's coefficients.
     Programme(const std::string& texte, char lettre, bool blancInitial = true);
 
-    // Not re-entrant: the registers and the text buffer are the program's
-    // own, so one program runs one evaluation at a time (a plot, a
-    // quadrature); two threads need two programs.
-    Evaluation Execute(Etendu x) const;
+    // A copy is a clone, and a cheap one: it shares the compiled code,
+    // which nothing changes once built, and gets registers of its own. Each
+    // calculation owns the program it runs; two threads run two clones.
+    //
+    // Runs on the program's own registers, hence not const: a program seen
+    // through a const reference or a pointer to const cannot be run, so no
+    // two calculations ever share one.
+    Evaluation Execute(Etendu x);
 
-    std::size_t Taille() const { return code_.size(); } // instructions, for the tests
+    std::size_t Taille() const { return compile_->code_.size(); } // instructions, for the tests
 
 private:
     friend class TexteSymbolique;
@@ -51,22 +56,30 @@ private:
         bool sansBlanc;
     };
 
-    std::uint32_t Emet(Instruction i);
-    // A register as the text holds it once written back: through 15 digits,
-    // and 0 without a sign. Operations and functions round already.
-    std::uint32_t Reecrit(std::uint32_t registre);
-    void Prepare();
+    // What compiling the text gives: read-only once built, shared by the
+    // clones.
+    struct Compile {
+        std::vector<Instruction> code_;
+        std::vector<Etendu> constantes_;
+        std::vector<std::vector<Morceau>> assemblages_;
+        std::vector<Echec> arrets_;
+        std::uint32_t resultat_ = 0;
+        // The instructions run at each evaluation: the constants' registers
+        // are filled once, in the registers every clone starts from.
+        std::vector<std::uint32_t> execution_;
+        std::vector<Etendu> depart_;
 
-    std::vector<Instruction> code_;
-    std::vector<Etendu> constantes_;
-    std::vector<std::vector<Morceau>> assemblages_;
-    std::vector<Echec> arrets_;
-    std::uint32_t resultat_ = 0;
-    mutable std::vector<Etendu> registres_;
+        std::uint32_t Emet(Instruction i);
+        // A register as the text holds it once written back: through 15
+        // digits, and 0 without a sign. Operations and functions round
+        // already.
+        std::uint32_t Reecrit(std::uint32_t registre);
+        void Prepare();
+    };
+
+    std::shared_ptr<const Compile> compile_;
+    std::vector<Etendu> registres_;
     // The scale of each register's last rounding: the guess for the next.
-    mutable std::vector<int> echelles_;
-    // The instructions run at each evaluation: the constants' registers are
-    // filled once, when the program is built.
-    std::vector<std::uint32_t> execution_;
-    mutable std::string tampon_;
+    std::vector<int> echelles_;
+    std::string tampon_;
 };

@@ -21,7 +21,7 @@ inline bool MemesEvaluations(const Evaluation& a, const Evaluation& b)
 inline bool CompareChemins(const std::string& interne, char lettre, std::span<const long double> valeurs,
                            bool blancInitial)
 {
-    const Programme programme(interne, lettre, blancInitial);
+    Programme programme(interne, lettre, blancInitial);
     for (const long double x : valeurs) {
         Evaluation texte;
         if (blancInitial) {

@@ -7,6 +7,7 @@
 #include "Generateur.h"
 #include "Verifie.h"
 #include "funclang/Normalisation.h"
+#include "graph/modele/TypeCourbe.h"
 
 #include <cstdint>
 #include <string>

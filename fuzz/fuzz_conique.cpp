@@ -5,7 +5,7 @@
 #include "funclang/Normalisation.h"
 #include "funclang/Programme.h"
 #include "funclang/Texte.h"
-#include "graph/Conique.h"
+#include "graph/modele/Conique.h"
 
 #include <algorithm>
 #include <cctype>

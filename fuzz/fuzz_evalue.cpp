@@ -7,6 +7,7 @@
 #include "funclang/Evaluateur.h"
 #include "funclang/Nombres.h"
 #include "funclang/Normalisation.h"
+#include "graph/modele/TypeCourbe.h"
 
 #include <cmath>
 #include <cstdint>

@@ -2,7 +2,7 @@
 // it accepts is a view the plotter can draw, which writes back to the same
 // content.
 #include "Verifie.h"
-#include "graph/FichierGraphe.h"
+#include "graph/modele/FichierGraphe.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,7 +1,7 @@
 // The calculator's line entry: a result, or the last error with one of its
 // messages; the same line twice gives the same outcome.
 #include "Verifie.h"
-#include "calc/LigneEntree.h"
+#include "calc/modele/LigneEntree.h"
 
 #include <cmath>
 #include <cstdint>

@@ -3,7 +3,7 @@
 // reader, and the 23-character form read back.
 #include "Verifie.h"
 #include "funclang/Nombres.h"
-#include "matrix/ModeleMatrice.h"
+#include "matrix/modele/ModeleMatrice.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,8 +1,8 @@
 // The settings loader on any bytes: it always ends with values the windows
 // know, writes a file it reads back the same, and never depends on chance.
 #include "Verifie.h"
-#include "app/Options.h"
-#include "app/Plateforme.h"
+#include "app/modele/Chemins.h"
+#include "app/modele/Options.h"
 
 #include <cstdint>
 #include <filesystem>

@@ -2,7 +2,7 @@
 // method ends with a finite value or the error value.
 #include "Verifie.h"
 #include "funclang/Nombres.h"
-#include "solver/Methodes.h"
+#include "solver/modele/FonctionTexte.h"
 
 #include <cmath>
 #include <cstdint>

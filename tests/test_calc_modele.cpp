@@ -1,6 +1,6 @@
 // The calculator's state without its window: the key table, the two-step
 // entry, undo and redo, the last argument, the history and real mode's lines.
-#include "calc/ModeleCalculatrice.h"
+#include "calc/modele/ModeleCalculatrice.h"
 #include "commun/Banc.h"
 #include "commun/Proche.h"
 

@@ -2,18 +2,20 @@
 #include "commun/Bac.h"
 #include "commun/Banc.h"
 #include "commun/PlateformeEnregistreuse.h"
+#include "funclang/Arrondi.h"
 #include "funclang/Evaluateur.h"
 #include "funclang/Nombres.h"
 #include "funclang/Normalisation.h"
-#include "funclang/Arrondi.h"
 #include "funclang/Programme.h"
 #include "funclang/Texte.h"
+#include "graph/modele/TypeCourbe.h"
 #include "Chemins.h"
 #include "Generateur.h"
 
 #include <QtTest>
 
 #include <random>
+#include <thread>
 
 #include <cstring>
 #include <limits>
@@ -179,7 +181,7 @@ private slots:
         PlateformeEnregistreuse p;
         std::string t = "2x";
         Journal journal;
-        QVERIFY(!NormaliseNoms(t, TypeCourbe::Carte, journal));
+        QVERIFY(!NormaliseNoms(t, 'x', journal));
         QCOMPARE(journal, (Journal{{"Expression incorrecte .", IconeFaute::Erreur, GenreErreur::Texte}}));
         QVERIFY(p.journal.empty());
     }
@@ -436,6 +438,31 @@ private slots:
         const std::string imbrique = std::string(5000, '(') + "x" + std::string(5000, ')');
         QVERIFY(CompareChemins(imbrique, 'x', 2.0L, true));
         QCOMPARE(MessageDe(Programme(imbrique + "(", 'x').Execute(1)), std::string(Messages::ExpressionIncorrecte));
+    }
+
+    // Two clones of one program run on two threads at once, as a plot and a
+    // trace may, and each gets what the program gives on one thread: they
+    // share nothing they write.
+    void clonesSurDeuxFils()
+    {
+        const std::string texte = NormaliseFonction("sin(x)*x2+ln(abs(x)+1)/x-exp(-x/7)", 'x', Jete()).value();
+        const Programme original(texte, 'x');
+        constexpr int N = 100000;
+        auto calcule = [](Programme p, std::vector<Etendu>& valeurs) {
+            valeurs.resize(N);
+            for (int k = 0; k < N; ++k)
+                valeurs[k] = p.Execute(-50.0L + k * 0.001L).resultat;
+        };
+        std::vector<Etendu> seul, premier, second;
+        calcule(original, seul);
+        std::thread a(calcule, original, std::ref(premier)), b(calcule, original, std::ref(second));
+        a.join();
+        b.join();
+        int differences = 0;
+        for (int k = 0; k < N; ++k) // the 80 bits of each value, not its padding
+            differences += std::memcmp(&seul[k], &premier[k], 10) != 0 || std::memcmp(&seul[k], &second[k], 10) != 0;
+        QCOMPARE(differences, 0);
+        QVERIFY(std::count(seul.begin(), seul.end(), ValeurErreur) < N / 100);
     }
 
     // The plotter's read-outs: the fixed forms where they show the value,

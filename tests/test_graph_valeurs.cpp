@@ -6,14 +6,15 @@
 #include "commun/PlateformeEnregistreuse.h"
 #include "funclang/Nombres.h"
 #include "funclang/Programme.h"
-#include "graph/Analyse.h"
-#include "graph/Conique.h"
-#include "graph/Extremum.h"
-#include "graph/TableauValeurs.h"
-#include "graph/FichierGraphe.h"
-#include "graph/ModeleGraphe.h"
-#include "graph/Souris.h"
-#include "graph/Suivi.h"
+#include "graph/fenetres/Controles.h"
+#include "graph/modele/Analyse.h"
+#include "graph/modele/Conique.h"
+#include "graph/modele/Extremum.h"
+#include "graph/modele/FichierGraphe.h"
+#include "graph/modele/ModeleGraphe.h"
+#include "graph/modele/Souris.h"
+#include "graph/modele/Suivi.h"
+#include "graph/modele/TableauValeurs.h"
 
 #include <QtTest>
 
@@ -425,10 +426,10 @@ private slots:
             } else if (e == "activation") {
                 m.Activation();
             } else if (e == "clic") {
-                if (m.Souris.Curseur2Pose())
+                if (m.Souris().Curseur2Pose())
                     m.TroisiemeClic();
                 else
-                    m.ClicGauche(100 + 50 * m.Souris.Curseur1Pose(), 100);
+                    m.ClicGauche(100 + 50 * m.Souris().Curseur1Pose(), 100);
             } else if (e == "droit") {
                 m.ClicDroit();
             } else if (e == "bouton" || e == "menu") {
@@ -439,9 +440,12 @@ private slots:
             }
         }
         QStringList actives;
-        for (const auto& [nom, active] : CommandesActives(m))
-            if (active && QString(nom) != "PlusPrecis" && QString(nom) != "MoinsPrecis" && QString(nom) != "TableauValeurs")
-                actives << nom;
+        const EnsembleCommandes commandes = CommandesActives(m);
+        for (std::size_t k = 0; k < NombreCommandes; ++k)
+            for (const char* nom : ControlesDe(static_cast<Commande>(k)))
+                if (commandes.Contient(static_cast<Commande>(k)) && QString(nom) != "PlusPrecis" &&
+                    QString(nom) != "MoinsPrecis" && QString(nom) != "TableauValeurs")
+                    actives << nom;
         QStringList attendues = Donnee<QStringList>("actives");
         actives.sort();
         attendues.sort();

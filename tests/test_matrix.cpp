@@ -3,7 +3,7 @@
 #include "commun/Bac.h"
 #include "commun/PlateformeEnregistreuse.h"
 #include "commun/Proche.h"
-#include "matrix/ModeleMatrice.h"
+#include "matrix/modele/ModeleMatrice.h"
 #include "numerics/Matrices.h"
 
 #include <QtTest>

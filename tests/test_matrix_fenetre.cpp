@@ -1,10 +1,10 @@
 // The matrix window, driven through its grid, buttons and menus.
-#include "app/Activation.h"
-#include "app/Options.h"
+#include "app/fenetres/Activation.h"
+#include "app/modele/Options.h"
 #include "commun/Bac.h"
 #include "commun/Banc.h"
 #include "commun/PlateformeEnregistreuse.h"
-#include "matrix/TMatrice.h"
+#include "matrix/fenetres/TMatrice.h"
 
 #include <QAction>
 #include <QClipboard>

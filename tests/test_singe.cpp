@@ -13,14 +13,14 @@
 // lets only its stop through; the monkey then does what a user can do, wait
 // or press "Arrêter", and draws nothing from its seed, so that a run does not
 // depend on how fast the machine plots.
-#include "app/Fenetres.h"
-#include "calc/Pile.h"
-#include "calc/TCalculatrice.h"
+#include "app/fenetres/Fenetres.h"
+#include "calc/fenetres/TCalculatrice.h"
+#include "calc/modele/Pile.h"
 #include "commun/Banc.h"
 #include "funclang/Nombres.h"
 #include "Generateur.h"
-#include "graph/EcranDigit.h"
-#include "graph/TGraph.h"
+#include "graph/fenetres/EcranDigit.h"
+#include "graph/fenetres/TGraph.h"
 
 #include <QAbstractButton>
 #include <QAction>

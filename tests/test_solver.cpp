@@ -1,15 +1,15 @@
 // The solver: its numeric methods and its window.
-#include "app/Activation.h"
-#include "app/Fenetres.h"
+#include "app/fenetres/Activation.h"
+#include "app/fenetres/Fenetres.h"
+#include "app/fenetres/TFonctions.h"
 #include "commun/Bac.h"
 #include "commun/Banc.h"
 #include "commun/PlateformeEnregistreuse.h"
 #include "commun/Proche.h"
 #include "funclang/Nombres.h"
-#include "funclang/TFonctions.h"
-#include "solver/Methodes.h"
-#include "solver/ModeleSolveur.h"
-#include "solver/TSolveur.h"
+#include "solver/fenetres/TSolveur.h"
+#include "solver/modele/FonctionTexte.h"
+#include "solver/modele/ModeleSolveur.h"
 
 #include <QAction>
 #include <QComboBox>

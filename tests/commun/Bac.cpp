@@ -1,7 +1,7 @@
 #include "Bac.h"
 
-#include "app/Options.h"
-#include "app/Plateforme.h"
+#include "app/fenetres/Plateforme.h"
+#include "app/modele/Options.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "Banc.h"
 
-#include "app/Activation.h"
+#include "app/fenetres/Activation.h"
 
 #include <QApplication>
 #include <QWidget>

@@ -1,8 +1,8 @@
 #pragma once
 // What the plotter's tests read from a picture: the pixels of one colour,
 // how many fall in some columns, a drawing painted on a fresh area.
-#include "graph/Toile.h"
-#include "graph/Trace.h"
+#include "graph/modele/Trace.h"
+#include "graph/toile/Toile.h"
 
 #include <QImage>
 #include <QMetaType>

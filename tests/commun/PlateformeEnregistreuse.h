@@ -2,7 +2,7 @@
 // The platform the tests install: it records every box, beep, sound and help
 // call in order, and answers the file dialogs from a queue, so that no test
 // ever blocks on a modal window.
-#include "app/Plateforme.h"
+#include "app/fenetres/Plateforme.h"
 
 #include <deque>
 #include <string>

@@ -1,0 +1,107 @@
+// The calculator's edit menu: undo and redo, paste, the last argument and
+// the history window.
+#include "calc/fenetres/TCalculatrice.h"
+
+#include "app/fenetres/Plateforme.h"
+#include "calc/fenetres/EcranLignes.h"
+#include "calc/fenetres/THistorique.h"
+
+#include <QLineEdit>
+#include <QScreen>
+#include <QTextCursor>
+
+#include <algorithm>
+
+void TCalculatrice::AnnulerClick()
+{
+    if (!modeComplexe_) {
+        AnnuleReel();
+        return;
+    }
+    if (modele_.Annule()) {
+        ChoisitLigne(1);
+        MontreAffichage();
+    }
+}
+
+void TCalculatrice::RetablirClick()
+{
+    if (!modeComplexe_) {
+        RetablitReel();
+        return;
+    }
+    if (modele_.Retablit()) {
+        ChoisitLigne(1);
+        MontreAffichage();
+    }
+}
+
+void TCalculatrice::CollerClick()
+{
+    // Where the user types: the entry field, or real mode's current line
+    // (where several lines are entered one by one).
+    if (modeComplexe_) {
+        acquisition_->setFocus();
+        acquisition_->paste();
+    } else {
+        ecranR_->setFocus();
+        ecranR_->moveCursor(QTextCursor::End);
+        ecranR_->paste();
+    }
+}
+
+void TCalculatrice::DernierArgumentClick()
+{
+    if (!modeComplexe_ || !modele_.DernierArgument()) {
+        LaPlateforme().Bip();
+        return;
+    }
+    ChoisitLigne(1);
+    MontreAffichage();
+}
+
+THistorique* TCalculatrice::FenetreHistorique()
+{
+    if (!historique_)
+        historique_ = new THistorique(this, modele_.LHistorique(),
+                                      [this](const EntreeHistorique& e) { RameneHistorique(e); });
+    return historique_;
+}
+
+void TCalculatrice::HistoriqueClick()
+{
+    THistorique* h = FenetreHistorique();
+    if (!h->isVisible()) {
+        // Beside the calculator, on the side where the screen has room.
+        const QRect ecran = screen()->availableGeometry();
+        const QRect ici = frameGeometry();
+        const int largeur = h->frameGeometry().width();
+        const int x = ici.right() + 4 + largeur <= ecran.right() ? ici.right() + 4
+                      : ici.left() - 4 - largeur >= ecran.left() ? ici.left() - 4 - largeur
+                                                                 : ecran.right() - largeur;
+        h->move(std::max(x, ecran.left()), ici.top());
+    }
+    h->show();
+    h->raise();
+    h->activateWindow();
+}
+
+void TCalculatrice::ActualiseHistorique()
+{
+    if (historique_ && historique_->isVisible())
+        historique_->Actualise();
+}
+
+void TCalculatrice::RameneHistorique(const EntreeHistorique& entree)
+{
+    if (modeComplexe_) {
+        modele_.Ramene(entree);
+        ChoisitLigne(1);
+        MontreAffichage();
+        return;
+    }
+    // Real mode: the expression (or the value) on the current line, in
+    // place of what it held.
+    const std::string texte = entree.ligne ? entree.libelle : entree.Copie();
+    AfficheTranscription(static_cast<std::size_t>(LigneCourante()), QString::fromStdString(texte));
+}

@@ -1,0 +1,90 @@
+#pragma once
+// The four small dialogs of the plotter: window corners, study interval,
+// tick unit and zoom factors. None has an OK button: the user types a
+// number and Enter in each field in turn, and the last Enter closes the
+// dialog. Each leaves its results in its pending values, which the command
+// that showed it reads however the dialog was closed.
+#include "app/fenetres/Activation.h"
+#include "numerics/Etendu.h"
+
+#include <QDialog>
+
+#include <vector>
+
+class QLineEdit;
+
+class TDialogueGraphe : public QDialog, public FenetreActivable {
+    Q_OBJECT
+public:
+    TDialogueGraphe(const char* nom, const QString& titre, QWidget* parent);
+
+protected:
+    // A field Edit1, Edit2, ... under its label, and a line of text.
+    QLineEdit* AjouteChamp(const QString& libelle);
+    void AjouteNote(const QString& texte);
+    // Enter in field k (from 0); the key never reaches the field.
+    virtual void Entree(int champ, const QString& texte) = 0;
+    // The number of a field: one whole number, a decimal comma read as the
+    // point. Anything else beeps and gives no value.
+    static bool Lit(const QString& texte, Etendu& valeur);
+    // Moves to the next field, its text selected.
+    void Suivant(int champ);
+
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
+    void showEvent(QShowEvent* evenement) override;
+
+    std::vector<QLineEdit*> champs_;
+};
+
+class TDonnees : public TDialogueGraphe {
+    Q_OBJECT
+public:
+    explicit TDonnees(QWidget* parent = nullptr);
+    Etendu DonXmin, DonXmax, DonYmin, DonYmax;
+    void FormActivate() override;
+
+protected:
+    void Entree(int champ, const QString& texte) override;
+
+private:
+    int confirmes_ = 0; // fields confirmed in order
+};
+
+class TIntervalle : public TDialogueGraphe {
+    Q_OBJECT
+public:
+    explicit TIntervalle(QWidget* parent = nullptr);
+    Etendu BorneInf, BorneSup;
+    void FormActivate() override;
+
+protected:
+    void Entree(int champ, const QString& texte) override;
+
+private:
+    bool infConfirmee_ = false;
+};
+
+class TScaleEcran : public TDialogueGraphe {
+    Q_OBJECT
+public:
+    explicit TScaleEcran(QWidget* parent = nullptr);
+    Etendu EchelleSaisie = 0.0L; // the last value entered, kept across showings
+
+protected:
+    void Entree(int champ, const QString& texte) override;
+};
+
+class TZoomChoose : public TDialogueGraphe {
+    Q_OBJECT
+public:
+    explicit TZoomChoose(QWidget* parent = nullptr);
+    Etendu CoefZoomX = 1.0L, CoefZoomY = 1.0L;
+    void FormActivate() override;
+
+protected:
+    void Entree(int champ, const QString& texte) override;
+    void done(int resultat) override;
+
+private:
+    bool xConfirme_ = false, yConfirme_ = false;
+};

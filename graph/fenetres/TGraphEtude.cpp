@@ -1,0 +1,149 @@
+// The plotter's study commands beyond the drawing itself: trace mode,
+// the table of values and the magnification of the drawing area.
+#include "graph/fenetres/TGraph.h"
+
+#include "app/fenetres/Plateforme.h"
+#include "app/modele/Options.h"
+#include "graph/fenetres/EcranDigit.h"
+#include "graph/fenetres/TTableau.h"
+
+#include <QAction>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QScreen>
+
+#include <algorithm>
+
+namespace {
+constexpr const char* AideSuivi =
+    "Flèches : suivre la courbe ; haut, bas : autre courbe ; Entrée : curseur ; Echap : fin .";
+} // namespace
+
+void TGraph::AgrandissementClick(int facteur)
+{
+    if (!Agrandit(facteur)) {
+        LaPlateforme().Message(Plateforme::Icone::Avertissement, "L'écran est trop petit pour cet agrandissement .");
+        Agrandit(ecran_->Agrandissement()); // the check mark back on the factor in force
+        return;
+    }
+    EnregistreAgrandissement(facteur);
+}
+
+bool TGraph::Agrandit(int facteur)
+{
+    const QSize zone(LargeurEcran * facteur, HauteurEcran * facteur);
+    if (facteur > 1 && screen() &&
+        (zone.width() > screen()->availableGeometry().width() || zone.height() > screen()->availableGeometry().height()))
+        return false;
+    QWidget* centre = centralWidget();
+    if (places_.empty())
+        for (QWidget* w : centre->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            places_.emplace_back(w, w->geometry());
+    // What stands right of the area moves right, what stands below moves
+    // down, and the wide lines below grow with it.
+    const int dx = LargeurEcran * (facteur - 1), dy = HauteurEcran * (facteur - 1);
+    for (auto& [w, g] : places_) {
+        if (w == ecran_)
+            continue;
+        QRect r = g;
+        if (g.y() >= 252) {
+            r.translate(0, dy);
+            if (g.width() >= 400)
+                r.setWidth(g.width() + dx);
+        }
+        if (g.x() >= 336 || (g.y() >= 252 && g.x() >= 448))
+            r.translate(dx, 0);
+        w->setGeometry(r);
+    }
+    ecran_->DefinitAgrandissement(facteur);
+    centre->setFixedSize(570 + dx, 400 + dy);
+    ActionNommee(qPrintable("Loupe" + QString::number(facteur)))->setChecked(true);
+    adjustSize();
+    // A window grown past the screen's edge comes back as far as it can.
+    if (screen() && isVisible()) {
+        const QRect ecran = screen()->availableGeometry();
+        QRect cadre = frameGeometry();
+        cadre.moveRight(std::min(cadre.right(), ecran.right()));
+        cadre.moveBottom(std::min(cadre.bottom(), ecran.bottom()));
+        cadre.moveLeft(std::max(cadre.left(), ecran.left()));
+        cadre.moveTop(std::max(cadre.top(), ecran.top()));
+        move(cadre.topLeft());
+    }
+    return true;
+}
+
+void TGraph::SuiviCourbeClick()
+{
+    if (!modele_.CourbeTracee() || !suivi_.Commence(modele_, modele_.DeriveesTracees())) {
+        LaPlateforme().Bip();
+        return;
+    }
+    ecran_->setFocusPolicy(Qt::StrongFocus);
+    ecran_->setFocus();
+    MontreSuivi();
+}
+
+void TGraph::MontreSuivi()
+{
+    const PointSuivi p = suivi_.Point();
+    findChild<QLabel*>("CoordXCurs")->setText(QString::fromStdString(p.x));
+    findChild<QLabel*>("CoordYCurs")->setText(QString::fromStdString(p.y));
+    panneau_->setText(" " + QString::fromStdString(p.barre.empty() ? AideSuivi : p.barre));
+    ecran_->DefinitMarque(p.pixel ? std::optional<QPoint>(QPoint(p.pixel->first, p.pixel->second)) : std::nullopt);
+}
+
+void TGraph::QuitteSuivi()
+{
+    if (!suivi_.Actif())
+        return;
+    suivi_.Arrete();
+    ecran_->DefinitMarque(std::nullopt);
+    ecran_->setFocusPolicy(Qt::NoFocus);
+}
+
+bool TGraph::SuiviKeyPress(QKeyEvent* touche)
+{
+    if (!suivi_.Actif())
+        return false;
+    const bool maj = touche->modifiers() & Qt::ShiftModifier;
+    switch (touche->key()) {
+    case Qt::Key_Left: suivi_.Deplace(maj ? -10 : -1); break;
+    case Qt::Key_Right: suivi_.Deplace(maj ? 10 : 1); break;
+    case Qt::Key_Up: suivi_.ChangeCourbe(1); break;
+    case Qt::Key_Down: suivi_.ChangeCourbe(-1); break;
+    case Qt::Key_Escape:
+        QuitteSuivi();
+        panneau_->setText(" ");
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: {
+        // A cursor at the marker, exactly as a click there places it.
+        const PointSuivi p = suivi_.Point();
+        if (!p.pixel) {
+            LaPlateforme().Bip();
+            return true;
+        }
+        EcranDigitMouseDown(Qt::LeftButton, p.pixel->first, p.pixel->second);
+        if (!suivi_.Actif())
+            return true;
+        break;
+    }
+    default: return false;
+    }
+    MontreSuivi();
+    return true;
+}
+
+void TGraph::TableauValeursClick()
+{
+    if (!modele_.PeutTracer()) {
+        LaPlateforme().Bip();
+        return;
+    }
+    if (!tableau_)
+        tableau_ = new TTableau(this, modele_);
+    tableau_->Initialise();
+    tableau_->show();
+    tableau_->raise();
+    tableau_->activateWindow();
+}

@@ -1,0 +1,41 @@
+#pragma once
+// The table of values window: a start, a step and a number of rows, and the
+// table of the plotter's current curve. Non-modal; it follows the function
+// when the plotter validates it again.
+#include "graph/modele/TableauValeurs.h"
+
+#include <QMainWindow>
+
+class QLabel;
+class QLineEdit;
+class QTableWidget;
+
+class TTableau : public QMainWindow {
+    Q_OBJECT
+public:
+    TTableau(QWidget* parent, const ModeleGraphe& modele);
+
+    // The defaults of the current study interval: its start, a twentieth of
+    // it as the step, 21 rows; then the table.
+    void Initialise();
+    // The table again with the fields as they are (a field that does not
+    // read keeps the table as it was, with a beep).
+    void Calcule();
+    const TableauValeurs& Tableau() const { return tableau_; }
+
+protected:
+    bool event(QEvent* evenement) override;
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
+
+private:
+    void Copie();
+    void Enregistre();
+
+    const ModeleGraphe& modele_;
+    TableauValeurs tableau_;
+    QLineEdit* debut_;
+    QLineEdit* pas_;
+    QLineEdit* lignes_;
+    QTableWidget* grille_;
+    QLabel* panneau_;
+};

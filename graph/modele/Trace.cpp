@@ -1,0 +1,378 @@
+#include "graph/modele/Trace.h"
+
+#include "funclang/Nombres.h"
+#include "graph/modele/Analyse.h"
+#include "graph/modele/Conique.h"
+
+#include <cmath>
+
+namespace {
+
+Primitive Pixel(int x, int y, Couleur c) { return Primitive{Primitive::Sorte::Pixel, x, y, x, y, c}; }
+
+// The ticks of one half-axis: the pixels origine + sens * k * ecart for
+// k = 1 .. nombre, with ecart rounded to whole pixels once. Only those that
+// can fall in the area are produced, so a tiny tick unit costs no more than
+// one pixel per column.
+void Graduations(Dessin& d, int origine, Etendu nombre, Etendu ecart, int sens, int limite,
+                 bool horizontal, int autre)
+{
+    nombre = std::nearbyint(nombre);
+    ecart = std::nearbyint(ecart);
+    if (!(nombre >= 1.0L) || !std::isfinite(ecart) || ecart < 0.0L)
+        return;
+    auto pixel = [&](int position) {
+        d.push_back(horizontal ? Pixel(position, autre, Blanc) : Pixel(autre, position, Blanc));
+    };
+    if (ecart == 0.0L) {
+        pixel(origine);
+        return;
+    }
+    for (Etendu k = 1.0L; k <= nombre; k += 1.0L) {
+        const Etendu position = origine + sens * k * ecart;
+        if (position < 0.0L || position > limite)
+            break;
+        pixel(static_cast<int>(position));
+    }
+}
+
+// The primitives of one plot as it draws them: when DessinMax are held and
+// the caller takes them, they go to the caller, so that a plot of millions
+// of samples holds no more than a few megabytes.
+class Sortie {
+public:
+    Sortie(Dessin& dessin, const Progression& progression) : dessin_(dessin), progression_(progression) {}
+
+    void Ajoute(const Primitive& p)
+    {
+        dessin_.push_back(p);
+        if (dessin_.size() >= DessinMax && progression_.vide) {
+            progression_.vide(dessin_);
+            dessin_.clear();
+        }
+    }
+
+private:
+    Dessin& dessin_;
+    const Progression& progression_;
+};
+
+// The joining rule of the curves drawn with lines: the first visible point
+// is a single pixel; a later visible point is joined to the previous point,
+// visible or not, when it lies more than the step away from it.
+class Jonction {
+public:
+    Jonction(Etendu pas, Couleur couleur, Sortie& sortie) : pas_(pas), couleur_(couleur), sortie_(sortie) {}
+
+    void Ajoute(Etendu px, Etendu py)
+    {
+        if (Vue::Visible(px, py)) {
+            if (premier_) {
+                sortie_.Ajoute(Pixel(ArrondiPixel(px), ArrondiPixel(py), couleur_));
+                premier_ = false;
+            } else if (std::fabs(px - px_) > pas_ || std::fabs(py - py_) > pas_) {
+                if (const auto ligne = LigneEntre(px_, py_, px, py, couleur_))
+                    sortie_.Ajoute(*ligne);
+            }
+        }
+        px_ = px;
+        py_ = py;
+    }
+
+private:
+    Etendu pas_;
+    Couleur couleur_;
+    Sortie& sortie_;
+    bool premier_ = true;
+    Etendu px_ = 0.0L, py_ = 0.0L;
+};
+
+void Annonce(const Progression& progression, Etendu echantillons)
+{
+    if (progression.total)
+        progression.total(static_cast<long>(echantillons));
+}
+
+// The samples of the whole study interval (at least one), as the loop
+// below takes them; infinite when the interval is beyond every number.
+Etendu Echantillons(const ParametresTrace& p)
+{
+    const Etendu n = std::ceil((p.etudeMax - p.etudeMin) / p.pas);
+    return n >= 1.0L ? n : 1.0L;
+}
+
+// The sampling loop: from the start of the study interval by the step, the
+// start always sampled, the end never, at most maximum samples. echantillon
+// returns false to stop. True when the bound, or a step lost against huge
+// values of the variable, cut the interval short.
+template <class Echantillon>
+bool EchantillonneTout(const ParametresTrace& p, long maximum, const Progression& progression,
+                       Echantillon echantillon)
+{
+    Annonce(progression, std::fmin(Echantillons(p), maximum));
+    Etendu v = p.etudeMin;
+    for (long n = 1;; ++n) {
+        if (!echantillon(v) || (progression.arret && progression.arret()))
+            return false;
+        const Etendu suivant = v + p.pas;
+        if (!(suivant < p.etudeMax))
+            return false;
+        if (n >= maximum || suivant == v)
+            return true;
+        v = suivant;
+    }
+}
+
+// The samples of a curve in x. While the study interval holds no more than
+// EchantillonsMax samples, all of them, as above. Beyond, a sample outside
+// the window sets no pixel: the first sample still runs (a wrong text stops
+// every plot at once), then the plot goes on from the last sample left of
+// the window where defini holds (the previous point of the joining rule) to
+// the window's right edge.
+template <class Echantillon, class Defini>
+void EchantillonneEnX(const ParametresTrace& p, const Progression& progression, Echantillon echantillon,
+                      Defini defini)
+{
+    if (Echantillons(p) <= EchantillonsMax) {
+        EchantillonneTout(p, EchantillonsMax, progression, echantillon);
+        return;
+    }
+    // The sample of the interval's grid just left of the window.
+    Etendu v = p.etudeMin;
+    if (p.etudeMin < p.vue.Xmin) {
+        Etendu gauche = p.vue.Xmin - std::fmod(p.vue.Xmin - p.etudeMin, p.pas);
+        if (gauche >= p.vue.Xmin)
+            gauche -= p.pas;
+        if (gauche > p.etudeMin && gauche < p.etudeMax)
+            v = gauche;
+    }
+    const Etendu fin = std::fmin(p.etudeMax, p.vue.Xmax);
+    Annonce(progression, std::fmin(std::ceil((fin - v) / p.pas) + 1.0L, EchantillonsMax));
+    if (!echantillon(p.etudeMin))
+        return;
+    if (v > p.etudeMin) {
+        Etendu precedent = v;
+        for (long k = 0; k < EchantillonsMax && precedent > p.etudeMin && !defini(precedent); ++k)
+            precedent -= p.pas;
+        if (precedent > p.etudeMin && !echantillon(precedent))
+            return;
+    }
+    for (long n = 0; n < EchantillonsMax; ++n) {
+        v = v + p.pas;
+        if (!(v < p.etudeMax) || p.vue.Px(v) > LargeurEcran || !echantillon(v) ||
+            (progression.arret && progression.arret()))
+            return;
+    }
+}
+
+ResultatTrace Debut(const ParametresTrace& p)
+{
+    ResultatTrace r;
+    r.dessin = TraceAxes(p.vue, p.graduation);
+    return r;
+}
+
+// A wrong text: nothing of the plot stays, the message is shown once.
+void Arrete(ResultatTrace& r, const Faute& faute)
+{
+    r.dessin.clear();
+    r.faute = faute;
+}
+
+void Avance(const Progression& progression, long& compteur)
+{
+    if (progression.avance)
+        progression.avance(compteur);
+    ++compteur;
+}
+
+void Incomplet(ResultatTrace& r)
+{
+    r.faute = Faute{TraceIncomplet, IconeFaute::Avertissement, GenreErreur::Valeur};
+}
+
+// A curve drawn with the joining rule whose point at v is valeur(v); a
+// sample where it is undefined is skipped, the previous point kept, the
+// counter not advanced.
+template <class Valeur>
+ResultatTrace TraceFonction(const ParametresTrace& p, Couleur couleur, Valeur valeur, bool enX,
+                            const Progression& progression)
+{
+    ResultatTrace r = Debut(p);
+    Sortie sortie(r.dessin, progression);
+    Jonction j(p.pas, couleur, sortie);
+    long compteur = 1;
+    auto echantillon = [&](Etendu v) {
+        Etendu px, py;
+        const Evaluation e = valeur(v, px, py);
+        if (e.Fatale()) {
+            Arrete(r, *e.faute);
+            return false;
+        }
+        if (!e.faute) {
+            j.Ajoute(px, py);
+            Avance(progression, compteur);
+        }
+        return true;
+    };
+    if (enX) {
+        EchantillonneEnX(p, progression, echantillon, [&](Etendu v) {
+            Etendu px, py;
+            return !valeur(v, px, py).faute;
+        });
+    } else if (EchantillonneTout(p, EchantillonsMaxT, progression, echantillon) && !r.Fatal()) {
+        Incomplet(r);
+    }
+    return r;
+}
+
+} // namespace
+
+Dessin TraceAxes(const Vue& vue, Etendu graduation)
+{
+    Dessin d;
+    const Etendu xmin = std::fabs(vue.Xmin), xmax = std::fabs(vue.Xmax);
+    const Etendu ymin = std::fabs(vue.Ymin), ymax = std::fabs(vue.Ymax);
+    const int c = ArrondiPixel(LargeurEcran / vue.Largeur() * xmin);
+    const int f = ArrondiPixel(HauteurEcran / vue.Hauteur() * ymax);
+    d.push_back(Primitive{Primitive::Sorte::Ligne, c, 1, c, HauteurEcran, Blanc});
+    if (xmax > 0.0L)
+        Graduations(d, c, xmax / graduation, (LargeurEcran - c) / xmax * graduation, 1, LargeurEcran,
+                    true, f - 1);
+    if (xmin > 0.0L)
+        Graduations(d, c, xmin / graduation, c / xmin * graduation, -1, LargeurEcran, true, f - 1);
+    d.push_back(Primitive{Primitive::Sorte::Ligne, 1, f, LargeurEcran, f, Blanc});
+    if (ymin > 0.0L)
+        Graduations(d, f, ymin / graduation, (HauteurEcran - f) / ymin * graduation, 1, HauteurEcran,
+                    false, c + 1);
+    if (ymax > 0.0L)
+        Graduations(d, f, ymax / graduation, f / ymax * graduation, -1, HauteurEcran, false, c + 1);
+    return d;
+}
+
+ResultatTrace TraceCartesienne(const ParametresTrace& p, const std::string& texte,
+                               const Progression& progression)
+{
+    Programme f(texte, 'x');
+    return TraceCartesienne(p, [&f](Etendu x) { return f.Execute(x); }, progression);
+}
+
+ResultatTrace TraceCartesienne(const ParametresTrace& p, const FonctionCourbe& f,
+                               const Progression& progression)
+{
+    return TraceFonction(p, Rouge, [&](Etendu x, Etendu& px, Etendu& py) {
+        const Evaluation e = f(x);
+        px = p.vue.Px(x);
+        py = p.vue.Py(e.resultat);
+        return e;
+    }, true, progression);
+}
+
+ResultatTrace TracePolaire(const ParametresTrace& p, const std::string& texte,
+                           const Progression& progression)
+{
+    Programme ro(texte, 't');
+    return TraceFonction(p, Rouge, [&](Etendu t, Etendu& px, Etendu& py) {
+        const Evaluation e = ro.Execute(t);
+        px = p.vue.Px(e.resultat * std::cos(t));
+        py = p.vue.Py(e.resultat * std::sin(t));
+        return e;
+    }, false, progression);
+}
+
+ResultatTrace TraceParametrique(const ParametresTrace& p, const std::string& texteX,
+                                const std::string& texteY, const Progression& progression)
+{
+    ResultatTrace r = Debut(p);
+    Sortie sortie(r.dessin, progression);
+    Jonction j(p.pas, Rouge, sortie);
+    long compteur = 1;
+    // An undefined coordinate puts the point just left of or above the
+    // area, so the curve breaks there.
+    Programme fx(texteX, 't'), fy(texteY, 't');
+    auto coordonnee = [&](Programme& f, Etendu t, Etendu& pixel, auto vers) {
+        const Evaluation e = f.Execute(t);
+        if (e.Fatale()) {
+            Arrete(r, *e.faute);
+            return false;
+        }
+        pixel = e.faute ? -1.0L : vers(e.resultat);
+        return true;
+    };
+    const bool coupe = EchantillonneTout(p, EchantillonsMaxT, progression, [&](Etendu t) {
+        Etendu px, py;
+        if (!coordonnee(fx, t, px, [&](Etendu x) { return p.vue.Px(x); }) ||
+            !coordonnee(fy, t, py, [&](Etendu y) { return p.vue.Py(y); }))
+            return false;
+        j.Ajoute(px, py);
+        Avance(progression, compteur);
+        return true;
+    });
+    if (coupe && !r.Fatal())
+        Incomplet(r);
+    return r;
+}
+
+ResultatTrace TraceConique(const ParametresTrace& p, const std::string& texte,
+                           const Progression& progression)
+{
+    ResultatTrace r = Debut(p);
+    // The three coefficients are texts in x; a text that is no polynomial
+    // of degree 2 at most in y has none, and draws the axes alone.
+    const std::optional<TextesConique> t = TextesDeLaConique(texte);
+    if (!t)
+        return r;
+    Sortie sortie(r.dessin, progression);
+    Programme a(t->A, 'x', false), b(t->B, 'x', false), c(t->C, 'x', false);
+    long compteur = 1;
+    EchantillonneEnX(p, progression, [&](Etendu x) {
+        // A coefficient that cannot be evaluated leaves the column empty.
+        const Evaluation ea = a.Execute(x), eb = b.Execute(x), ec = c.Execute(x);
+        if (!ea.faute && !eb.faute && !ec.faute)
+            for (Etendu y : RacinesConique(ea.resultat, eb.resultat, ec.resultat)) {
+                const Etendu px = p.vue.Px(x), py = p.vue.Py(y);
+                if (Vue::Visible(px, py))
+                    sortie.Ajoute(Pixel(ArrondiPixel(px), ArrondiPixel(py), Rouge));
+            }
+        Avance(progression, compteur);
+        return true;
+    }, [](Etendu) { return true; });
+    return r;
+}
+
+namespace {
+// One derivative curve: the point (v, g'(v)) at every sample, the error
+// value of an undefined derivative mapping far above the area.
+ResultatTrace TraceDerivee(const ParametresTrace& p, const std::string& texte, char lettre,
+                           Couleur couleur, const Progression& progression)
+{
+    ResultatTrace r = Debut(p);
+    Sortie sortie(r.dessin, progression);
+    Jonction j(p.pas, couleur, sortie);
+    Programme f(texte, lettre);
+    long compteur = 1;
+    EchantillonneEnX(p, progression, [&](Etendu v) {
+        const Derivee d = DeriveeEn(f, v);
+        if (d.faute && d.faute->genre == GenreErreur::Texte) {
+            Arrete(r, *d.faute);
+            return false;
+        }
+        j.Ajoute(p.vue.Px(v), p.vue.Py(d.valeur));
+        Avance(progression, compteur);
+        return true;
+    }, [](Etendu) { return true; });
+    return r;
+}
+} // namespace
+
+ResultatTrace TraceDeriveeCartesienne(const ParametresTrace& p, const std::string& texte,
+                                      const Progression& progression)
+{
+    return TraceDerivee(p, texte, 'x', BleuClair, progression);
+}
+
+ResultatTrace TraceDeriveeParametrique(const ParametresTrace& p, const std::string& texte,
+                                       Couleur couleur, const Progression& progression)
+{
+    return TraceDerivee(p, texte, 't', couleur, progression);
+}

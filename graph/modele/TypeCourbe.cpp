@@ -1,0 +1,22 @@
+#include "graph/modele/TypeCourbe.h"
+
+#include "funclang/Normalisation.h"
+
+char LettreDe(TypeCourbe type)
+{
+    switch (type) {
+    case TypeCourbe::Carte:
+    case TypeCourbe::Cone: return 'x';
+    case TypeCourbe::Polr:
+    case TypeCourbe::Para: return 't';
+    case TypeCourbe::Aucune: break;
+    }
+    return '\0';
+}
+
+std::optional<std::string> NormaliseFonction(const std::string& saisie, TypeCourbe type, Journal& journal)
+{
+    if (type == TypeCourbe::Cone)
+        return NormalisePolynome(saisie, journal);
+    return NormaliseFonction(saisie, LettreDe(type), journal);
+}

@@ -1,0 +1,68 @@
+#include "graph/modele/Vue.h"
+
+#include <utility>
+
+namespace {
+// Stored once and multiplied, as the read-out has always computed it.
+const Etendu UnSur320 = 1.0L / LargeurEcran;
+const Etendu UnSur240 = 1.0L / HauteurEcran;
+} // namespace
+
+Etendu Vue::EcranVersX(int X) const { return X * Largeur() * UnSur320 - std::fabs(Xmin); }
+
+Etendu Vue::EcranVersY(int Y) const { return std::fabs(Ymax) - Y * Hauteur() * UnSur240; }
+
+Etendu PasDe(const Vue& vue, int precision)
+{
+    return vue.Largeur() / static_cast<Etendu>(precision * LargeurEcran);
+}
+
+void NormaliseFenetre(Vue& vue, Etendu pas)
+{
+    if (vue.Xmin > 0.0L && vue.Xmax > 0.0L)
+        vue.Xmin = -pas;
+    if (vue.Ymin > 0.0L && vue.Ymax > 0.0L)
+        vue.Ymin = -pas;
+    if (vue.Xmin < 0.0L && vue.Xmax < 0.0L)
+        vue.Xmax = pas;
+    if (vue.Ymin < 0.0L && vue.Ymax < 0.0L)
+        vue.Ymax = pas;
+    if (vue.Xmax < vue.Xmin)
+        std::swap(vue.Xmin, vue.Xmax);
+    if (vue.Ymax < vue.Ymin)
+        std::swap(vue.Ymin, vue.Ymax);
+}
+
+bool FenetreCorrecte(const Vue& vue)
+{
+    const Etendu l = vue.Largeur(), h = vue.Hauteur();
+    return std::isfinite(l) && std::isfinite(h) && l > 0.0L && h > 0.0L;
+}
+
+Vue Zoome(const Vue& vue, Etendu facteurX, Etendu facteurY)
+{
+    return Vue{vue.Xmin * facteurX, vue.Xmax * facteurX, vue.Ymin * facteurY, vue.Ymax * facteurY};
+}
+
+namespace {
+// One axis of the re-centring: both edges move by d; a move under one step
+// centres the axis on 0 instead, keeping its width.
+void RecentreAxe(Etendu& bas, Etendu& haut, Etendu d, Etendu pas)
+{
+    if (std::fabs(d) >= pas) {
+        bas += d;
+        haut += d;
+    } else {
+        bas = -(std::fabs(bas) + std::fabs(haut)) * 0.5L;
+        haut = -bas;
+    }
+}
+} // namespace
+
+Vue Recentre(const Vue& vue, int X, int Y, Etendu pas)
+{
+    Vue r = vue;
+    RecentreAxe(r.Xmin, r.Xmax, vue.EcranVersX(X), pas);
+    RecentreAxe(r.Ymin, r.Ymax, vue.EcranVersY(Y), pas);
+    return r;
+}

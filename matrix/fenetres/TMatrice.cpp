@@ -1,0 +1,549 @@
+#include "matrix/fenetres/TMatrice.h"
+
+#include "app/fenetres/Disposition.h"
+#include "app/fenetres/Plateforme.h"
+#include "app/modele/Options.h"
+#include "matrix/fenetres/DelegueCellule.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTableWidget>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+
+constexpr int Cotes = 11;        // the grids hold rows and columns 0 to 10
+constexpr int HauteurLigne = 20;
+
+QTableWidget* Grille(QWidget* parent, const char* nom, int lignes)
+{
+    auto* g = new QTableWidget(lignes, Cotes, parent);
+    g->setObjectName(nom);
+    g->horizontalHeader()->hide();
+    g->verticalHeader()->hide();
+    g->verticalHeader()->setDefaultSectionSize(HauteurLigne);
+    g->verticalHeader()->setMinimumSectionSize(HauteurLigne);
+    g->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    g->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // A narrow face, so that "(-0.50000,1.25000)" fits a column of 100 pixels.
+    QFont police("Liberation Sans Narrow");
+    police.setPixelSize(12);
+    g->setFont(police);
+    g->setStyleSheet("QTableWidget::item { padding: 0px 1px; }");
+    for (int l = 0; l < lignes; ++l)
+        for (int c = 0; c < Cotes; ++c)
+            g->setItem(l, c, new QTableWidgetItem);
+    return g;
+}
+
+QFrame* Cadre(QWidget* parent, const char* nom, const QRect& place)
+{
+    auto* f = new QFrame(parent);
+    f->setObjectName(nom);
+    f->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    f->setGeometry(place);
+    return f;
+}
+
+// The mode picture: a blackboard letter, R or C.
+QPixmap ImageMode(const QString& lettre)
+{
+    QPixmap image(40, 40);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    QFont police("Liberation Serif");
+    police.setPixelSize(30);
+    police.setBold(true);
+    p.setFont(police);
+    p.setPen(QColor(31, 78, 140));
+    p.drawText(image.rect(), Qt::AlignCenter, lettre);
+    return image;
+}
+
+} // namespace
+
+TMatrice::TMatrice(QWidget* parent) : QMainWindow(parent)
+{
+    setObjectName("Matrice");
+    setWindowTitle("Module matriciel");
+
+    auto* centre = new QWidget(this);
+    centre->setFixedSize(700, 372);
+    setCentralWidget(centre);
+    CreeOutils(); // first in the Tab order, as it comes first in reading order
+    CreePanneaux(centre);
+    CreeMenus();
+
+    panneau_ = BarreDEtat(this, "StatusBar");
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    // Creation: nothing entered yet, orders 2, the mode of the settings.
+    LitReglages();
+    tailMat_->setValue(2);
+    tailleCour_ = 2;
+    AppliqueMode();
+    Dimensionne(resulMat_, tailleCour_, 1);
+    Dimensionne(mat_, tailleCour_, tailleCour_);
+    ZeroMat(modele_.MatA);
+    ZeroMat(modele_.MatB);
+    cadreTaille_->hide();
+    mat_->show();
+    resulMat_->hide();
+    cadreResult_->hide();
+    tipCalc_->clear();
+    CentreSurEcran(this);
+}
+
+TMatrice::~TMatrice() { delegue_->Oublie(); }
+
+void TMatrice::CreePanneaux(QWidget* centre)
+{
+    mat_ = Grille(centre, "Mat", Cotes);
+    mat_->move(8, 8);
+    mat_->setAccessibleName("Coefficients de la matrice");
+    mat_->setAccessibleDescription("Entrez les coefficients, puis appuyez sur le bouton « Matrice » .");
+    delegue_ = new DelegueCellule(mat_, [this](int l, int c) { MatKeyPress(l, c); });
+    mat_->setItemDelegate(delegue_);
+    mat_->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
+                          QAbstractItemView::EditKeyPressed);
+    mat_->installEventFilter(this);
+    connect(mat_, &QTableWidget::currentCellChanged, this, [this](int ligne, int colonne) {
+        colCour_ = colonne + 1;
+        ligCour_ = ligne + 1;
+    });
+
+    cadreResult_ = Cadre(centre, "CadreResult", QRect(8, 236, 520, 52));
+    Etiquette(cadreResult_, nullptr, "Résultat :", 8, 6, 80, 18);
+    tipCalc_ = Etiquette(cadreResult_, "TipCalc", QString(), 90, 6, 420, 18);
+    resultat_ = Etiquette(cadreResult_, "Resultat", QString(), 90, 27, 420, 18);
+    resultat_->setFocusPolicy(Qt::ClickFocus);
+
+    cadreResCalculMat_ = Cadre(centre, "CadreResCalculMat", QRect(8, 294, 260, 26));
+    resCalculMat_ = Etiquette(cadreResCalculMat_, "ResCalculMat", QString(), 6, 4, 250, 18);
+    resulMat_ = Grille(centre, "ResulMat", 1);
+    resulMat_->move(8, 324);
+    resulMat_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    CreeActionsCellules();
+    cadreResCalculMat_->hide();
+
+    auto* cadreData = Cadre(centre, "CadreData", QRect(540, 8, 152, 80));
+    cadreData->setStatusTip("Taille des matrices .");
+    Etiquette(cadreData, nullptr, "Taille :", 8, 4, 100, 18);
+    Etiquette(cadreData, nullptr, "Matrice A :", 8, 26, 80, 18);
+    Etiquette(cadreData, nullptr, "Matrice B :", 8, 50, 80, 18);
+    grosA_ = Etiquette(cadreData, "GrosA", "---", 90, 26, 56, 18);
+    grosB_ = Etiquette(cadreData, "GrosB", "---", 90, 50, 56, 18);
+
+    cadreTypeMat_ = Cadre(centre, "CadreTypeMat", QRect(540, 96, 152, 56));
+    Etiquette(cadreTypeMat_, nullptr, "Type des", 8, 8, 80, 18);
+    Etiquette(cadreTypeMat_, nullptr, "matrices :", 8, 28, 80, 18);
+    matImag_ = Etiquette(cadreTypeMat_, "MatImag", QString(), 100, 8, 40, 40);
+
+    cadreTaille_ = Cadre(centre, "CadreTaille", QRect(540, 160, 152, 110));
+    Etiquette(cadreTaille_, nullptr, "Choisissez la taille de", 8, 6, 140, 18);
+    Etiquette(cadreTaille_, nullptr, "votre matrice :", 8, 24, 140, 18);
+    tailMat_ = new QSpinBox(cadreTaille_);
+    tailMat_->setObjectName("TailMat");
+    tailMat_->setGeometry(8, 48, 60, 26);
+    tailMat_->setMinimum(2);
+    tailMat_->findChild<QLineEdit*>()->setReadOnly(true); // arrows only
+    connect(tailMat_, &QSpinBox::valueChanged, this, &TMatrice::TailMatChange);
+    auto* aquiMat = new QPushButton("OK", cadreTaille_);
+    aquiMat->setObjectName("AquiMat");
+    aquiMat->setGeometry(80, 48, 60, 26);
+    aquiMat->setStatusTip("Appuyer sur ce bouton lorsque tous vos coefficients sont entrés .");
+    aquiMat->setToolTip(aquiMat->statusTip());
+    connect(aquiMat, &QPushButton::clicked, this, &TMatrice::AquiMatClick);
+}
+
+void TMatrice::CreeOutils()
+{
+    auto* outils = addToolBar("Outils");
+    outils->setObjectName("ToolBar");
+    outils->setMovable(false);
+    struct Outil {
+        const char* nom;
+        const char* titre;
+        const char* parle; // what a screen reader says for its caption
+        const char* aide;
+        void (TMatrice::*action)();
+    };
+    static const Outil liste[] = {
+        {"MatABtn", "A", "Matrice A", "Matrice A .", &TMatrice::MatABtnClick},
+        {"MatBBtn", "B", "Matrice B", "Matrice B .", &TMatrice::MatBBtnClick},
+        {"SwapAB", "A↔B", "Permute A et B", "Permutte les matrices A et B .", &TMatrice::SwapABClick},
+        {"Clear", "Eff.", "Efface A et B", "Efface le contenu des matrices A et B .", &TMatrice::ClearClick},
+        {"SomBtn", "A+B", "Somme", "Somme de deux matrices .", &TMatrice::SommeClick},
+        {"DifBtn", "A−B", "Différence", "Différence de deux matrices .", &TMatrice::DifferenceClick},
+        {"ProdBtn", "A×B", "Produit", "Produit de deux matrices .", &TMatrice::ProduitClick},
+        {"TrnMat", "tA", "Transposée", "Transposée d'une matrice .", &TMatrice::TransposeClick},
+        {"InvBtn", "A⁻¹", "Inverse", "Inverse d'une matrice carrée .", &TMatrice::InverseClick},
+        {"TraceBtn", "Tr", "Trace", "Trace d'une matrice carrée .", &TMatrice::TraceClick},
+        {"RgBtn", "Rg", "Rang", "Rang d'une matrice carrée .", &TMatrice::RangClick},
+        {"DetBtn", "Dét", "Déterminant", "Déterminant d'une matrice carrée .", &TMatrice::DeterminantClick},
+        {"PolCBtn", "P(x)", "Polynôme caractéristique", "Polynôme caractéristique", &TMatrice::PolynomeClick},
+        {"VProBtn", "λ", "Valeurs propres", "Valeurs propres", &TMatrice::ValeursPropresClick},
+        {"ResolBtn", "AX=B", "Résolution d'un système", "Résolution d'un système d'équations .", &TMatrice::SystemeClick},
+        {"Secours", "?", "Aide", "Aide sur le module matriciel .", nullptr},
+    };
+    for (const Outil& o : liste) {
+        auto* bouton = new QToolButton(outils);
+        bouton->setObjectName(o.nom);
+        bouton->setText(QString::fromUtf8(o.titre));
+        bouton->setAccessibleName(QString::fromUtf8(o.parle));
+        bouton->setStatusTip(QString::fromUtf8(o.aide));
+        bouton->setToolTip(bouton->statusTip());
+        bouton->setMinimumWidth(36);
+        outils->addWidget(bouton);
+        if (o.action)
+            connect(bouton, &QToolButton::clicked, this, o.action);
+        else
+            connect(bouton, &QToolButton::clicked, this, [] { LaPlateforme().Aide("MAT"); });
+    }
+}
+
+void TMatrice::CreeMenus()
+{
+    auto commande = [this](QMenu* menu, const char* nom, const QString& titre, const char* bouton,
+                           void (TMatrice::*action)()) {
+        QAction* a = menu->addAction(titre);
+        a->setObjectName(nom);
+        if (bouton)
+            a->setStatusTip(findChild<QToolButton*>(bouton)->statusTip());
+        connect(a, &QAction::triggered, this, action);
+        return a;
+    };
+    QMenuBar* barre = menuBar();
+    QMenu* arith = barre->addMenu("&Opérations arithmétiques");
+    commande(arith, "Ope1", "&Somme", "SomBtn", &TMatrice::SommeClick);
+    commande(arith, "Ope2", "&Différence", "DifBtn", &TMatrice::DifferenceClick);
+    commande(arith, "Ope3", "&Produit", "ProdBtn", &TMatrice::ProduitClick);
+    commande(arith, "Ope5", "&Transposée", "TrnMat", &TMatrice::TransposeClick);
+    commande(arith, "Ope4", "&Inverse", "InvBtn", &TMatrice::InverseClick);
+    QMenu* alg = barre->addMenu("Opérations &algèbriques");
+    commande(alg, "Alg1", "&Trace", "TraceBtn", &TMatrice::TraceClick);
+    commande(alg, "Alg2", "&Rang", "RgBtn", &TMatrice::RangClick);
+    commande(alg, "Alg3", "&Déterminant", "DetBtn", &TMatrice::DeterminantClick);
+    commande(alg, "Alg4", "&Polynôme caractéristique", "PolCBtn", &TMatrice::PolynomeClick);
+    commande(alg, "Alg5", "&Valeurs propres", "VProBtn", &TMatrice::ValeursPropresClick);
+    QAction* sys = barre->addAction("Résolution d'un &système d'équations");
+    sys->setObjectName("Sys");
+    connect(sys, &QAction::triggered, this, &TMatrice::SystemeClick);
+    QMenu* aide = barre->addMenu("&?");
+    QAction* auSecours = aide->addAction("&Aide sur le module matriciel");
+    auSecours->setObjectName("AuSecours");
+    auSecours->setShortcut(Qt::Key_F1);
+    connect(auSecours, &QAction::triggered, this, [] { LaPlateforme().Aide("MAT"); });
+    QAction* auSecours2 = aide->addAction("&Présentation du logiciel");
+    auSecours2->setObjectName("AuSecours2");
+    connect(auSecours2, &QAction::triggered, this, [] { LaPlateforme().Aide("PRESENT"); });
+    QAction* bye = barre->addAction("&Quitter");
+    bye->setObjectName("Bye");
+    connect(bye, &QAction::triggered, this, &TMatrice::ByeClick);
+}
+
+void TMatrice::LitReglages()
+{
+    modele_.SonsActifs = LitSons();
+    const long taille = LitTailleMatrices();
+    modele_.TailleMax = taille >= 2 && taille <= 10 ? static_cast<int>(taille) : 5;
+    tailMat_->setMaximum(modele_.TailleMax);
+}
+
+void TMatrice::AppliqueMode()
+{
+    const bool complexe = modele_.ModeComplexe();
+    matImag_->setPixmap(ImageMode(complexe ? "C" : "R"));
+    cadreTypeMat_->setStatusTip(complexe ? "Matrices à coefficients complexes ."
+                                         : "Matrices à coefficients réels .");
+    mat_->horizontalHeader()->setDefaultSectionSize(LargeurColonne());
+    resulMat_->horizontalHeader()->setDefaultSectionSize(LargeurColonne());
+}
+
+void TMatrice::Dimensionne(QTableWidget* grille, int colonnes, int lignes)
+{
+    const int largeur = grille->horizontalHeader()->defaultSectionSize();
+    // Every column takes the width of the mode, hidden ones too: they keep
+    // their old width when shown again otherwise.
+    for (int c = 0; c < Cotes; ++c) {
+        grille->setColumnWidth(c, largeur);
+        grille->setColumnHidden(c, c >= colonnes);
+    }
+    for (int l = 0; l < grille->rowCount(); ++l)
+        grille->setRowHidden(l, l >= lignes);
+    grille->resize((largeur + 1) * colonnes + 3, (HauteurLigne + 1) * lignes + 3);
+}
+
+void TMatrice::AfficheMat(const TMat& m)
+{
+    for (int l = 1; l <= modele_.TailleMax; ++l)
+        for (int c = 1; c <= modele_.TailleMax; ++c)
+            MontreCellule(mat_, l - 1, c - 1, m(l, c), modele_.ModeComplexe());
+}
+
+void TMatrice::FormActivate()
+{
+    panneau_->setText(" ");
+    LitReglages();
+    tailMat_->setValue(2); // a matrix being entered falls back to order 2
+    tailleCour_ = 2;
+    AppliqueMode();
+    const QString zero = modele_.ModeComplexe() ? "(0.00000,0.00000)" : "0.00000";
+    for (int l = 0; l < Cotes; ++l)
+        for (int c = 0; c < Cotes; ++c)
+            mat_->item(l, c)->setText(zero);
+    for (int c = 0; c < Cotes; ++c)
+        resulMat_->item(0, c)->setText(zero);
+    Dimensionne(mat_, tailleCour_, tailleCour_);
+}
+
+void TMatrice::Ouvre(bool a)
+{
+    (a ? modele_.EditA : modele_.EditB) = true;
+    mat_->horizontalHeader()->setDefaultSectionSize(LargeurColonne());
+    cadreResult_->hide();
+    cadreResCalculMat_->hide();
+    resulMat_->hide();
+    bool& defini = a ? modele_.DefA : modele_.DefB;
+    TMat& store = a ? modele_.MatA : modele_.MatB;
+    if (!defini) {
+        defini = true;
+        ZeroMat(store);
+    }
+    // The order the spinner allows in the current mode (a matrix of order 10
+    // opened in complex mode becomes 5 x 5).
+    tailMat_->setValue(a ? modele_.TailleA : modele_.TailleB);
+    const int taille = tailMat_->value();
+    (a ? modele_.TailleA : modele_.TailleB) = taille;
+    AfficheMat(store);
+    cadreTaille_->show();
+    mat_->show();
+    Dimensionne(mat_, taille, taille);
+    (a ? grosA_ : grosB_)->setText(QString("%1 * %1").arg(taille));
+}
+
+void TMatrice::MatABtnClick() { Ouvre(true); }
+
+void TMatrice::MatBBtnClick() { Ouvre(false); }
+
+void TMatrice::TailMatChange(int v)
+{
+    tailleCour_ = v;
+    Dimensionne(mat_, v, v);
+    if (modele_.EditA) {
+        modele_.TailleA = v;
+        grosA_->setText(QString("%1 * %1").arg(v));
+    }
+    if (modele_.EditB) {
+        grosB_->setText(QString("%1 * %1").arg(v));
+        modele_.TailleB = v;
+    }
+}
+
+void TMatrice::AquiMatClick()
+{
+    cadreTaille_->hide();
+    mat_->hide();
+    resulMat_->hide();
+    modele_.EditA = modele_.EditB = false;
+}
+
+void TMatrice::Refuse(const RefusMatrice& refus) { RaconteJournal({refus}, modele_.SonsActifs); }
+
+void TMatrice::SwapABClick()
+{
+    if (!modele_.DefA || !modele_.DefB) {
+        Refuse({"Une des deux matrices n'a pas été définie .", IconeFaute::Avertissement});
+        return;
+    }
+    std::swap(modele_.MatA, modele_.MatB);
+    std::swap(modele_.TailleA, modele_.TailleB);
+    const QString a = grosA_->text();
+    grosA_->setText(grosB_->text());
+    grosB_->setText(a);
+}
+
+void TMatrice::ClearClick()
+{
+    cadreTaille_->hide();
+    mat_->hide();
+    resulMat_->hide();
+    ZeroMat(modele_.MatA);
+    ZeroMat(modele_.MatB);
+    modele_.TailleA = modele_.TailleB = 2;
+    grosA_->setText("---");
+    grosB_->setText("---");
+}
+
+void TMatrice::ByeClick()
+{
+    modele_.DefA = modele_.DefB = false;
+    modele_.TailleA = modele_.TailleB = 2;
+    grosA_->setText("---");
+    grosB_->setText("---");
+    cadreTaille_->hide();
+    mat_->hide();
+    resulMat_->hide();
+    cadreResult_->hide();
+    tailMat_->setValue(2);
+    close();
+}
+
+void TMatrice::MontreA()
+{
+    AfficheMat(modele_.MatA);
+    mat_->show();
+    resulMat_->hide();
+    cadreResCalculMat_->hide();
+}
+
+void TMatrice::MontreValeur(const QString& titre, const QString& valeur, const QString& copie)
+{
+    tipCalc_->setText(titre);
+    resultat_->setText(valeur);
+    copieResultat_ = copie;
+    cadreResult_->show();
+    resulMat_->hide();
+    cadreResCalculMat_->hide();
+}
+
+void TMatrice::MontreListe(const QString& titre, const std::vector<TComplexe>& valeurs, bool complexe)
+{
+    const int n = static_cast<int>(valeurs.size());
+    liste_ = valeurs;
+    for (int i = 0; i < n; ++i)
+        MontreCellule(resulMat_, 0, i, valeurs[i], complexe || modele_.ModeComplexe());
+    Dimensionne(resulMat_, n, 1);
+    resCalculMat_->setText(titre);
+    cadreResCalculMat_->show();
+    resulMat_->show();
+}
+
+void TMatrice::SommeClick()
+{
+    if (const auto refus = modele_.Somme())
+        return Refuse(*refus);
+    MontreA();
+}
+
+void TMatrice::DifferenceClick()
+{
+    if (const auto refus = modele_.Difference())
+        return Refuse(*refus);
+    MontreA();
+}
+
+void TMatrice::ProduitClick()
+{
+    if (const auto refus = modele_.Produit())
+        return Refuse(*refus);
+    MontreA();
+}
+
+void TMatrice::TransposeClick()
+{
+    modele_.Transpose();
+    MontreA();
+}
+
+void TMatrice::InverseClick()
+{
+    if (const auto refus = modele_.Inverse())
+        return Refuse(*refus);
+    MontreA();
+}
+
+void TMatrice::TraceClick()
+{
+    TComplexe t;
+    if (const auto refus = modele_.Trace(t))
+        return Refuse(*refus);
+    MontreValeur("Trace de la matrice A", QString::fromStdString(FormatComplexe(t)),
+                 QString::fromStdString(TexteCelluleCopie(t, true)));
+}
+
+void TMatrice::RangClick()
+{
+    TMat forme;
+    int rang = 0;
+    if (const auto refus = modele_.Rang(rang, forme))
+        return Refuse(*refus);
+    AfficheMat(forme);
+    mat_->show();
+    MontreValeur("Rang de la matrice A", QString::number(rang), QString::number(rang));
+}
+
+void TMatrice::DeterminantClick()
+{
+    TComplexe d;
+    if (const auto refus = modele_.Det(d))
+        return Refuse(*refus);
+    MontreValeur("Déterminant de la matrice A", QString::fromStdString(FormatComplexe(d)),
+                 QString::fromStdString(TexteCelluleCopie(d, true)));
+}
+
+void TMatrice::PolynomeClick()
+{
+    const int n = modele_.TailleA;
+    TVecteur p;
+    if (const auto refus = modele_.Polynome(p))
+        return Refuse(*refus);
+    for (int r = 1; r <= n + 1; ++r) {
+        MontreCellule(mat_, r - 1, 0, p(r), modele_.ModeComplexe());
+        mat_->item(r - 1, 1)->setText(r <= n ? QString("* x^%1").arg(n + 1 - r) : QString());
+    }
+    Dimensionne(mat_, 2, n + 1);
+    mat_->show();
+}
+
+void TMatrice::ValeursPropresClick()
+{
+    std::vector<TComplexe> x;
+    if (const auto refus = modele_.ValeursPropres(x))
+        return Refuse(*refus);
+    if (modele_.TailleMax > 6)
+        resulMat_->horizontalHeader()->setDefaultSectionSize(100); // complex values in real mode
+    if (x.empty())
+        return;
+    MontreListe("Valeurs propres de la matrice A :", x, true);
+}
+
+void TMatrice::SystemeClick()
+{
+    std::vector<TComplexe> x;
+    if (const auto refus = modele_.Systeme(x))
+        return Refuse(*refus);
+    MontreListe("Solutions du système d'équations :", x, false);
+}
+
+bool TMatrice::eventFilter(QObject* objet, QEvent* evenement)
+{
+    // Enter on a selected cell that is not being edited reads it too.
+    if (objet == mat_ && evenement->type() == QEvent::KeyPress) {
+        const int touche = static_cast<QKeyEvent*>(evenement)->key();
+        if ((touche == Qt::Key_Return || touche == Qt::Key_Enter) && mat_->currentItem()) {
+            MatKeyPress(mat_->currentRow(), mat_->currentColumn());
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(objet, evenement);
+}
+
+bool TMatrice::event(QEvent* evenement)
+{
+    if (MontreAstuce(evenement, panneau_))
+        return true;
+    return QMainWindow::event(evenement);
+}

@@ -1,0 +1,202 @@
+#include "matrix/modele/ModeleMatrice.h"
+
+#include "funclang/Nombres.h"
+
+#include <cmath>
+
+std::optional<TComplexe> LitCoef(const std::string& texte)
+{
+    if (texte.size() > LongueurCelluleMax)
+        return std::nullopt;
+    Etendu re = 0.0L, im = 0.0L;
+    if (texte.find(',') == std::string::npos && LitDecimal(texte, re))
+        return Complexe(re, 0.0L);
+    // "(re,im)": the outer characters must be a pair of brackets, so that a
+    // decimal comma ("100,25") is refused instead of read as 0 + 2i.
+    if (texte.size() < 2 || std::string_view("([{").find(texte.front()) == std::string_view::npos ||
+        std::string_view(")]}").find(texte.back()) == std::string_view::npos)
+        return std::nullopt;
+    const std::string dedans = texte.substr(1, texte.size() - 2);
+    const auto virgule = dedans.find(',');
+    if (virgule == std::string::npos)
+        return std::nullopt;
+    if (!LitDecimal(std::string_view(dedans).substr(0, virgule), re) ||
+        !LitDecimal(std::string_view(dedans).substr(virgule + 1), im))
+        return std::nullopt;
+    return Complexe(re, im);
+}
+
+namespace {
+
+// Five decimals while they show the value (3 significant digits at least),
+// two significant digits otherwise: 2.7E-33 is not shown as 0.00000, nor
+// 1E40 as forty digits. Exact zero is 0.00000.
+std::string FormatReel(Etendu x, bool scientifique)
+{
+    if (x == 0.0L)
+        return TexteFixe(0.0L, 5);
+    if (scientifique || std::fabs(x) >= 1e36L)
+        return TexteScientifiqueCourt(x);
+    const std::string fixe = TexteFixe(x, 5);
+    return ChiffresSignificatifs(fixe) < 3 ? TexteScientifiqueCourt(x) : fixe;
+}
+
+} // namespace
+
+std::string FormatComplexe(TComplexe z, bool scientifique)
+{
+    return "(" + FormatReel(z.Re, scientifique) + "," + FormatReel(z.Im, scientifique) + ")";
+}
+
+std::string FormatCoef(TComplexe z, bool complexe, bool scientifique)
+{
+    return complexe ? FormatComplexe(z, scientifique) : FormatReel(z.Re, scientifique);
+}
+
+namespace {
+
+const Faute Depassement{"Dépassement de capacité .", IconeFaute::Erreur};
+
+bool Fini(TComplexe z) { return std::isfinite(z.Re) && std::isfinite(z.Im); }
+
+bool Fini(const TMat& m, int n)
+{
+    for (int i = 1; i <= n; ++i)
+        for (int j = 1; j <= n; ++j)
+            if (!Fini(m(i, j)))
+                return false;
+    return true;
+}
+
+} // namespace
+
+void ModeleMatrice::RemplaceBlocA(const TMat& resultat)
+{
+    for (int i = 1; i <= TailleA; ++i)
+        for (int j = 1; j <= TailleA; ++j)
+            MatA(i, j) = resultat(i, j);
+}
+
+std::optional<RefusMatrice> ModeleMatrice::Combine(TMat (*operation)(const TMat&, const TMat&),
+                                                   const char* refus)
+{
+    if (TailleA != TailleB)
+        return Faute{refus, IconeFaute::Erreur};
+    const TMat r = operation(BlocMat(MatA, TailleA), BlocMat(MatB, TailleB));
+    if (!Fini(r, TailleA))
+        return Depassement;
+    RemplaceBlocA(r);
+    ZeroMat(MatB);
+    return std::nullopt;
+}
+
+std::optional<RefusMatrice> ModeleMatrice::Somme()
+{
+    return Combine(SommeMat, "Tailles des matrices incompatibles .");
+}
+
+std::optional<RefusMatrice> ModeleMatrice::Difference()
+{
+    return Combine(DiffMat, "Taille des matrices incompatible .");
+}
+
+std::optional<RefusMatrice> ModeleMatrice::Produit()
+{
+    return Combine(ProduitMat, "Taille des matrices incompatible .");
+}
+
+void ModeleMatrice::Transpose() { RemplaceBlocA(TransposeMat(BlocMat(MatA, TailleA))); }
+
+std::optional<RefusMatrice> ModeleMatrice::Inverse()
+{
+    TMat r;
+    if (const std::optional<Faute> refus = InverseMat(TailleA, BlocMat(MatA, TailleA), r))
+        return refus;
+    if (!Fini(r, TailleA))
+        return Depassement;
+    RemplaceBlocA(r);
+    return std::nullopt;
+}
+
+std::optional<RefusMatrice> ModeleMatrice::Trace(TComplexe& t) const
+{
+    const TComplexe r = TraceMat(BlocMat(MatA, TailleA));
+    if (!Fini(r))
+        return Depassement;
+    t = r;
+    return std::nullopt;
+}
+
+std::optional<RefusMatrice> ModeleMatrice::Rang(int& rang, TMat& forme) const
+{
+    int r = 0;
+    TMat f;
+    RangMat(TailleA, BlocMat(MatA, TailleA), r, f);
+    if (!Fini(f, TailleA))
+        return Depassement;
+    rang = r;
+    forme = f;
+    return std::nullopt;
+}
+
+std::optional<RefusMatrice> ModeleMatrice::Det(TComplexe& d) const
+{
+    const TComplexe r = Determinant(TailleA, BlocMat(MatA, TailleA));
+    if (!Fini(r))
+        return Depassement;
+    d = r;
+    return std::nullopt;
+}
+
+std::optional<RefusMatrice> ModeleMatrice::Polynome(TVecteur& p) const
+{
+    const TVecteur r = PolyCaract(TailleA, BlocMat(MatA, TailleA));
+    for (int i = 1; i <= TailleA + 1; ++i)
+        if (!Fini(r(i)))
+            return Depassement;
+    p = r;
+    return std::nullopt;
+}
+
+std::optional<RefusMatrice> ModeleMatrice::ValeursPropres(std::vector<TComplexe>& x) const
+{
+    x.clear();
+    std::array<TComplexe, 4> racines{};
+    if (!::ValeursPropres(TailleA, BlocMat(MatA, TailleA), racines))
+        return std::nullopt;
+    for (int i = 0; i < TailleA; ++i)
+        if (!Fini(racines[i]))
+            return Depassement;
+    x.assign(racines.begin(), racines.begin() + TailleA);
+    return std::nullopt;
+}
+
+std::optional<RefusMatrice> ModeleMatrice::Systeme(std::vector<TComplexe>& x) const
+{
+    if (!DefA || !DefB)
+        return Faute{"Entrez la matrice dans A et le vecteur solution dans la 1ère colonne de B .",
+                     IconeFaute::Avertissement};
+    const int n = TailleA;
+    // Only a zero determinant refuses the system: one beyond extended
+    // precision may still have a finite solution.
+    const TComplexe d = Determinant(n, BlocMat(MatA, n));
+    if (Fini(d) && EstNul(d))
+        return Faute{"La matrice A n'est pas de rang " + std::to_string(n) + " . Système indéterminé .",
+                     IconeFaute::Avertissement};
+    TMat m = BlocMat(MatA, n);
+    for (int i = 1; i <= n; ++i)
+        m(i, n + 1) = MatB(i, 1);
+    const TVecteur v = ResoutSysteme(n, m);
+    for (int i = 1; i <= n; ++i)
+        if (!Fini(v(i)))
+            return Depassement;
+    x.assign(v.elements.begin() + 1, v.elements.begin() + 1 + n);
+    return std::nullopt;
+}
+
+std::string TexteCelluleCopie(TComplexe z, bool complexe)
+{
+    if (!complexe)
+        return TexteCourt(z.Re);
+    return "(" + TexteCourt(z.Re) + "," + TexteCourt(z.Im) + ")";
+}
