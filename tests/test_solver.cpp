@@ -1,12 +1,12 @@
 // The solver: its numeric methods and its window.
 #include "app/fenetres/Activation.h"
 #include "app/fenetres/Fenetres.h"
-#include "app/fenetres/TFonctions.h"
 #include "commun/Bac.h"
 #include "commun/Banc.h"
 #include "commun/PlateformeEnregistreuse.h"
 #include "commun/Proche.h"
 #include "funclang/Nombres.h"
+#include "funclang/fenetres/TFonctions.h"
 #include "solver/fenetres/TSolveur.h"
 #include "solver/modele/FonctionTexte.h"
 #include "solver/modele/ModeleSolveur.h"

@@ -3,10 +3,10 @@
 #include "app/fenetres/Accessibilite.h"
 
 #include "app/fenetres/TAboutBox.h"
-#include "app/fenetres/TFonctions.h"
 #include "app/fenetres/TOptionCalc.h"
-#include "app/fenetres/TSolutions.h"
 #include "calc/fenetres/TCalculatrice.h"
+#include "funclang/fenetres/TFonctions.h"
+#include "funclang/fenetres/TSolutions.h"
 #include "graph/fenetres/Dialogues.h"
 #include "graph/fenetres/TGraph.h"
 #include "matrix/fenetres/TMatrice.h"

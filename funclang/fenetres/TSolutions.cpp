@@ -1,4 +1,4 @@
-#include "app/fenetres/TSolutions.h"
+#include "funclang/fenetres/TSolutions.h"
 
 #include "app/fenetres/Disposition.h"
 

@@ -1,4 +1,4 @@
-#include "app/fenetres/TFonctions.h"
+#include "funclang/fenetres/TFonctions.h"
 
 #include "funclang/Fonctions.h"
 
