@@ -11,6 +11,7 @@
 #include <string>
 
 Q_DECLARE_METATYPE(Touche)
+Q_DECLARE_METATYPE(OutilPile)
 
 namespace {
 
@@ -174,12 +175,65 @@ private slots:
         QCOMPARE(m.Saisit("1").issue, SaisieComplexe::Issue::Complete);
         m.ChangeAffichage(false, false); // not a step
         QVERIFY(m.Annule());
-        QCOMPARE(m.EtapeSaisie(), 1);
+        QCOMPARE(m.EtapeSaisie(), 0); // never half typed
         QVERIFY(m.Polaire() && m.Degres());
         QCOMPARE(QString::fromStdString(TexteCopie(m.LaPile()[1])), QString("3+4i"));
         QVERIFY(m.Retablit());
         QCOMPARE(QString::fromStdString(TexteCopie(m.LaPile()[1])), QString("7+1i"));
         QCOMPARE(m.EtapeSaisie(), 0);
+    }
+
+    // An equation of each degree with a leading coefficient of 0 is refused
+    // whole; a leading coefficient of 0 + 0.001 i is not 0.
+    void coefficientDominantNul_data()
+    {
+        QTest::addColumn<Touche>("touche");
+        QTest::addColumn<int>("degre");
+        QTest::newRow("d°1") << Touche::Degre1 << 1;
+        QTest::newRow("d°2") << Touche::Degre2 << 2;
+        QTest::newRow("d°3") << Touche::Degre3 << 3;
+        QTest::newRow("d°4") << Touche::Degre4 << 4;
+    }
+    void coefficientDominantNul()
+    {
+        QFETCH(Touche, touche);
+        QFETCH(int, degre);
+        for (const std::string nul : {"0+0i", "1E-3i"}) {
+            ModeleCalculatrice m;
+            QCOMPARE(m.Saisit(nul).issue, SaisieComplexe::Issue::Complete);
+            for (int k = 0; k < degre; ++k)
+                Entre(m, std::to_string(k + 2));
+            const Pile avant = m.LaPile();
+            Journal journal;
+            m.Execute(touche, journal);
+            const bool refuse = nul == "0+0i";
+            QCOMPARE(MemesBits(m.LaPile(), avant), refuse);
+            QCOMPARE(journal.size(), std::size_t(refuse));
+            QCOMPARE(m.LHistorique().Entrees().size(), std::size_t(!refuse));
+        }
+    }
+
+    // The tools at the edges: a modulus beyond the squared range stays
+    // finite, the argument of 0 is 0, the roll of a stack of zeros is a step.
+    void outilsAuxBords_data()
+    {
+        QTest::addColumn<QString>("valeur");
+        QTest::addColumn<OutilPile>("outil");
+        QTest::addColumn<QString>("ligne1");
+        QTest::newRow("module de 1E4000+1E4000i") << "1E4000+1E4000i" << OutilPile::Module << "1.4142135623730950488E4000";
+        QTest::newRow("argument de 0") << "0+0i" << OutilPile::Argument << "0";
+        QTest::newRow("argument de -1") << "-1+0i" << OutilPile::Argument << "3.1415926535897932385";
+        QTest::newRow("rotation de zéros") << "0+0i" << OutilPile::Rotation << "0";
+    }
+    void outilsAuxBords()
+    {
+        QFETCH(QString, valeur);
+        QFETCH(OutilPile, outil);
+        ModeleCalculatrice m;
+        QCOMPARE(m.Saisit(valeur.toStdString()).issue, SaisieComplexe::Issue::Complete);
+        m.Execute(outil);
+        QCOMPARE(QString::fromStdString(TexteCopie(m.LaPile()[1])), Donnee<QString>("ligne1"));
+        QCOMPARE(m.EtapesAnnulables(), std::size_t(2));
     }
 
     void centMilleOperationsGardentUneMemoireBornee()
@@ -219,6 +273,14 @@ private slots:
         QCOMPARE(QString::fromStdString(TexteCopie(m.LaPile()[1])), QString("1"));
         QCOMPARE(QString::fromStdString(TexteCopie(m.LaPile()[2])), QString("2"));
         QCOMPARE(QString::fromStdString(TexteCopie(m.LaPile()[3])), QString("0.84147098480789650666"));
+        // The file keeps every digit: -1/3 - 2/3 i reads back to its bits.
+        QCOMPARE(m.Saisit("-1-2i").issue, SaisieComplexe::Issue::Complete);
+        Entre(m, "3");
+        Appuie(m, Touche::Divise);
+        const std::string ligne = m.LHistorique().TexteFichier().substr(m.LHistorique().TexteFichier().rfind("/ : "));
+        QCOMPARE(ligne, "/ : " + TexteCopie(m.LaPile()[1]) + "\n");
+        const SaisieLue relue = LitSaisie(ligne.substr(4, ligne.size() - 5), true);
+        QVERIFY(relue.valeur.Re == m.LaPile()[1].Re && relue.valeur.Im == m.LaPile()[1].Im);
     }
 
     void lignesDuModeReel()

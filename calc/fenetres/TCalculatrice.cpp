@@ -155,7 +155,12 @@ void TCalculatrice::CreeEcran(QWidget* centre)
     parties_ = Etiquette(centre, "Parties", "Partie Réelle :", 4, 142, 118, 24);
     acquisition_ = new QLineEdit(centre);
     acquisition_->setObjectName("Acquisition");
-    acquisition_->setGeometry(124, 142, 168, 24);
+    acquisition_->setGeometry(124, 142, 100, 24);
+    // Beside the field, what the entry holds already: the real part typed
+    // at the first step.
+    saisieEnCours_ = Etiquette(centre, "SaisieEnCours", QString(), 226, 142, 68, 24);
+    Indique(saisieEnCours_, "Partie réelle déjà entrée : la saisie attend la partie imaginaire .");
+    saisieEnCours_->hide();
     acquisition_->installEventFilter(this);
     acquisition_->setAccessibleDescription("Entrez un nombre, puis Entrée pour le poser sur la pile .");
 
@@ -238,6 +243,13 @@ void TCalculatrice::CreeMenuEdition()
     QAction* historique = Commande(edition_, "Historique", "&Historique ...", "Montre l'historique des résultats .");
     historique->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
     connect(historique, &QAction::triggered, this, &TCalculatrice::HistoriqueClick);
+    edition_->addSeparator();
+    for (const DefinitionOutil& d : LesOutils()) {
+        QAction* outil = Commande(edition_, d.nom, QString::fromUtf8(d.titre), QString::fromUtf8(d.aide));
+        outil->setShortcut(QKeySequence(d.raccourci));
+        connect(outil, &QAction::triggered, this, [this, o = d.outil] { OutilClick(o); });
+        outils_.push_back(outil);
+    }
 }
 
 void TCalculatrice::CreeMenus()
@@ -335,6 +347,12 @@ void TCalculatrice::MenuClick(Touche t) { Appuie(t); }
 void TCalculatrice::Appuie(Touche t)
 {
     if (modeComplexe_) {
+        // The clear keys never enter what is typed; every other key works on
+        // the number typed.
+        if (t == Touche::EffaceTout || t == Touche::EffaceLigne)
+            AbandonneSaisie();
+        else if (!EntreChamp())
+            return;
         Journal journal;
         modele_.Execute(t, journal);
         RaconteJournal(journal, true); // the calculator's error signal always sounds
@@ -404,6 +422,12 @@ void TCalculatrice::MontreAffichage()
     mesureAngle_->setText(Degres() ? "deg" : "rad");
     mesureAngle_->setEnabled(polaire);
     parties_->setText(QString::fromUtf8(modele_.LegendeSaisie()));
+    const std::optional<Etendu> re = modele_.PartieReelleEnAttente();
+    const QString attente = re ? QString::fromStdString(TexteCourt(*re)) + " + … i" : QString();
+    saisieEnCours_->setText(saisieEnCours_->fontMetrics().elidedText(attente, Qt::ElideMiddle, saisieEnCours_->width()));
+    saisieEnCours_->setAccessibleName(attente);
+    saisieEnCours_->setToolTip(attente);
+    saisieEnCours_->setVisible(re.has_value() && modeComplexe_);
     RefreshEcran();
     ActiveEdition();
 }
@@ -415,6 +439,8 @@ void TCalculatrice::ActiveEdition()
     retablir_->setEnabled(reel || modele_.PeutRetablir());
     dernierArgument_->setEnabled(!reel);
     copier_->setEnabled(!reel);
+    for (QAction* outil : outils_)
+        outil->setEnabled(!reel);
 }
 
 void TCalculatrice::ActiveCommandesComplexes(bool actif)

@@ -6,6 +6,8 @@
 
 #include <QMainWindow>
 
+#include <vector>
+
 class QAction;
 class QKeyEvent;
 class QLabel;
@@ -79,7 +81,17 @@ private:
 
     void AcquisitionEnter();
     void AcquisitionExit();
-    bool AcquisitionKeyPress(int touche);
+    bool AcquisitionKeyPress(QKeyEvent* evenement);
+    // What an Enter did: the field, the caption and the stack follow.
+    void EntreeValidee(const SaisieComplexe::Resultat& r);
+    // Before an operation on the stack: the number in the field entered
+    // first. False (a beep or the overflow's message) when it does not read:
+    // the operation must not run.
+    bool EntreChamp();
+    // "C", "CE": the field emptied and a pending real part dropped.
+    void AbandonneSaisie();
+    // A stack tool of the "Edition" menu.
+    void OutilClick(OutilPile o);
     bool EcranRKeyPress(QKeyEvent* touche);
     // Real mode's screen from line depuis on: the model's lines, then the
     // current line holding courante.
@@ -115,6 +127,7 @@ private:
     QWidget* ecranPile_; // the stack display: takes the focus after an entry
     QLabel* parties_;
     QLineEdit* acquisition_;
+    QLabel* saisieEnCours_; // the pending real part, while the entry waits for its imaginary part
     EcranLignes* ecranR_;
     QPushButton* swapBtn_;
     QPushButton* coord_;
@@ -126,6 +139,7 @@ private:
     QAction* retablir_;
     QAction* copier_;
     QAction* dernierArgument_;
+    std::vector<QAction*> outils_;
     QMenu* solve_;
     QMenu* ctes_;
     QMenu* functions_;

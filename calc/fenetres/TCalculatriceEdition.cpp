@@ -18,7 +18,9 @@ void TCalculatrice::AnnulerClick()
         AnnuleReel();
         return;
     }
+    // The entry comes back clean, never half typed.
     if (modele_.Annule()) {
+        acquisition_->clear();
         ChoisitLigne(1);
         MontreAffichage();
     }
@@ -31,6 +33,7 @@ void TCalculatrice::RetablirClick()
         return;
     }
     if (modele_.Retablit()) {
+        acquisition_->clear();
         ChoisitLigne(1);
         MontreAffichage();
     }
@@ -52,12 +55,26 @@ void TCalculatrice::CollerClick()
 
 void TCalculatrice::DernierArgumentClick()
 {
-    if (!modeComplexe_ || !modele_.DernierArgument()) {
+    if (!modeComplexe_) {
         LaPlateforme().Bip();
         return;
     }
+    if (!EntreChamp())
+        return;
+    if (!modele_.DernierArgument())
+        LaPlateforme().Bip();
     ChoisitLigne(1);
     MontreAffichage();
+}
+
+void TCalculatrice::OutilClick(OutilPile o)
+{
+    if (!modeComplexe_ || !EntreChamp())
+        return;
+    modele_.Execute(o);
+    ChoisitLigne(1);
+    MontreAffichage();
+    ActualiseHistorique();
 }
 
 THistorique* TCalculatrice::FenetreHistorique()
@@ -95,6 +112,8 @@ void TCalculatrice::ActualiseHistorique()
 void TCalculatrice::RameneHistorique(const EntreeHistorique& entree)
 {
     if (modeComplexe_) {
+        if (!EntreChamp())
+            return;
         modele_.Ramene(entree);
         ChoisitLigne(1);
         MontreAffichage();

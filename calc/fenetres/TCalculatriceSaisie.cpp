@@ -21,56 +21,91 @@
 
 void TCalculatrice::AcquisitionEnter()
 {
-    parties_->setVisible(true);
-    for (QAction* a : {edition_->menuAction(), solve_->menuAction(), functions_->menuAction(),
-                       ctes_->menuAction(), ciao_, graphe_, mat_, solveur_})
-        a->setEnabled(false);
-}
-
-void TCalculatrice::AcquisitionExit()
-{
-    for (QAction* a : {edition_->menuAction(), functions_->menuAction(), ctes_->menuAction(), ciao_, graphe_,
-                       mat_, solveur_})
-        a->setEnabled(true);
-    solve_->menuAction()->setEnabled(modeComplexe_);
+    // The menus stay enabled: an operation enters the number typed first.
     parties_->setVisible(true);
 }
 
-bool TCalculatrice::AcquisitionKeyPress(int touche)
+void TCalculatrice::AcquisitionExit() { parties_->setVisible(true); }
+
+bool TCalculatrice::AcquisitionKeyPress(QKeyEvent* evenement)
 {
-    if (touche != Qt::Key_Return && touche != Qt::Key_Enter)
+    // "+" and "-" belong to the numbers typed ("1E-5", "3-4i"); the other
+    // operators run at once on the number typed.
+    static constexpr std::pair<char, Touche> Operateurs[] = {
+        {'*', Touche::Produit}, {'/', Touche::Divise}, {'^', Touche::Puissance}};
+    for (const auto& [caractere, touche] : Operateurs)
+        if (evenement->text() == QChar(caractere)) {
+            Appuie(touche);
+            return true;
+        }
+    if (evenement->key() != Qt::Key_Return && evenement->key() != Qt::Key_Enter)
         return false;
-    const std::string texte = acquisition_->text().toStdString();
-    if (texte.empty())
-        return false;
-    // A text that is no number (nor a copied value in the first step) stays
+    EntreeValidee(modele_.Saisit(acquisition_->text().toStdString()));
+    return true;
+}
+
+void TCalculatrice::EntreeValidee(const SaisieComplexe::Resultat& r)
+{
+    // A text that is no number (nor a whole value in the first step) stays
     // in the field for correction: nothing of it is taken.
-    const SaisieComplexe::Resultat r = modele_.Saisit(texte);
     switch (r.issue) {
-    case SaisieComplexe::Issue::Refusee: LaPlateforme().Bip(); return true;
+    case SaisieComplexe::Issue::Vide:
+    case SaisieComplexe::Issue::Refusee: LaPlateforme().Bip(); return;
     case SaisieComplexe::Issue::Depassement:
         // A number beyond extended precision never reaches the stack.
         SignaleErreur("Dépassement de capacité .");
-        return true;
+        return;
     case SaisieComplexe::Issue::PartieReelle:
         acquisition_->clear();
-        parties_->setText(QString::fromUtf8(modele_.LegendeSaisie()));
-        return true;
+        MontreAffichage();
+        return;
     case SaisieComplexe::Issue::Complete: break;
     }
     acquisition_->clear();
     ChoisitLigne(1);
     MontreAffichage();
+    ActualiseHistorique();
     ecranPile_->setFocus();
     parties_->setVisible(false);
+}
+
+bool TCalculatrice::EntreChamp()
+{
+    const SaisieComplexe::Resultat r = modele_.AcheveSaisie(acquisition_->text().toStdString());
+    switch (r.issue) {
+    case SaisieComplexe::Issue::Refusee: LaPlateforme().Bip(); return false;
+    case SaisieComplexe::Issue::Depassement: SignaleErreur("Dépassement de capacité ."); return false;
+    case SaisieComplexe::Issue::Complete:
+        acquisition_->clear();
+        // Typing goes on after the result, as after an entry.
+        if (acquisition_->hasFocus()) {
+            ecranPile_->setFocus();
+            parties_->setVisible(false);
+        }
+        break;
+    case SaisieComplexe::Issue::Vide:
+    case SaisieComplexe::Issue::PartieReelle: break;
+    }
     return true;
+}
+
+void TCalculatrice::AbandonneSaisie()
+{
+    modele_.AbandonneSaisie();
+    acquisition_->clear();
 }
 
 bool TCalculatrice::EcranPileKeyPress(QKeyEvent* touche)
 {
     const QString texte = touche->text();
-    if (touche->key() == Qt::Key_Space || touche->key() == Qt::Key_Return || touche->key() == Qt::Key_Enter)
+    if (touche->key() == Qt::Key_Space)
         return true;
+    // Enter on the stack: as on an empty field (line 1 duplicated, or a
+    // pending real part completed with 0).
+    if (touche->key() == Qt::Key_Return || touche->key() == Qt::Key_Enter) {
+        EntreeValidee(modele_.Saisit(std::string()));
+        return true;
+    }
     if (texte.size() != 1)
         return false;
     if (texte[0].isDigit() || texte[0] == '.' || texte[0] == ',') {
@@ -224,9 +259,19 @@ bool TCalculatrice::eventFilter(QObject* objet, QEvent* evenement)
         case QEvent::FocusIn: AcquisitionEnter(); break;
         case QEvent::FocusOut: AcquisitionExit(); break;
         case QEvent::KeyPress:
-            if (AcquisitionKeyPress(static_cast<QKeyEvent*>(evenement)->key()))
+            if (AcquisitionKeyPress(static_cast<QKeyEvent*>(evenement)))
                 return true;
             break;
+        case QEvent::ShortcutOverride: {
+            // An empty field has no typing to undo: Ctrl+Z and Ctrl+Y are
+            // the stack's.
+            auto* touche = static_cast<QKeyEvent*>(evenement);
+            if (acquisition_->text().isEmpty() &&
+                (touche->matches(QKeySequence::Undo) || touche->matches(QKeySequence::Redo) ||
+                 (touche->key() == Qt::Key_Y && touche->modifiers() == Qt::ControlModifier)))
+                return true;
+            break;
+        }
         default: break;
         }
     } else if (objet == ecranR_ && evenement->type() == QEvent::ShortcutOverride) {

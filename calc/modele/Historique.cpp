@@ -24,6 +24,6 @@ std::string Historique::TexteFichier() const
 {
     std::string texte;
     for (const EntreeHistorique& e : entrees_)
-        texte += e.Texte() + "\n";
+        texte += e.TexteSauve() + "\n";
     return texte;
 }

@@ -17,11 +17,17 @@ struct EntreeHistorique {
     std::vector<TComplexe> valeurs;
     bool ligne = false; // a real-mode line: bringing it back copies its expression
 
-    // The line of the history window and of the saved file.
-    std::string Texte() const { return libelle + (ligne && !valeurs.empty() ? " = " : " : ") + resultat; }
+    // The line of the history window: the values as the display showed them.
+    std::string Texte() const { return Separe() + resultat; }
+    // The line of the saved file: the values in the copy form, every digit
+    // that reads back as the same value.
+    std::string TexteSauve() const { return Separe() + (valeurs.empty() ? resultat : Copie()); }
     // The values in the copy form of the stack display, or a failed line's
     // expression.
     std::string Copie() const;
+
+private:
+    std::string Separe() const { return libelle + (ligne && !valeurs.empty() ? " = " : " : "); }
 };
 
 class Historique {
@@ -33,7 +39,7 @@ public:
     // Entries ever added, those gone included: what a view has not shown yet.
     std::size_t Total() const { return total_; }
     const std::deque<EntreeHistorique>& Entrees() const { return entrees_; }
-    // The whole history as the saved file holds it, one entry a line.
+    // The whole history as the saved file holds it, one entry a line (UTF-8).
     std::string TexteFichier() const;
 
 private:

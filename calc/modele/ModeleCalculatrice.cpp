@@ -2,6 +2,7 @@
 
 #include "funclang/Nombres.h"
 
+#include <algorithm>
 #include <cstring>
 
 bool MemesBits(const Pile& a, const Pile& b)
@@ -36,24 +37,22 @@ void ModeleCalculatrice::ChangeAffichage(bool polaire, bool degres)
     etat_.degres = polaire && degres;
 }
 
-void ModeleCalculatrice::Enregistre(const EtatCalcul& avant)
-{
-    EtatCalcul apres = etat_;
-    apres.saisie = saisie_.Etat();
-    annulation_.Enregistre(Etape{avant, apres});
-}
+void ModeleCalculatrice::Enregistre(const EtatCalcul& avant) { annulation_.Enregistre(Etape{avant, etat_}); }
 
 void ModeleCalculatrice::Restaure(const EtatCalcul& e)
 {
     etat_ = e;
-    saisie_.Restaure(e.saisie);
+    saisie_.Abandonne();
 }
 
 SaisieComplexe::Resultat ModeleCalculatrice::Saisit(const std::string& texte)
 {
-    EtatCalcul avant = etat_;
-    avant.saisie = saisie_.Etat();
+    const EtatCalcul avant = etat_;
     const SaisieComplexe::Resultat r = saisie_.Valide(texte);
+    if (r.issue == SaisieComplexe::Issue::Vide) {
+        Execute(OutilPile::Dupliquer);
+        return {SaisieComplexe::Issue::Complete, etat_.pile[1]};
+    }
     if (r.issue == SaisieComplexe::Issue::Complete) {
         etat_.pile.Monte(r.valeur);
         Enregistre(avant);
@@ -61,10 +60,20 @@ SaisieComplexe::Resultat ModeleCalculatrice::Saisit(const std::string& texte)
     return r;
 }
 
-EntreeHistorique ModeleCalculatrice::EntreeDe(const DefinitionTouche& d) const
+SaisieComplexe::Resultat ModeleCalculatrice::AcheveSaisie(const std::string& texte)
 {
-    EntreeHistorique e{d.titre, std::string(), {}, false};
-    const int n = d.racines ? d.racines : 1;
+    const EtatCalcul avant = etat_;
+    const SaisieComplexe::Resultat r = saisie_.Acheve(texte);
+    if (r.issue == SaisieComplexe::Issue::Complete) {
+        etat_.pile.Monte(r.valeur);
+        Enregistre(avant);
+    }
+    return r;
+}
+
+EntreeHistorique ModeleCalculatrice::EntreeDe(const char* titre, int n) const
+{
+    EntreeHistorique e{titre, std::string(), {}, false};
     for (int k = n; k >= 1; --k) {
         e.valeurs.push_back(etat_.pile[k]);
         e.resultat += (e.resultat.empty() ? "" : " ; ") + TexteAffiche(etat_.pile[k], etat_.polaire, etat_.degres);
@@ -72,30 +81,49 @@ EntreeHistorique ModeleCalculatrice::EntreeDe(const DefinitionTouche& d) const
     return e;
 }
 
+void ModeleCalculatrice::Consomme(const EtatCalcul& avant, const char* titre, int n)
+{
+    etat_.dernierArgument = avant.pile[1];
+    historique_.Ajoute(EntreeDe(titre, n));
+    Enregistre(avant);
+}
+
 void ModeleCalculatrice::Execute(Touche t, Journal& journal)
 {
-    EtatCalcul avant = etat_;
-    avant.saisie = saisie_.Etat();
+    const EtatCalcul avant = etat_;
     const DefinitionTouche& d = DefinitionDe(t);
+    // The roots would be divided by a leading coefficient of 0.
+    if (d.racines && etat_.pile[d.racines + 1].Re == 0.0L && etat_.pile[d.racines + 1].Im == 0.0L) {
+        journal.push_back({"Le coefficient du terme de plus haut degré est nul .", IconeFaute::Avertissement});
+        return;
+    }
     const std::size_t faits = journal.size();
     // A refused result changed nothing; a key that left the stack as it was
     // without a word (the conjugate of a real) neither. 1/0 said something
     // and dropped the stack, even a stack of zeros: a step.
     if (!ActionPile(t, etat_.pile, journal) || (MemesBits(etat_.pile, avant.pile) && journal.size() == faits))
         return;
-    if (d.consomme) {
-        etat_.dernierArgument = avant.pile[1];
-        historique_.Ajoute(EntreeDe(d));
-    }
-    Enregistre(avant);
+    if (d.consomme)
+        Consomme(avant, d.titre, d.racines ? d.racines : 1);
+    else
+        Enregistre(avant);
+}
+
+void ModeleCalculatrice::Execute(OutilPile o)
+{
+    const EtatCalcul avant = etat_;
+    ActionOutil(o, etat_.pile, etat_.polaire && etat_.degres);
+    // The caption without its menu mark.
+    std::string titre = DefinitionDe(o).titre;
+    titre.erase(std::remove(titre.begin(), titre.end(), '&'), titre.end());
+    Consomme(avant, titre.c_str(), 1);
 }
 
 bool ModeleCalculatrice::DernierArgument()
 {
     if (!etat_.dernierArgument)
         return false;
-    EtatCalcul avant = etat_;
-    avant.saisie = saisie_.Etat();
+    const EtatCalcul avant = etat_;
     etat_.pile.Monte(*etat_.dernierArgument);
     Enregistre(avant);
     return true;
@@ -105,8 +133,7 @@ void ModeleCalculatrice::Ramene(const EntreeHistorique& entree)
 {
     if (entree.valeurs.empty())
         return;
-    EtatCalcul avant = etat_;
-    avant.saisie = saisie_.Etat();
+    const EtatCalcul avant = etat_;
     for (const TComplexe& z : entree.valeurs)
         etat_.pile.Monte(z);
     Enregistre(avant);

@@ -31,6 +31,8 @@ void Pile::EffaceTout() { lignes_.fill(CZero); }
 
 void Pile::Echange() { std::swap(lignes_[0], lignes_[1]); }
 
+void Pile::Rotation() { std::rotate(lignes_.begin(), lignes_.begin() + 1, lignes_.end()); }
+
 LigneAffichee AfficheLigne(TComplexe z, bool polaire, bool degres)
 {
     if (!polaire)

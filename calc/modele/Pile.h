@@ -20,6 +20,8 @@ public:
     void EffaceLigne();
     void EffaceTout();
     void Echange();
+    // Line 1 goes to line 5, the others move down one line.
+    void Rotation();
 
 private:
     std::array<TComplexe, 5> lignes_{CZero, CZero, CZero, CZero, CZero};

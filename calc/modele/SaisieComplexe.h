@@ -7,9 +7,10 @@
 
 // What the entry field reads on Enter, blanks around the text aside: one
 // whole number of the entry reader's form ("5", "2,5", "5.", "2.E3"); in the
-// first step also a value in the copy form above with its imaginary part
-// ("3-4i", "-2.5E-7+1i", "4i"), both parts at once. Anything else is
-// refused; a part beyond extended precision is an overflow.
+// first step also a whole complex value, in the copy form of the stack
+// ("3-4i", "-2.5E-7+1i", "4i") or in the matrix grid's ("(13.53,-2)").
+// Anything else is refused; a part beyond extended precision is an
+// overflow.
 struct SaisieLue {
     enum class Sorte { Refusee, Depassement, Reel, Complexe } sorte = Sorte::Refusee;
     TComplexe valeur{};
@@ -25,6 +26,7 @@ struct EtatSaisie {
 class SaisieComplexe {
 public:
     enum class Issue {
+        Vide,         // an empty field at the first step: nothing to enter
         Refusee,      // no number: the text stays for correction (a beep)
         Depassement,  // beyond extended precision: nothing is taken
         PartieReelle, // the real part is kept; the field asks for the imaginary part
@@ -35,8 +37,15 @@ public:
         TComplexe valeur{};
     };
 
-    // Enter on a field holding texte (not empty).
+    // Enter on a field holding texte. An empty field completes a pending
+    // real part with the imaginary part 0; at the first step it is Vide.
     Resultat Valide(const std::string& texte);
+    // The field's text before an operation, which must work on a complete
+    // value: a number at the first step is the real number itself, at the
+    // second the imaginary part (0 for an empty field).
+    Resultat Acheve(const std::string& texte);
+    // "C", "CE": the pending real part is dropped.
+    void Abandonne() { etat_ = {}; }
     // The caption beside the field.
     const char* Legende() const { return etat_.etape == 0 ? "Partie Réelle :" : "Partie Imaginaire :"; }
 
@@ -44,5 +53,8 @@ public:
     void Restaure(const EtatSaisie& e) { etat_ = e; }
 
 private:
+    // The value read ends the entry.
+    Resultat Complete(const SaisieLue& lu);
+
     EtatSaisie etat_;
 };

@@ -85,9 +85,9 @@ constexpr int R = 0; // no root
 constexpr DefinitionTouche Table[] = {
     {Touche::Echange, 1, "Swap", "x↔y", "Echange les lignes (1) et (2) .", "Echange x et y", 0, 0, {}, 0, nullptr, false, R,
      [](Pile& p, Journal&) { p.Echange(); }},
-    {Touche::EffaceLigne, 2, "Effaceligne", "CE", "Efface la ligne n°1 .", "Efface la ligne 1", 0, 1, {}, 0, nullptr, false, R,
+    {Touche::EffaceLigne, 2, "Effaceligne", "CE", "Efface la ligne n°1 et abandonne la saisie en cours .", "Efface la ligne 1", 0, 1, {}, 0, nullptr, false, R,
      [](Pile& p, Journal&) { p.EffaceLigne(); }},
-    {Touche::EffaceTout, 3, "Effacetout", "C", "Efface tout l'écran .", "Efface tout", 0, 2, {}, 0, nullptr, false, R,
+    {Touche::EffaceTout, 3, "Effacetout", "C", "Efface tout l'écran et abandonne la saisie en cours .", "Efface tout", 0, 2, {}, 0, nullptr, false, R,
      [](Pile& p, Journal&) { p.EffaceTout(); }},
     {Touche::Divise, 4, "Divise", "/", "(2) / (1)", "Division", 0, 3, {"Calc4", "Di&vision", "(2) / (1)"}, '/', "/", true, R,
      Deux<CQuotient>},
