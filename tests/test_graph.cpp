@@ -4,6 +4,7 @@
 #include "app/fenetres/Activation.h"
 #include "app/fenetres/Fenetres.h"
 #include "app/modele/Options.h"
+#include "commun/AttendsTrace.h"
 #include "commun/Bac.h"
 #include "commun/Banc.h"
 #include "commun/PlateformeEnregistreuse.h"
@@ -11,6 +12,8 @@
 #include "funclang/Programme.h"
 #include "funclang/fenetres/TFonctions.h"
 #include "funclang/fenetres/TSolutions.h"
+#include "calc/fenetres/TCalculatrice.h"
+#include "graph/fenetres/Controles.h"
 #include "graph/fenetres/Dialogues.h"
 #include "graph/fenetres/EcranDigit.h"
 #include "graph/fenetres/TGraph.h"
@@ -57,8 +60,16 @@ class TestGraph : public QObject, protected Banc {
     QLineEdit* Champ(const char* nom) { return g_->findChild<QLineEdit*>(nom); }
     QAction* Menu(const char* nom) { return g_->findChild<QAction*>(nom); }
     QToolButton* Bouton(const char* nom) { return g_->findChild<QToolButton*>(nom); }
-    void Clique(const char* nom) { QTest::mouseClick(Bouton(nom), Qt::LeftButton); }
-    void Go() { QTest::mouseClick(g_->findChild<QPushButton*>("CalculBtn"), Qt::LeftButton); }
+    void Clique(const char* nom)
+    {
+        QTest::mouseClick(Bouton(nom), Qt::LeftButton);
+        QVERIFY(AttendsTrace(g_));
+    }
+    void Go()
+    {
+        QTest::mouseClick(g_->findChild<QPushButton*>("CalculBtn"), Qt::LeftButton);
+        QVERIFY(AttendsTrace(g_));
+    }
     const QImage& Ecran() { return g_->findChild<EcranDigit*>("EcranDigit")->Image(); }
     Points Rouges() { return PixelsDe(Ecran(), Rouge); }
 
@@ -74,6 +85,7 @@ class TestGraph : public QObject, protected Banc {
                 d->close();
         });
         Menu(commande)->trigger();
+        QVERIFY(AttendsTrace(g_));
     }
     static void Tape(QDialog* d, const char* champ, const QString& texte)
     {
@@ -104,6 +116,7 @@ class TestGraph : public QObject, protected Banc {
     {
         Evenement(QEvent::MouseButtonPress, X, Y, bouton);
         Evenement(QEvent::MouseButtonRelease, X, Y, bouton);
+        QVERIFY(AttendsTrace(g_));
     }
     // A command that shows the results window: its three texts, five with
     // a second line.
@@ -140,6 +153,23 @@ class TestGraph : public QObject, protected Banc {
             Valide("FonctionY", fy);
         Go();
     }
+
+    // The heavy polar plot: a 20-term sum at 10 ppp over -2000 .. 2000,
+    // started and left running.
+    void LanceTraceLong()
+    {
+        Clique("SpeedButton3");
+        Valide("FonctionXouRo", "sin(t)+sin(2*t)+sin(3*t)+sin(4*t)+sin(5*t)+sin(6*t)+sin(7*t)+sin(8*t)+sin(9*t)+"
+                                "sin(10*t)+sin(11*t)+sin(12*t)+sin(13*t)+sin(14*t)+sin(15*t)+sin(16*t)+sin(17*t)+"
+                                "sin(18*t)+sin(19*t)+sin(20*t)");
+        Menu("MaxiPrecis")->trigger();
+        QVERIFY(AttendsTrace(g_));
+        g_->Modele().ChangeIntervalle(-2000.0L, 2000.0L);
+        p_->Vide();
+        QTest::mouseClick(g_->findChild<QPushButton*>("CalculBtn"), Qt::LeftButton);
+        QVERIFY(g_->TraceEnCours());
+    }
+    QPushButton* Arret() { return g_->findChild<QPushButton*>("ArretTrace"); }
 
 private slots:
     void init()
@@ -249,13 +279,16 @@ private slots:
         QTest::keyClick(Champ("FonctionXouRo"), Qt::Key_Return);
         QVERIFY(g_->findChild<QPushButton*>("CalculBtn")->hasFocus());
         QTest::keyClick(g_->findChild<QPushButton*>("CalculBtn"), Qt::Key_Return); // Enter on "Go ..."
+        QVERIFY(AttendsTrace(g_));
         QCOMPARE(p_->journal, (std::vector<std::string>{"bip", "son: Son2.wav"}));
         Points parabole = Rouges();
         std::erase_if(parabole, [](auto p) { return p.first == 160 || p.second == 120; }); // axes redrawn
         // Another type and back: the text returns, not its validation.
         Menu("tyPol")->trigger();
+        QVERIFY(AttendsTrace(g_));
         QCOMPARE(Champ("FonctionXouRo")->text(), QString());
         Menu("tyCartesian")->trigger();
+        QVERIFY(AttendsTrace(g_));
         QCOMPARE(Champ("FonctionXouRo")->text(), QString("x^2"));
         p_->Vide();
         Go();
@@ -282,6 +315,7 @@ private slots:
         QVERIFY(deux.count({210, 70}) && deux.count({110, 170}));
         // Clearing the screen.
         Menu("CleanUp")->trigger();
+        QVERIFY(AttendsTrace(g_));
         QVERIFY(Rouges().empty());
         QCOMPARE(Texte("Cur1X"), QString("---"));
     }
@@ -295,8 +329,10 @@ private slots:
         QVERIFY(!Menu("MoinsPrecis")->isEnabled() && Menu("PlusPrecis")->isEnabled());
         Trace("SpeedButton2", "x^2");
         p_->Vide();
-        for (int k = 0; k < 9; ++k)
+        for (int k = 0; k < 9; ++k) {
             Menu("PlusPrecis")->trigger();
+            QVERIFY(AttendsTrace(g_));
+        }
         QCOMPARE(Texte("Fine"), QString("10 ppp"));
         QVERIFY(!Menu("PlusPrecis")->isEnabled() && Menu("MoinsPrecis")->isEnabled());
         QCOMPARE(g_->Modele().Pas(), PasDe(Vue{}, 10));
@@ -321,6 +357,7 @@ private slots:
         QVERIFY(!LesFenetres().Fonctions->isVisible());
         Clique("Secours");
         Menu("ModOp1")->trigger();
+        QVERIFY(AttendsTrace(g_));
         QCOMPARE(p_->journal, (std::vector<std::string>{"aide: GRAPH", "aide: PRESENT"}));
     }
 
@@ -436,12 +473,17 @@ private slots:
         QCOMPARE(Texte("xmaxval"), QString("10.0000000"));
         // "1 : 2" without a curve beeps; so does nothing else.
         Menu("CleanUp")->trigger();
+        QVERIFY(AttendsTrace(g_));
         Menu("tyPol")->trigger();
+        QVERIFY(AttendsTrace(g_));
         p_->Vide();
         Menu("Zoom12")->trigger();
+        QVERIFY(AttendsTrace(g_));
         Menu("Zoom21")->trigger();
+        QVERIFY(AttendsTrace(g_));
         QCOMPARE(p_->journal, std::vector<std::string>{"bip"});
         Menu("ReInit")->trigger();
+        QVERIFY(AttendsTrace(g_));
         QCOMPARE(Fenetre()[0], QString("-3.2000000"));
     }
 
@@ -484,6 +526,7 @@ private slots:
         QVERIFY(Rouges().count({240, 56})); // x = 0.8, y = 0.64
         // Other curve types: the zoom only.
         Menu("tyPol")->trigger();
+        QVERIFY(AttendsTrace(g_));
         Clic(80, 60);
         Clic(240, 180);
         QVERIFY(Bouton("ZoomButton")->isEnabled() && !Bouton("SomButton")->isEnabled() && !Menu("CalcZero")->isEnabled());
@@ -510,41 +553,86 @@ private slots:
         QCOMPARE(Curseurs(), QStringList({"---", "---", "---", "---"}));
     }
 
-    // Escape stops a long plot: what was drawn stays, the status bar says
-    // so, no sound and no warning.
+    // « Arrêter » clicked as the window system delivers it (to the window,
+    // at the button's place) or Escape stops a long plot: what was drawn
+    // stays, the status bar says so, no sound and no warning.
+    void traceInterrompu_data()
+    {
+        QTest::addColumn<bool>("souris");
+        QTest::newRow("clic sur Arrêter") << true;
+        QTest::newRow("Echap") << false;
+    }
     void traceInterrompu()
     {
-        Clique("SpeedButton3");
-        Valide("FonctionXouRo", "sin(t)+sin(2*t)+sin(3*t)+sin(4*t)+sin(5*t)+sin(6*t)+sin(7*t)+sin(8*t)+sin(9*t)+"
-                                "sin(10*t)+sin(11*t)+sin(12*t)+sin(13*t)+sin(14*t)+sin(15*t)+sin(16*t)+sin(17*t)+"
-                                "sin(18*t)+sin(19*t)+sin(20*t)");
-        Menu("MaxiPrecis")->trigger();
-        g_->Modele().ChangeIntervalle(-2000.0L, 2000.0L);
-        p_->Vide();
-        bool arretVisible = false;
-        QTimer::singleShot(200, [this, &arretVisible] {
-            arretVisible = g_->findChild<QPushButton*>("ArretTrace")->isVisible();
-            QKeyEvent echap(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-            QApplication::sendEvent(Champ("FonctionXouRo"), &echap);
-        });
+        LanceTraceLong();
+        QTest::qWait(300);
+        QVERIFY(Arret()->isVisible());
+        if (Donnee<bool>("souris"))
+            QTest::mouseClick(g_->windowHandle(), Qt::LeftButton, {}, Arret()->mapTo(g_, Arret()->rect().center()));
+        else
+            QTest::keyClick(g_, Qt::Key_Escape);
         QElapsedTimer montre;
         montre.start();
-        Go();
-        QVERIFY(arretVisible);
-        QVERIFY(montre.elapsed() < 20000);
+        QVERIFY(AttendsTrace(g_));
+        QVERIFY(montre.elapsed() < 5000);
         QCOMPARE(Texte("BarreEtatPanneau"), QString(" Tracé interrompu ."));
         QVERIFY(p_->journal.empty()); // no sound, no box
         QVERIFY(!Rouges().empty());   // what was drawn stays
-        QVERIFY(!g_->findChild<QPushButton*>("ArretTrace")->isVisible());
-        // Escape with no plot running changes nothing.
+        QVERIFY(!Arret()->isVisible());
+        // « Arrêter » or Escape with no plot running changes nothing.
+        Arret()->click();
         QTest::keyClick(g_, Qt::Key_Escape);
         QVERIFY(p_->journal.empty());
+    }
+
+    // During a plot every plotter command sleeps but « Arrêter » and the
+    // help; the other windows work; after it the commands are what the
+    // model gives.
+    void commandesPendantLeTrace()
+    {
+        LanceTraceLong();
+        for (const char* nom : {"Ouvrir", "Coords", "Zoom12", "MaxiPrecis", "Rinitialisationdesparamtres"})
+            QVERIFY2(!Menu(nom)->isEnabled(), nom);
+        for (const char* nom : {"SpeedButton2", "SpeedButton3"})
+            QVERIFY2(!Bouton(nom)->isEnabled(), nom);
+        QVERIFY(!Champ("FonctionXouRo")->isEnabled() && !g_->findChild<QPushButton*>("CalculBtn")->isEnabled());
+        QVERIFY(Menu("ModOp")->isEnabled() && Arret()->isEnabled());
+        // The calculator takes typing while the plot goes on.
+        TCalculatrice* c = LesFenetres().Calculatrice;
+        QVERIFY(MontreActive(c, false));
+        auto* champ = c->findChild<QLineEdit*>("Acquisition");
+        for (const char* t : {"1", "0"}) {
+            QTest::keyClicks(champ, t);
+            QTest::keyClick(champ, Qt::Key_Return);
+        }
+        QCOMPARE(c->LaPile()[1].Re, 1.0L);
+        QVERIFY(g_->TraceEnCours());
+        QVERIFY(MontreActive(g_, false));
+        Arret()->click();
+        QVERIFY(AttendsTrace(g_));
+        for (std::size_t k = 0; k < NombreCommandes; ++k)
+            for (const char* nom : ControlesDe(static_cast<Commande>(k))) {
+                QAction* a = Menu(nom);
+                const bool actif = a ? a->isEnabled() : Bouton(nom)->isEnabled();
+                QVERIFY2(actif == CommandesActives(g_->Modele()).Contient(static_cast<Commande>(k)), nom);
+            }
+        QVERIFY(Menu("Ouvrir")->isEnabled() && Champ("FonctionXouRo")->isEnabled());
+    }
+
+    // Closing the plotter ends its plot first.
+    void fermerPendantLeTrace()
+    {
+        LanceTraceLong();
+        g_->close();
+        QVERIFY(!g_->TraceEnCours());
+        QCOMPARE(Texte("BarreEtatPanneau"), QString(" Tracé interrompu ."));
     }
 
     void agrandissement()
     {
         Clique("SpeedButton2");
         Menu("Loupe2")->trigger();
+        QVERIFY(AttendsTrace(g_));
         QCOMPARE(Zone()->size(), QSize(640, 480));
         Souris(320, 240); // widget pixels: the middle of the picture
         QCOMPARE(Texte("CoordXCurs"), QString(" 0.00000000000000E+0000"));
@@ -554,9 +642,11 @@ private slots:
         QVERIFY(QString::fromStdString(bac_->TexteReglages()).contains("Taille des matrices=5\nAgrandissement=2"));
         // The offscreen screen (800 x 600) is too small for x3.
         Menu("Loupe3")->trigger();
+        QVERIFY(AttendsTrace(g_));
         QCOMPARE(p_->Messages(), std::vector<std::string>{"avertissement: L'écran est trop petit pour cet agrandissement ."});
         QVERIFY(Menu("Loupe2")->isChecked() && Zone()->width() == 640);
         Menu("Loupe1")->trigger();
+        QVERIFY(AttendsTrace(g_));
         QCOMPARE(Zone()->size(), QSize(320, 240));
     }
 
@@ -590,6 +680,7 @@ private slots:
         Trace("SpeedButton2", "x^2");
         QVERIFY(Menu("TableauValeurs")->isEnabled());
         Menu("TableauValeurs")->trigger();
+        QVERIFY(AttendsTrace(g_));
         TTableau* t = g_->FenetreTableau();
         QVERIFY(t && t->isVisible());
         auto* grille = t->findChild<QTableWidget*>("GrilleTableau");
@@ -774,6 +865,7 @@ private slots:
             p_->Vide();
             p_->reponses.push_back(chemin);
             Menu("Ouvrir")->trigger();
+            QVERIFY(AttendsTrace(g_));
             if (t.size() == 10000) {
                 QVERIFY(p_->Messages().empty());
                 QCOMPARE(Champ("FonctionXouRo")->text().size(), 10000);
@@ -816,11 +908,14 @@ private slots:
         const std::string chemin = dossier.filePath("cercle.mgr").toStdString();
         // Nothing to save yet.
         Menu("Sauve")->trigger();
+        QVERIFY(AttendsTrace(g_));
         Menu("SauveSous")->trigger();
+        QVERIFY(AttendsTrace(g_));
         QCOMPARE(p_->journal, (std::vector<std::string>{"bip", "bip"}));
         Trace("SpeedButton4", "cos(t)", "sin(t)");
         p_->reponses.push_back(chemin);
         Menu("SauveSous")->trigger();
+        QVERIFY(AttendsTrace(g_));
         std::ifstream f(chemin, std::ios::binary);
         const std::string octets{std::istreambuf_iterator<char>(f), {}};
         QCOMPARE(octets, EcritGraphe(TypeCourbe::Para, "cos(t)", "sin(t)",
@@ -828,12 +923,16 @@ private slots:
         QCOMPARE(g_->windowTitle(), QString("Module graphique")); // saving names no file
         // Closed, then opened again through the dialog.
         Menu("Fermer")->trigger();
+        QVERIFY(AttendsTrace(g_));
         QVERIFY(Rouges().empty() && Champ("FonctionXouRo")->text().isEmpty());
-        for (int k = 0; k < 10; ++k)
+        for (int k = 0; k < 10; ++k) {
             Menu("PlusPrecis")->trigger();
+            QVERIFY(AttendsTrace(g_));
+        }
         p_->Vide();
         p_->reponses.push_back(chemin);
         Menu("Ouvrir")->trigger();
+        QVERIFY(AttendsTrace(g_));
         QCOMPARE(g_->windowTitle(), QString("Module graphique (cercle.mgr)"));
         QVERIFY(Rouges().count({210, 120}) && Rouges().count({160, 70}));
         QCOMPARE(Texte("Fine"), QString("1 ppp"));
@@ -843,20 +942,27 @@ private slots:
         QCOMPARE(LitTexteOption("Options", "Sons", ""), std::string("1")); // the other keys stay
         // "&Enregistrer" now writes to the loaded file, at precision 10.
         Menu("MaxiPrecis")->trigger();
+        QVERIFY(AttendsTrace(g_));
         Menu("Sauve")->trigger();
+        QVERIFY(AttendsTrace(g_));
         Menu("Fermer")->trigger();
+        QVERIFY(AttendsTrace(g_));
         Menu("No0")->trigger();
+        QVERIFY(AttendsTrace(g_));
         QCOMPARE(Texte("Fine"), QString("10 ppp"));
         QVERIFY(!Menu("PlusPrecis")->isEnabled() && Menu("MoinsPrecis")->isEnabled());
         // After "&Fermer", "&Enregistrer" asks for a name (here cancelled).
         Menu("Fermer")->trigger();
+        QVERIFY(AttendsTrace(g_));
         Trace("SpeedButton2", "x");
         p_->Vide();
         Menu("Sauve")->trigger();
+        QVERIFY(AttendsTrace(g_));
         QCOMPARE(p_->journal, std::vector<std::string>{"enregistrer"});
         // A cancelled open changes nothing.
         const QImage avant = Ecran();
         Menu("Ouvrir")->trigger();
+        QVERIFY(AttendsTrace(g_));
         QCOMPARE(Ecran(), avant);
         QCOMPARE(g_->TypeCourant(), TypeCourbe::Carte);
     }
@@ -873,22 +979,26 @@ private slots:
         for (int k = 0; k < 4; ++k) {
             p_->reponses.push_back(noms[k]);
             Menu("Ouvrir")->trigger();
+            QVERIFY(AttendsTrace(g_));
         }
         QCOMPARE(LitFichiersRecents(), (std::array<std::string, 4>{noms[3], noms[2], noms[1], noms[0]}));
         // Entry 2 opened again: list and settings file unchanged.
         const std::string reglages = bac_->TexteReglages();
         p_->reponses.push_back(noms[1]);
         Menu("Ouvrir")->trigger();
+        QVERIFY(AttendsTrace(g_));
         QCOMPARE(bac_->TexteReglages(), reglages);
         QVERIFY(Menu("No2")->isChecked() && !Menu("No0")->isChecked());
         // A fifth file: the oldest falls off.
         p_->reponses.push_back(noms[4]);
         Menu("Ouvrir")->trigger();
+        QVERIFY(AttendsTrace(g_));
         QCOMPARE(LitFichiersRecents(), (std::array<std::string, 4>{noms[4], noms[3], noms[2], noms[1]}));
         // A file gone: the message, the entry stays.
         std::remove(noms[3].c_str());
         p_->Vide();
         Menu("No1")->trigger();
+        QVERIFY(AttendsTrace(g_));
         QCOMPARE(p_->Messages(), std::vector<std::string>{"erreur: Fichier introuvable"});
         QCOMPARE(LitFichiersRecents()[1], noms[3]);
         // Not a graph file: refused, the view unchanged.
@@ -896,6 +1006,7 @@ private slots:
         p_->Vide();
         p_->reponses.push_back(noms[3]);
         Menu("Ouvrir")->trigger();
+        QVERIFY(AttendsTrace(g_));
         QCOMPARE(p_->Messages(), std::vector<std::string>{"avertissement: Fichier graphique incorrect ."});
         QCOMPARE(g_->windowTitle(), QString::fromStdString("Module graphique (e.mgr)"));
     }
@@ -916,6 +1027,7 @@ private slots:
         setrlimit(RLIMIT_FSIZE, &petit);
         p_->reponses.push_back(chemin);
         Menu("SauveSous")->trigger();
+        QVERIFY(AttendsTrace(g_));
         setrlimit(RLIMIT_FSIZE, &avant);
         QCOMPARE(p_->Messages(), std::vector<std::string>{"erreur: Disque plein"});
         std::ifstream f(chemin, std::ios::binary);
@@ -928,6 +1040,7 @@ private slots:
         p_->Vide();
         p_->reponses.push_back(interdit.toStdString());
         Menu("SauveSous")->trigger();
+        QVERIFY(AttendsTrace(g_));
         QCOMPARE(p_->Messages(), std::vector<std::string>{"erreur: Accès au fichier refusé"});
         QFile::setPermissions(ferme.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
@@ -941,6 +1054,7 @@ private slots:
         for (const QString& nom : {png, svg, dossier.filePath("grande@3x.png"), dossier.filePath("plus@4x.png")}) {
             p_->reponses.push_back(nom.toStdString());
             Menu("ExporteImage")->trigger();
+            QVERIFY(AttendsTrace(g_));
         }
         QVERIFY(p_->Messages().empty());
         QImage lue(png);
@@ -971,12 +1085,14 @@ private slots:
         }
         QCOMPARE(manquants, 0);
         Menu("CopieImage")->trigger();
+        QVERIFY(AttendsTrace(g_));
         QCOMPARE(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), Ecran());
         // The format follows the name; an unknown one writes nothing.
         const QString jpeg = dossier.filePath("parabole.jpg"), gif = dossier.filePath("parabole.gif");
         for (const QString& nom : {jpeg, gif}) {
             p_->reponses.push_back(nom.toStdString());
             Menu("ExporteImage")->trigger();
+            QVERIFY(AttendsTrace(g_));
         }
         QFile fichier(jpeg);
         QVERIFY(fichier.open(QIODevice::ReadOnly) && fichier.read(2) == QByteArray("\xFF\xD8"));
@@ -1003,11 +1119,15 @@ private slots:
         QCOMPARE(lues, (QStringList{"-1E-8", "1E-8", "-1E-8", "1E-8", "-1E-8", "1E-8", "1E-30"}));
         p_->reponses.push_back(chemin);
         Menu("SauveSous")->trigger();
+        QVERIFY(AttendsTrace(g_));
         Menu("Fermer")->trigger();
+        QVERIFY(AttendsTrace(g_));
         Menu("ReInit")->trigger();
+        QVERIFY(AttendsTrace(g_));
         p_->Vide();
         p_->reponses.push_back(chemin);
         Menu("Ouvrir")->trigger();
+        QVERIFY(AttendsTrace(g_));
         QVERIFY(p_->Messages().empty());
         QCOMPARE(Fenetre(), lues);
         QCOMPARE(g_->Modele().Graduation(), 1E-30L);
@@ -1029,6 +1149,7 @@ private slots:
         std::ofstream(chemin, std::ios::binary) << octets;
         p_->reponses.push_back(chemin);
         Menu("Ouvrir")->trigger();
+        QVERIFY(AttendsTrace(g_));
         // Put around the origin with the step in force: what is drawn is shown.
         QCOMPARE(Fenetre().mid(0, 4), (QStringList{"-0.0200000", "5.0000000", "-0.0200000", "3.0000000"}));
         QVERIFY(g_->Modele().Fenetre() == (Vue{-0.02L, 5, -0.02L, 3}));
@@ -1039,6 +1160,7 @@ private slots:
         g_->show();
         p_->Vide();
         Menu("Sauve")->trigger();
+        QVERIFY(AttendsTrace(g_));
         QCOMPARE(p_->journal, std::vector<std::string>{"bip"});
         std::ifstream f(chemin, std::ios::binary);
         QCOMPARE(std::string(std::istreambuf_iterator<char>(f), {}), octets);
@@ -1058,6 +1180,7 @@ private slots:
         QTest::keyClick(Champ("FonctionXouRo"), Qt::Key_Return);
         p_->Vide();
         Menu("SauveSous")->trigger();
+        QVERIFY(AttendsTrace(g_));
         QCOMPARE(p_->journal, std::vector<std::string>{"bip"});
         Clique("SpeedButton2");
         Valide("FonctionXouRo", "9*()");
@@ -1068,6 +1191,7 @@ private slots:
         Trace("SpeedButton10", "y^2+x^2-1");
         const Points cercle = Rouges();
         Menu("CleanUp")->trigger();
+        QVERIFY(AttendsTrace(g_));
         Trace("SpeedButton10", "x^2+y^2-1");
         QCOMPARE(Rouges(), cercle);
         p_->Vide();

@@ -160,10 +160,12 @@ void TGraph::CreePanneaux(QWidget* centre)
     arret_ = new QPushButton("Arrêter", centre);
     arret_->setObjectName("ArretTrace");
     arret_->setGeometry(482, 372, 80, 24);
-    arret_->setFocusPolicy(Qt::NoFocus);
     Aide(arret_, "Arrête le tracé en cours (Echap) .");
+    arret_->setShortcut(Qt::Key_Escape);
     arret_->hide();
-    connect(arret_, &QPushButton::clicked, this, [this] { arretDemande_ = true; });
+    connect(arret_, &QPushButton::clicked, this, &TGraph::ArreteTrace);
+    travail_ = new Travail(this);
+    connect(travail_, &Travail::Termine, this, &TGraph::TraceTermine);
     for (QWidget* w : {static_cast<QWidget*>(entreFoncXouRo_), static_cast<QWidget*>(fonctionXouRo_),
                        static_cast<QWidget*>(entreFoncY_), static_cast<QWidget*>(fonctionY_)})
         w->hide();
@@ -352,6 +354,8 @@ QToolButton* TGraph::Bouton(const char* nom) const { return findChild<QToolButto
 
 void TGraph::AppliqueCommandes()
 {
+    if (traceEnCours_)
+        return; // the plot's lock holds until its end
     const EnsembleCommandes actives = CommandesActives(modele_);
     for (std::size_t k = 0; k < NombreCommandes; ++k) {
         const Commande c = static_cast<Commande>(k);
@@ -501,14 +505,24 @@ void TGraph::FonctionYKeyPress()
 
 bool TGraph::Redessine()
 {
-    if (!modele_.PeutTracer())
+    auto calcul = modele_.CalculCourant();
+    if (!calcul)
         return false;
     drawProgress_->show();
-    if (Dessine([this](const Progression& p) { return *modele_.TraceCourant(p); }))
-        modele_.NoteCourbe();
-    drawProgress_->hide();
-    AppliqueCommandes();
+    Dessine(std::move(*calcul), [this](bool correct) {
+        if (correct)
+            modele_.NoteCourbe();
+        drawProgress_->hide();
+    });
     return true;
+}
+
+void TGraph::closeEvent(QCloseEvent* evenement)
+{
+    // A plot running ends first, with what it drew.
+    ArreteTrace();
+    travail_->Acheve();
+    QMainWindow::closeEvent(evenement);
 }
 
 void TGraph::CalculBtnClick()

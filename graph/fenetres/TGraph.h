@@ -4,6 +4,7 @@
 // the plots live in ModeleGraphe and the plotting routines; this window owns
 // the widgets and wires them.
 #include "app/fenetres/Activation.h"
+#include "app/fenetres/Travail.h"
 #include "graph/modele/FichierGraphe.h"
 #include "graph/modele/ModeleGraphe.h"
 #include "graph/modele/Suivi.h"
@@ -39,6 +40,8 @@ public:
     bool SonsActifs() const { return modele_.SonsActifs; }
 
     void FormActivate() override;
+    // A plot runs (off the window's thread); TraceTermine() tells its end.
+    bool TraceEnCours() const { return travail_->EnCours(); }
     // Rewrites the read-outs of the parameter panel from the state.
     void AfficheParametres();
     // Clears the area and draws the validated curve again.
@@ -95,8 +98,14 @@ public slots:
     // "Agrandissement": the picture at 1, 2 or 3 screen pixels per pixel.
     void AgrandissementClick(int facteur);
     TTableau* FenetreTableau() const { return tableau_; }
+    // "Arrêter": the plot ends with what it drew.
+    void ArreteTrace();
+
+signals:
+    void TraceTermine();
 
 protected:
+    void closeEvent(QCloseEvent* evenement) override;
     bool event(QEvent* evenement) override;
     bool eventFilter(QObject* objet, QEvent* evenement) override;
     void showEvent(QShowEvent* evenement) override;
@@ -156,13 +165,18 @@ private:
     // Draws the validated curve, with the progress bar; false when no curve
     // of the current type is validated (nothing drawn, nothing shown).
     bool Redessine();
-    // One plot: hourglass and progress while it runs, then its drawing on
-    // the area and "Son2.wav", or the cleared area and the message of a
-    // wrong text. False after a wrong text.
-    bool Dessine(const std::function<ResultatTrace(const Progression&)>& trace);
+    // One plot, started here and run off the window's thread: the
+    // hourglass over the area and the progress while it runs, the drawing
+    // painted as it arrives, then "Son2.wav", or the cleared area and the
+    // message of a wrong text; then suite(false after a wrong text).
+    void Dessine(CalculTrace calcul, std::function<void(bool)> suite);
+    void FinDessin(const ResultatTrace& r, const std::function<void(bool)>& suite);
+    // Every command but "Arrêter", the help and the hints, off during a plot.
+    void VerrouilleCommandes(bool verrou);
     // Paints primitives of a plot on the area and keeps them for the SVG.
     void GardeDessin(const Dessin& dessin);
     void Derivees(bool bipSansCourbe);
+    void DeriveesDepuis(int rang);
     void ChangePrecision(int precision);
     void RemetCurseursAZero();
 
@@ -188,6 +202,9 @@ private:
     TTableau* tableau_ = nullptr;
     QPushButton* arret_;        // "Arrêter", shown while a plot runs
     bool arretDemande_ = false; // the user stopped the plot that runs
+    Travail* travail_;          // the plot that runs
+    bool traceEnCours_ = false; // from Dessine to FinDessin: the commands are locked
+    QRect barre_;               // the progress bar's place without "Arrêter"
     Suivi suivi_;
     std::vector<std::pair<QWidget*, QRect>> places_; // the panels' places at x1
     QString fichierCourant_;             // full path of the file loaded last

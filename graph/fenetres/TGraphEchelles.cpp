@@ -55,11 +55,11 @@ void TGraph::ApresFenetre()
 
 void TGraph::TraceDuType()
 {
-    if (modele_.Type == TypeCourbe::Aucune)
+    auto calcul = modele_.CalculDuType();
+    if (!calcul)
         return;
     drawProgress_->show();
-    Dessine([this](const Progression& p) { return *modele_.TraceDuType(p); });
-    drawProgress_->hide();
+    Dessine(std::move(*calcul), [this](bool) { drawProgress_->hide(); });
 }
 
 void TGraph::CoordsClick()

@@ -80,6 +80,8 @@ void TGraph::LacheCurseurs()
 
 void TGraph::EcranDigitMouseMove(int X, int Y)
 {
+    if (traceEnCours_)
+        return;
     auto* coordX = findChild<QLabel*>("CoordXCurs");
     auto* coordY = findChild<QLabel*>("CoordYCurs");
     if (modele_.Type == TypeCourbe::Aucune) {
@@ -108,6 +110,8 @@ void TGraph::EcranDigitMouseMove(int X, int Y)
 
 void TGraph::EcranDigitMouseDown(Qt::MouseButton bouton, int X, int Y)
 {
+    if (traceEnCours_)
+        return; // the area is being drawn: no cursor, no menu
     const Curseurs& c = modele_.Souris();
     if (modele_.Type == TypeCourbe::Aucune) {
         LaPlateforme().Bip();

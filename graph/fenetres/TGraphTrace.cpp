@@ -1,116 +1,132 @@
-// One plot as the plotter runs it: the hourglass, the progress bar, the
-// stop, the primitives painted and kept; and the derivative curves.
+// One plot as the plotter runs it, off the window's thread: the hourglass,
+// the progress bar, the stop, the primitives painted as they arrive and
+// kept; and the derivative curves.
 #include "graph/fenetres/TGraph.h"
 
 #include "app/fenetres/Plateforme.h"
 #include "graph/fenetres/EcranDigit.h"
 #include "graph/toile/Toile.h"
 
-#include <QApplication>
-#include <QElapsedTimer>
-#include <QKeyEvent>
+#include <QAbstractButton>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
 
 #include <algorithm>
+#include <chrono>
 
-namespace {
-
-// While a plot runs, the events are processed a few times a second so that
-// the windows repaint and move; this filter lets no user input through but
-// the stop (its button, Escape), so no command sees the model half-changed.
-class GardeTrace : public QObject {
-public:
-    GardeTrace(QPushButton* arret, bool& demande) : arret_(arret), demande_(demande)
-    {
-        qApp->installEventFilter(this);
-    }
-    ~GardeTrace() override { qApp->removeEventFilter(this); }
-
-protected:
-    bool eventFilter(QObject* objet, QEvent* e) override
-    {
-        switch (e->type()) {
-        case QEvent::KeyPress:
-            if (static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape)
-                demande_ = true;
-            return true;
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick:
-            return objet != arret_;
-        case QEvent::KeyRelease:
-        case QEvent::ShortcutOverride:
-        case QEvent::Shortcut:
-        case QEvent::Wheel:
-        case QEvent::ContextMenu:
-        case QEvent::Close:
-            return true;
-        default: return false;
-        }
-    }
-
-private:
-    QPushButton* arret_;
-    bool& demande_;
-};
-
-} // namespace
-
-bool TGraph::Dessine(const std::function<ResultatTrace(const Progression&)>& trace)
+void TGraph::Dessine(CalculTrace calcul, std::function<void(bool)> suite)
 {
     drawProgress_->setValue(1);
-    ResultatTrace r;
-    {
-        Sablier sablier;
-        // The bar is repainted a few times a second, not at every sample.
-        QElapsedTimer montre;
-        montre.start();
+    arretDemande_ = false;
+    // "Arrêter" at the right end of the bar, which leaves it room.
+    barre_ = drawProgress_->geometry();
+    drawProgress_->setGeometry(barre_.adjusted(0, 0, -arret_->width() - 8, 0));
+    arret_->move(barre_.right() + 1 - arret_->width(), barre_.center().y() - arret_->height() / 2);
+    arret_->show();
+    // The hourglass over the drawing area only: the rest of the program
+    // answers.
+    ecran_->setCursor(Qt::WaitCursor);
+    traceEnCours_ = true;
+    VerrouilleCommandes(true);
+    arret_->setFocus();
+    travail_->Lance([this, calcul = std::move(calcul), suite = std::move(suite)](Travail::Canal& canal) {
+        // The bar moves a few times a second, not at every sample.
+        auto dernier = std::chrono::steady_clock::now();
         Progression progression;
-        progression.total = [this](long n) { drawProgress_->setMaximum(static_cast<int>(std::max(n, 1L))); };
-        progression.avance = [this, &montre](long n) {
-            if (montre.elapsed() < 33)
-                return;
-            drawProgress_->setValue(static_cast<int>(std::min<long>(n, drawProgress_->maximum())));
-            ecran_->update();
-            QCoreApplication::processEvents(); // repaints; only the stop gets through
-            montre.restart();
+        progression.total = [this, &canal](long n) {
+            canal.Envoie([this, n] { drawProgress_->setMaximum(static_cast<int>(std::max(n, 1L))); });
         };
-        progression.arret = [this] { return arretDemande_; };
-        // A long plot hands its primitives over as it goes: painted at once,
-        // shown at the end.
-        progression.vide = [this](Dessin& d) { GardeDessin(d); };
-        arretDemande_ = false;
-        // "Arrêter" at the right end of the bar, which leaves it room.
-        const QRect barre = drawProgress_->geometry();
-        drawProgress_->setGeometry(barre.adjusted(0, 0, -arret_->width() - 8, 0));
-        arret_->move(barre.right() + 1 - arret_->width(), barre.center().y() - arret_->height() / 2);
-        arret_->show();
-        GardeTrace garde(arret_, arretDemande_);
-        r = trace(progression);
-        arret_->hide();
-        drawProgress_->setGeometry(barre);
-    }
+        progression.avance = [this, &canal, &dernier](long n) {
+            if (n % 256 != 0)
+                return;
+            const auto maintenant = std::chrono::steady_clock::now();
+            if (maintenant - dernier < std::chrono::milliseconds(33))
+                return;
+            dernier = maintenant;
+            canal.Envoie([this, n] {
+                drawProgress_->setValue(static_cast<int>(std::min<long>(n, drawProgress_->maximum())));
+            });
+        };
+        progression.arret = [&canal] { return canal.Arret(); };
+        // A long plot hands its primitives over as it goes: painted as they
+        // arrive.
+        progression.vide = [this, &canal](Dessin& d) {
+            canal.Envoie([this, d = std::move(d)] {
+                GardeDessin(d);
+                ecran_->update();
+            });
+            d = Dessin();
+        };
+        ResultatTrace r = calcul(progression);
+        canal.Envoie([this, r = std::move(r), suite] { FinDessin(r, suite); });
+    });
+}
+
+void TGraph::FinDessin(const ResultatTrace& r, const std::function<void(bool)>& suite)
+{
+    arret_->hide();
+    drawProgress_->setGeometry(barre_);
+    ecran_->unsetCursor();
+    traceEnCours_ = false;
+    VerrouilleCommandes(false);
+    bool correct = true;
     if (r.Fatal()) {
         EffaceEcran();
         drawProgress_->hide();
         RaconteJournal({*r.faute}, modele_.SonsActifs);
-        return false;
+        correct = false;
+    } else {
+        GardeDessin(r.dessin);
+        ecran_->update();
+        ecran_->setAccessibleDescription(QString::fromStdString(modele_.DescriptionEcran(true)));
+        if (arretDemande_) {
+            // What was drawn stays; no sound, no warning.
+            panneau_->setText(QString(" ") + TraceInterrompu);
+        } else {
+            if (modele_.SonsActifs)
+                JoueSon(DossierProgramme() + "Son2.wav");
+            if (r.faute)
+                RaconteJournal({*r.faute}, false); // the end of the plot has sounded
+        }
     }
-    GardeDessin(r.dessin);
-    ecran_->update();
-    ecran_->setAccessibleDescription(QString::fromStdString(modele_.DescriptionEcran(true)));
-    if (arretDemande_) {
-        // What was drawn stays; no sound, no warning.
-        panneau_->setText(QString(" ") + TraceInterrompu);
-        return true;
-    }
-    if (modele_.SonsActifs)
-        JoueSon(DossierProgramme() + "Son2.wav");
-    if (r.faute)
-        RaconteJournal({*r.faute}, false); // the end of the plot has sounded
-    return true;
+    if (suite)
+        suite(correct);
+    AppliqueCommandes();
+}
+
+void TGraph::ArreteTrace()
+{
+    if (!travail_->EnCours())
+        return;
+    arretDemande_ = true;
+    travail_->Arrete();
+}
+
+void TGraph::VerrouilleCommandes(bool verrou)
+{
+    // During a plot only "Arrêter", the help and the hints work: every
+    // other command would see the area half drawn.
+    std::function<void(const QList<QAction*>&)> menus = [&](const QList<QAction*>& actions) {
+        for (QAction* a : actions) {
+            if (a->menu() && a->menu()->objectName() == "Aide")
+                continue;
+            if (a->menu())
+                menus(a->menu()->actions());
+            else if (!a->isSeparator())
+                a->setEnabled(!verrou);
+        }
+    };
+    menus(menuBar()->actions());
+    menus(popup_->actions());
+    for (QAbstractButton* b : findChildren<QAbstractButton*>())
+        if (b != arret_ && b->window() == this)
+            b->setEnabled(!verrou);
+    for (QLineEdit* champ : {fonctionXouRo_, fonctionY_})
+        champ->setEnabled(!verrou);
 }
 
 void TGraph::GardeDessin(const Dessin& dessin)
@@ -128,24 +144,30 @@ void TGraph::GardeDessin(const Dessin& dessin)
 
 void TGraph::Derivees(bool bipSansCourbe)
 {
-    const int n = modele_.NombreDerivees();
-    if (n == 0) {
+    if (modele_.NombreDerivees() == 0) {
         if (bipSansCourbe)
             LaPlateforme().Bip();
         return;
     }
     drawProgress_->show();
-    for (int rang = 0; rang < n; ++rang) {
-        if (rang > 0) {
-            repaint();
-            drawProgress_->setValue(0);
-        }
-        if (!Dessine([this, rang](const Progression& p) { return modele_.TraceDerivee(rang, p); }) || arretDemande_)
-            break;
-        if (rang == n - 1)
+    DeriveesDepuis(0);
+}
+
+void TGraph::DeriveesDepuis(int rang)
+{
+    // x'(t), then y'(t) once the first is drawn, unless stopped.
+    Dessine(modele_.CalculDerivee(rang), [this, rang](bool correct) {
+        const int n = modele_.NombreDerivees();
+        if (correct && !arretDemande_ && rang == n - 1)
             modele_.NoteDerivees();
-    }
-    drawProgress_->hide();
+        if (!correct || arretDemande_ || rang + 1 >= n) {
+            drawProgress_->hide();
+            return;
+        }
+        repaint();
+        drawProgress_->setValue(0);
+        DeriveesDepuis(rang + 1);
+    });
 }
 
 void TGraph::dXButtonClick() { Derivees(true); }

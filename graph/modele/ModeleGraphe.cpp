@@ -309,24 +309,42 @@ bool ModeleGraphe::PeutTracer() const
     return FoncXValidee && Type != TypeCourbe::Aucune;
 }
 
-std::optional<ResultatTrace> ModeleGraphe::TraceCourant(const Progression& progression) const
+std::optional<CalculTrace> ModeleGraphe::CalculCourant() const
 {
     if (!PeutTracer())
         return std::nullopt;
-    return TraceDuType(progression);
+    return CalculDuType();
+}
+
+std::optional<CalculTrace> ModeleGraphe::CalculDuType() const
+{
+    // Copies of the parameters and of the texts: the plot runs on another
+    // thread while the model goes on changing.
+    const ParametresTrace p = Parametres();
+    switch (Type) {
+    case TypeCourbe::Carte:
+        return [p, f = ExprFx](const Progression& g) { return TraceCartesienne(p, f, g); };
+    case TypeCourbe::Polr:
+        return [p, ro = ExprRo](const Progression& g) { return TracePolaire(p, ro, g); };
+    case TypeCourbe::Para:
+        return [p, x = ExprXt, y = ExprYt](const Progression& g) { return TraceParametrique(p, x, y, g); };
+    case TypeCourbe::Cone:
+        return [p, c = ExprConique](const Progression& g) { return TraceConique(p, c, g); };
+    case TypeCourbe::Aucune: break;
+    }
+    return std::nullopt;
+}
+
+std::optional<ResultatTrace> ModeleGraphe::TraceCourant(const Progression& progression) const
+{
+    const auto calcul = CalculCourant();
+    return calcul ? std::optional((*calcul)(progression)) : std::nullopt;
 }
 
 std::optional<ResultatTrace> ModeleGraphe::TraceDuType(const Progression& progression) const
 {
-    const ParametresTrace p = Parametres();
-    switch (Type) {
-    case TypeCourbe::Carte: return TraceCartesienne(p, ExprFx, progression);
-    case TypeCourbe::Polr: return TracePolaire(p, ExprRo, progression);
-    case TypeCourbe::Para: return TraceParametrique(p, ExprXt, ExprYt, progression);
-    case TypeCourbe::Cone: return TraceConique(p, ExprConique, progression);
-    case TypeCourbe::Aucune: break;
-    }
-    return std::nullopt;
+    const auto calcul = CalculDuType();
+    return calcul ? std::optional((*calcul)(progression)) : std::nullopt;
 }
 
 int ModeleGraphe::NombreDerivees() const
@@ -338,13 +356,20 @@ int ModeleGraphe::NombreDerivees() const
     return 0;
 }
 
-ResultatTrace ModeleGraphe::TraceDerivee(int rang, const Progression& progression) const
+CalculTrace ModeleGraphe::CalculDerivee(int rang) const
 {
     const ParametresTrace p = Parametres();
     if (Type == TypeCourbe::Carte)
-        return TraceDeriveeCartesienne(p, ExprFx, progression);
-    return rang == 0 ? TraceDeriveeParametrique(p, ExprXt, Vert, progression)
-                     : TraceDeriveeParametrique(p, ExprYt, BleuClair, progression);
+        return [p, f = ExprFx](const Progression& g) { return TraceDeriveeCartesienne(p, f, g); };
+    const bool x = rang == 0;
+    return [p, f = x ? ExprXt : ExprYt, c = x ? Vert : BleuClair](const Progression& g) {
+        return TraceDeriveeParametrique(p, f, c, g);
+    };
+}
+
+ResultatTrace ModeleGraphe::TraceDerivee(int rang, const Progression& progression) const
+{
+    return CalculDerivee(rang)(progression);
 }
 
 std::string ModeleGraphe::DescriptionEcran(bool courbe) const

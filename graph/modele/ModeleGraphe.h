@@ -194,8 +194,12 @@ public:
     void NoteDerivees() { deriveesTracees_ = true; }
 
     // The curve of "Go ..." and of a replot: none when the fields of the
-    // current type are not validated.
+    // current type are not validated. The Calcul functions give the plot as
+    // a computation that holds copies of what it reads, to run elsewhere.
     bool PeutTracer() const;
+    std::optional<CalculTrace> CalculCourant() const;
+    std::optional<CalculTrace> CalculDuType() const;
+    CalculTrace CalculDerivee(int rang) const;
     std::optional<ResultatTrace> TraceCourant(const Progression& progression) const;
     // The curve of the current type drawn whether or not its fields were
     // validated (an empty text draws the constant 0); none without a type.

@@ -57,6 +57,9 @@ struct Progression {
     std::function<bool()> arret = {};
 };
 
+// A plot as a computation of its own, holding what it reads.
+using CalculTrace = std::function<ResultatTrace(const Progression&)>;
+
 Dessin TraceAxes(const Vue& vue, Etendu graduation);
 
 ResultatTrace TraceCartesienne(const ParametresTrace& p, const std::string& texte,
