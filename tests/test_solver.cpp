@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QToolButton>
 #include <QtTest>
@@ -38,6 +39,12 @@ class TestSolver : public QObject, protected Banc {
         Champ(champ)->setFocus();
         Champ(champ)->setText(texte);
         QTest::keyClick(Champ(champ), Qt::Key_Return);
+        QTRY_VERIFY_WITH_TIMEOUT(!s_->CalculEnCours(), 60000);
+    }
+    void Go()
+    {
+        QTest::mouseClick(s_->findChild<QPushButton*>("CalculBtn"), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(!s_->CalculEnCours(), 60000);
     }
     void Type(int type) { s_->findChild<QComboBox*>("Choix")->setCurrentIndex(type); }
     void Methode(int ligne)
@@ -199,8 +206,32 @@ private slots:
         Tape("AcquisPlus", "10.9");
         QCOMPARE(p_->journal, (std::vector<std::string>{"bip"})); // no method chosen yet
         Methode(0);
-        QTest::mouseClick(s_->findChild<QPushButton*>("CalculBtn"), Qt::LeftButton);
+        Go();
         QCOMPARE(Resultat(), QString(" 3.85000000000000E-0001"));
+    }
+
+    // A Simpson of 100,000 steps of a 20-term sum shows its progress, stops
+    // on « Arrêter » (clicked through the window) and runs again.
+    void calculLongArreteEtRelance()
+    {
+        Type(1);
+        Methode(2);
+        Tape("Fonc", QString("sin(x)+").repeated(19) + "sin(x)");
+        Tape("AcquisInf", "0");
+        Tape("AcquisSup", "1000");
+        Champ("AcquisPlus")->setText("100000");
+        QTest::keyClick(Champ("AcquisPlus"), Qt::Key_Return);
+        QVERIFY(s_->CalculEnCours());
+        auto* barre = s_->findChild<QProgressBar*>("ProgressionCalcul");
+        QTRY_VERIFY(barre->value() > 0);
+        auto* arret = s_->findChild<QPushButton*>("ArretCalcul");
+        QTest::mouseClick(s_->windowHandle(), Qt::LeftButton, {}, arret->mapTo(s_, arret->rect().center()));
+        QTRY_VERIFY(!s_->CalculEnCours());
+        QCOMPARE(s_->findChild<QLabel*>("BarreEtat2Panneau")->text(), QString(" Calcul interrompu ."));
+        QCOMPARE(Resultat(), QString("----"));
+        QVERIFY(!arret->isVisible() && p_->journal.empty());
+        Tape("AcquisPlus", "100");
+        QVERIFY(Resultat() != "----" && Resultat() != "???");
     }
 
     void fenetreNewtonSansBorneSuperieure()
@@ -244,7 +275,7 @@ private slots:
         QCOMPARE(Resultat(), QString("----"));
         QCOMPARE(s_->findChild<QListWidget*>("ListeChoix")->count(), 2);
         Methode(0);
-        QTest::mouseClick(s_->findChild<QPushButton*>("CalculBtn"), Qt::LeftButton);
+        Go();
         QCOMPARE(p_->journal, (std::vector<std::string>{"bip"}));
         QCOMPARE(Resultat(), QString("----"));
     }
@@ -259,7 +290,7 @@ private slots:
         Tape("AcquisPlus", "10");
         QCOMPARE(Resultat(), QString("???"));
         Methode(0); // right end points never meet 0
-        QTest::mouseClick(s_->findChild<QPushButton*>("CalculBtn"), Qt::LeftButton);
+        Go();
         QCOMPARE(Resultat(), QString(" 2.92896825396825E+0000"));
     }
 
@@ -283,7 +314,7 @@ private slots:
         // The refused field is no longer confirmed: "Go ..." beeps.
         QVERIFY(!s_->Modele().SupSaisie);
         p_->Vide();
-        QTest::mouseClick(s_->findChild<QPushButton*>("CalculBtn"), Qt::LeftButton);
+        Go();
         QCOMPARE(p_->journal, (std::vector<std::string>{"bip"}));
         Tape("AcquisSup", "1");
         Tape("AcquisPlus", "1E9");

@@ -148,6 +148,9 @@ private:
     void RestaureZone(const Zone& zone);
     void DessineBande(const Zone& zone);
     void Integration(bool parMenu);
+    // A study between the cursors, off the window's thread: calcul runs
+    // there on copies and gives what the window then shows.
+    void Etudie(bool parMenu, std::function<std::function<void(TGraph&)>()> calcul);
     void RechercheZero(bool parMenu);
     void RechercheExtremum(bool parMenu);
 

@@ -141,19 +141,17 @@ void TGraph::Integration(bool parMenu)
         LaPlateforme().Bip();
         return;
     }
-    const Etendu i = [this] {
-        Sablier sablier; // 200 sub-intervals of a long text take a while
-        return Integrale(modele_.ExprFx, modele_.Souris().Curseur1X, modele_.Souris().Curseur2X);
-    }();
-    QString valeur = "Erreur lors du calcul .";
-    if (i != ValeurErreur)
-        valeur = QString::fromStdString(TexteFixe(i, 14));
-    else if (modele_.SonsActifs)
-        JoueSon(DossierProgramme() + "Son1.wav");
-    AfficheSolutions("Intégration :", "I =", valeur);
-    modele_.ApresCalculCurseurs(parMenu);
-    MontreLectures();
-    AppliqueCommandes();
+    Etudie(parMenu, [f = modele_.ExprFx, a = modele_.Souris().Curseur1X, b = modele_.Souris().Curseur2X] {
+        const Etendu i = Integrale(f, a, b);
+        return std::function<void(TGraph&)>([i](TGraph& g) {
+            QString valeur = "Erreur lors du calcul .";
+            if (i != ValeurErreur)
+                valeur = QString::fromStdString(TexteFixe(i, 14));
+            else if (g.modele_.SonsActifs)
+                JoueSon(DossierProgramme() + "Son1.wav");
+            AfficheSolutions("Intégration :", "I =", valeur);
+        });
+    });
 }
 
 void TGraph::RechercheZero(bool parMenu)
@@ -163,16 +161,14 @@ void TGraph::RechercheZero(bool parMenu)
         LaPlateforme().Bip();
         return;
     }
-    const Etendu x0 = [this] {
-        Sablier sablier;
-        return ChercheZero(modele_.ExprFx, modele_.Souris().Curseur1X, modele_.Souris().Curseur2X);
-    }();
-    const QString valeur =
-        x0 == ValeurErreur ? QString("Racine non trouvée .") : QString::fromStdString(TexteFixe(x0, 14));
-    AfficheSolutions("Recherche du zéro de la fonction :", "x0 =", valeur);
-    modele_.ApresCalculCurseurs(parMenu);
-    MontreLectures();
-    AppliqueCommandes();
+    Etudie(parMenu, [f = modele_.ExprFx, a = modele_.Souris().Curseur1X, b = modele_.Souris().Curseur2X] {
+        const Etendu x0 = ChercheZero(f, a, b);
+        return std::function<void(TGraph&)>([x0](TGraph&) {
+            const QString valeur =
+                x0 == ValeurErreur ? QString("Racine non trouvée .") : QString::fromStdString(TexteFixe(x0, 14));
+            AfficheSolutions("Recherche du zéro de la fonction :", "x0 =", valeur);
+        });
+    });
 }
 
 void TGraph::RechercheExtremum(bool parMenu)
@@ -183,25 +179,43 @@ void TGraph::RechercheExtremum(bool parMenu)
         LaPlateforme().Bip();
         return;
     }
-    const auto e = [this] {
-        Sablier sablier;
-        return ChercheExtremums(modele_.ExprFx, modele_.Souris().Curseur1X, modele_.Souris().Curseur2X);
-    }();
-    if (!e) {
-        if (modele_.SonsActifs)
-            JoueSon(DossierProgramme() + "Son1.wav");
-        AfficheSolutions("Extremum", "", "Erreur lors du calcul .");
-    } else {
-        auto ligne = [](const PointExtreme& p) {
-            return QString("x = %1%2  f(x) = %3")
-                .arg(QString::fromStdString(TexteFixe(p.x, 14)), p.borne ? " (borne)" : "",
-                     QString::fromStdString(TexteFixe(p.fx, 14)));
-        };
-        AfficheSolutions("Extremum", "Maximum :", ligne(e->maximum), "Minimum :", ligne(e->minimum));
-    }
-    modele_.ApresCalculCurseurs(parMenu);
-    MontreLectures();
-    AppliqueCommandes();
+    Etudie(parMenu, [f = modele_.ExprFx, a = modele_.Souris().Curseur1X, b = modele_.Souris().Curseur2X] {
+        const auto e = ChercheExtremums(f, a, b);
+        return std::function<void(TGraph&)>([e](TGraph& g) {
+            if (!e) {
+                if (g.modele_.SonsActifs)
+                    JoueSon(DossierProgramme() + "Son1.wav");
+                AfficheSolutions("Extremum", "", "Erreur lors du calcul .");
+                return;
+            }
+            auto ligne = [](const PointExtreme& p) {
+                return QString("x = %1%2  f(x) = %3")
+                    .arg(QString::fromStdString(TexteFixe(p.x, 14)), p.borne ? " (borne)" : "",
+                         QString::fromStdString(TexteFixe(p.fx, 14)));
+            };
+            AfficheSolutions("Extremum", "Maximum :", ligne(e->maximum), "Minimum :", ligne(e->minimum));
+        });
+    });
+}
+
+void TGraph::Etudie(bool parMenu, std::function<std::function<void(TGraph&)>()> calcul)
+{
+    // The commands sleep while it runs, as during a plot; the cursors'
+    // read-outs go when its result shows.
+    ecran_->setCursor(Qt::WaitCursor);
+    traceEnCours_ = true;
+    VerrouilleCommandes(true);
+    travail_->Lance([this, parMenu, calcul = std::move(calcul)](Travail::Canal& canal) {
+        canal.Envoie([this, parMenu, montre = calcul()] {
+            ecran_->unsetCursor();
+            traceEnCours_ = false;
+            VerrouilleCommandes(false);
+            montre(*this);
+            modele_.ApresCalculCurseurs(parMenu);
+            MontreLectures();
+            AppliqueCommandes();
+        });
+    });
 }
 
 void TGraph::SomButtonClick() { Integration(false); }

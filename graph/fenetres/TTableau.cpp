@@ -21,6 +21,7 @@
 
 TTableau::TTableau(QWidget* parent, const ModeleGraphe& modele) : QMainWindow(parent, Qt::Window), modele_(modele)
 {
+    travail_ = new Travail(this);
     setObjectName("TTableau");
     setWindowTitle("Tableau de valeurs");
     auto* centre = new QWidget(this);
@@ -89,10 +90,19 @@ void TTableau::Calcule()
         LaPlateforme().Bip();
         return;
     }
-    tableau_ = [&] {
-        Sablier sablier;
-        return CalculeTableau(modele_, *debut, *pas, static_cast<int>(*lignes));
-    }();
+    // Off the window's thread, on a copy of the plotter's state: a table
+    // asked again (the function validated anew) cancels the one running,
+    // whose rows never show.
+    setCursor(Qt::BusyCursor);
+    travail_->Lance([this, m = modele_, debut = *debut, pas = *pas, n = static_cast<int>(*lignes)](Travail::Canal& c) {
+        c.Envoie([this, t = CalculeTableau(m, debut, pas, n)] { Affiche(t); });
+    });
+}
+
+void TTableau::Affiche(const TableauValeurs& tableau)
+{
+    unsetCursor();
+    tableau_ = tableau;
     grille_->clear();
     grille_->setColumnCount(static_cast<int>(tableau_.titres.size()));
     grille_->setRowCount(static_cast<int>(tableau_.lignes.size()));

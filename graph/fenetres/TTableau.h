@@ -2,6 +2,7 @@
 // The table of values window: a start, a step and a number of rows, and the
 // table of the plotter's current curve. Non-modal; it follows the function
 // when the plotter validates it again.
+#include "app/fenetres/Travail.h"
 #include "graph/modele/TableauValeurs.h"
 
 #include <QMainWindow>
@@ -22,16 +23,20 @@ public:
     // read keeps the table as it was, with a beep).
     void Calcule();
     const TableauValeurs& Tableau() const { return tableau_; }
+    // The table being computed, off the window's thread.
+    bool CalculEnCours() const { return travail_->EnCours(); }
 
 protected:
     bool event(QEvent* evenement) override;
     bool eventFilter(QObject* objet, QEvent* evenement) override;
 
 private:
+    void Affiche(const TableauValeurs& tableau);
     void Copie();
     void Enregistre();
 
     const ModeleGraphe& modele_;
+    Travail* travail_;
     TableauValeurs tableau_;
     QLineEdit* debut_;
     QLineEdit* pas_;

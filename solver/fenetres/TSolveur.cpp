@@ -13,11 +13,14 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QToolButton>
 
+#include <algorithm>
+#include <chrono>
 #include <cmath>
 
 namespace {
@@ -88,6 +91,23 @@ TSolveur::TSolveur(QWidget* parent) : QMainWindow(parent)
     connect(aide, &QAction::triggered, this, [] { LaPlateforme().Aide("SOLVEUR"); });
 
     panneau_ = BarreDEtat(this, "BarreEtat2");
+    progression_ = new QProgressBar(this);
+    progression_->setObjectName("ProgressionCalcul");
+    progression_->setFixedWidth(120);
+    progression_->setTextVisible(false);
+    progression_->setAccessibleName("Avancement du calcul");
+    arret_ = new QPushButton("Arrêter", this);
+    arret_->setObjectName("ArretCalcul");
+    arret_->setStatusTip("Arrête le calcul en cours (Echap) .");
+    arret_->setToolTip(arret_->statusTip());
+    arret_->setShortcut(Qt::Key_Escape);
+    statusBar()->addPermanentWidget(progression_);
+    statusBar()->addPermanentWidget(arret_);
+    progression_->hide();
+    arret_->hide();
+    travail_ = new Travail(this);
+    connect(arret_, &QPushButton::clicked, travail_, &Travail::Arrete);
+    connect(travail_, &Travail::Termine, this, &TSolveur::CalculTermine);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(choix_, &QComboBox::currentIndexChanged, this, &TSolveur::ChoixChange);
@@ -114,6 +134,9 @@ void TSolveur::showEvent(QShowEvent* evenement)
 
 void TSolveur::closeEvent(QCloseEvent* evenement)
 {
+    // A calculation running ends first.
+    travail_->Arrete();
+    travail_->Acheve();
     listeChoix_->clear();
     modele_.Methode = -1;
     QMainWindow::closeEvent(evenement);
@@ -180,8 +203,45 @@ void TSolveur::Montre(const ReponseSolveur& reponse)
 
 void TSolveur::CalculBtnClick()
 {
-    Sablier sablier;
-    Montre(modele_.Calcule());
+    if (travail_->EnCours())
+        return;
+    Verrouille(true);
+    // On a copy of the state: the fields may change while it runs.
+    travail_->Lance([this, m = modele_](Travail::Canal& canal) {
+        auto dernier = std::chrono::steady_clock::now();
+        SuiviCalcul suivi;
+        suivi.arret = [&canal] { return canal.Arret(); };
+        suivi.avance = [this, &canal, &dernier](long fait, long total) {
+            const auto maintenant = std::chrono::steady_clock::now();
+            if (maintenant - dernier < std::chrono::milliseconds(33))
+                return;
+            dernier = maintenant;
+            canal.Envoie([this, fait, total] {
+                progression_->setMaximum(static_cast<int>(total)); // 0: busy, the total unknown
+                progression_->setValue(static_cast<int>(std::min(fait, total)));
+            });
+        };
+        canal.Envoie([this, r = m.Calcule(suivi)] {
+            Verrouille(false);
+            if (r.interrompue)
+                panneau_->setText(" Calcul interrompu .");
+            Montre(r);
+        });
+    });
+}
+
+void TSolveur::Verrouille(bool verrou)
+{
+    for (QWidget* w : std::initializer_list<QWidget*>{choix_, listeChoix_, fonc_, acquisInf_, acquisSup_, acquisPlus_,
+                                                      calculBtn_})
+        w->setEnabled(!verrou);
+    progression_->setValue(0);
+    progression_->setVisible(verrou);
+    arret_->setVisible(verrou);
+    if (verrou)
+        setCursor(Qt::BusyCursor);
+    else
+        unsetCursor();
 }
 
 void TSolveur::SpeedButton1Click()

@@ -1,6 +1,7 @@
 #pragma once
 // The numeric solver: zero, integral or derivative of a typed function.
 #include "app/fenetres/Activation.h"
+#include "app/fenetres/Travail.h"
 #include "solver/modele/ModeleSolveur.h"
 
 #include <QMainWindow>
@@ -9,6 +10,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QProgressBar;
 class QPushButton;
 class QToolButton;
 
@@ -18,6 +20,14 @@ public:
     explicit TSolveur(QWidget* parent = nullptr);
 
     ModeleSolveur& Modele() { return modele_; }
+    // A calculation runs, off the window's thread; CalculTermine() tells its
+    // end.
+    bool CalculEnCours() const { return travail_->EnCours(); }
+
+signals:
+    void CalculTermine();
+
+public:
     void FormActivate() override;
 
 public slots:
@@ -37,6 +47,9 @@ private:
     void OublieRefus();
     bool ChampKeyPress(QLineEdit* champ);
     void Montre(const ReponseSolveur& reponse);
+    // The fields and "Go ..." sleep while a calculation runs; its progress
+    // and « Arrêter » show in the status bar.
+    void Verrouille(bool verrou);
 
     ModeleSolveur modele_;
     QComboBox* choix_;
@@ -51,6 +64,9 @@ private:
     QLabel* label3_;
     QLineEdit* acquisPlus_;
     QPushButton* calculBtn_;
+    QProgressBar* progression_;
+    QPushButton* arret_;
+    Travail* travail_;
     QLabel* resultat_;
     QLabel* panneau_;
 };

@@ -32,10 +32,22 @@ bool ModeleSolveur::ConfirmeFonction(const std::string& texte, Journal& journal)
     return true;
 }
 
-ReponseSolveur ModeleSolveur::Calcule() const
+ReponseSolveur ModeleSolveur::Calcule(const SuiviCalcul& suivi) const
 {
     Journal journal;
-    const FonctionReelle f = f_ ? f_->Dans(journal) : FonctionReelle();
+    const FonctionReelle calcul = f_ ? f_->Dans(journal) : FonctionReelle();
+    long faites = 0, total = 0;
+    bool arretee = false;
+    const FonctionReelle f = [&](Etendu x) {
+        if (arretee)
+            return ValeurErreur;
+        if (++faites % 1024 == 0) {
+            arretee = suivi.arret && suivi.arret();
+            if (suivi.avance)
+                suivi.avance(faites, total);
+        }
+        return calcul(x);
+    };
     Etendu r;
     std::string texte;
     if (Type == TypeCalcul::Zero && Methode == 0 && FoncSaisie && InfSaisie && SupSaisie && PlusSaisie) {
@@ -53,11 +65,16 @@ ReponseSolveur ModeleSolveur::Calcule() const
                                                : static_cast<long>(tronque);
         using Regle = Etendu (*)(const FonctionReelle&, long, Etendu, Etendu);
         static constexpr Regle regles[] = {IntegRectangles, IntegTrapezes, IntegSimpson};
+        static constexpr long evaluations[][2] = {{1, 0}, {1, 1}, {2, 1}}; // a·n + b
+        if (n <= IntervallesMax)
+            total = evaluations[Methode][0] * n + evaluations[Methode][1];
         r = regles[Methode](f, n, SolvBorneInf, SolvBorneSup);
         texte = TexteNombre(r);
     } else {
         return {std::nullopt, {RefusSansMessage()}};
     }
+    if (arretee)
+        return {std::nullopt, {}, true};
     // A fault of the text is told; a result that went through a point where
     // f is undefined is no result.
     for (const Faute& faute : journal)

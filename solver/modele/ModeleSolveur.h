@@ -3,6 +3,7 @@
 // calculation runs for the chosen type and method, and how its result reads.
 #include "solver/modele/FonctionTexte.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -14,6 +15,15 @@ enum class TypeCalcul { Zero, Integrale, Derivee };
 struct ReponseSolveur {
     std::optional<std::string> texte;
     Journal journal;
+    bool interrompue = false; // stopped by the user: no result
+};
+
+// What a calculation tells and asks as it goes, from the thread it runs
+// on: the evaluations made and how many it will make (0: not known), a
+// few times a second; whether the user stopped it.
+struct SuiviCalcul {
+    std::function<void(long fait, long total)> avance;
+    std::function<bool()> arret;
 };
 
 // Why a number field is refused, for the status bar.
@@ -36,8 +46,9 @@ public:
     // false (and nothing confirmed) for a text that normalisation refuses;
     // what normalisation found goes to the journal.
     bool ConfirmeFonction(const std::string& texte, Journal& journal);
-    // "Go ...".
-    ReponseSolveur Calcule() const;
+    // "Go ...". Once stopped, the function is no longer evaluated and the
+    // method runs out at once.
+    ReponseSolveur Calcule(const SuiviCalcul& suivi = {}) const;
     // Enter in the third field when the type is the derivative.
     std::string Derivee() const;
     void OublieSaisies() { FoncSaisie = InfSaisie = SupSaisie = PlusSaisie = false; }
