@@ -11,7 +11,11 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <cmath>
+#include <thread>
 
 namespace {
 // A journal nobody reads, for a computation whose failures the caller
@@ -112,13 +116,15 @@ void RosePolaire(benchmark::State& etat)
 BENCHMARK(RosePolaire)->Unit(benchmark::kMillisecond);
 
 // A polar curve at the bound of its samples (2,000,000, study interval
-// 0 .. 40,000 by 0.02), its primitives painted as the plot hands them over.
+// 0 .. 40,000 by 0.02), its primitives painted as the plot hands them over;
+// sampled on as many threads as the argument says (0: one per core).
 void PolaireAuMaximum(benchmark::State& etat)
 {
     const std::string texte = *NormaliseFonction("sin(t)", TypeCourbe::Polr, Jete());
     ParametresTrace p = Parametres(1);
     p.etudeMin = 0.0L;
     p.etudeMax = 40000.0L;
+    p.coeurs = static_cast<unsigned>(etat.range(0));
     QImage image = NouvelleImage();
     Progression suivi{[](long) {}};
     suivi.vide = [&image](Dessin& d) { Peint(image, d); };
@@ -129,7 +135,49 @@ void PolaireAuMaximum(benchmark::State& etat)
         benchmark::DoNotOptimize(image.constBits());
     }
 }
-BENCHMARK(PolaireAuMaximum)->Unit(benchmark::kMillisecond);
+BENCHMARK(PolaireAuMaximum)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
+// The threshold of the sampling on every core: a polar curve of n samples
+// on one thread and on two.
+void PolaireCourte(benchmark::State& etat)
+{
+    const std::string texte = *NormaliseFonction("sin(t)", TypeCourbe::Polr, Jete());
+    ParametresTrace p = Parametres(1);
+    p.etudeMin = 0.0L;
+    p.etudeMax = static_cast<Etendu>(etat.range(0)) * p.pas;
+    p.coeurs = static_cast<unsigned>(etat.range(1));
+    Mesure(etat, [&] { return TracePolaire(p, texte, SansProgression); });
+}
+// From « Arrêter » to the end of the plot: the polar 20-term sum at 10 ppp
+// over -2000 .. 2000, stopped 100 ms after its start, as the plotter's job
+// stops it.
+void ArretDuTrace(benchmark::State& etat)
+{
+    std::string somme = Somme20();
+    std::replace(somme.begin(), somme.end(), 'x', 't');
+    const std::string texte = *NormaliseFonction(somme, TypeCourbe::Polr, Jete());
+    ParametresTrace p = Parametres(10);
+    p.etudeMin = -2000.0L;
+    p.etudeMax = 2000.0L;
+    for (auto _ : etat) {
+        std::atomic<bool> arret{false};
+        Progression suivi{[](long) {}};
+        suivi.arret = [&arret] { return arret.load(); };
+        std::chrono::steady_clock::time_point fin;
+        std::thread trace([&] {
+            benchmark::DoNotOptimize(TracePolaire(p, texte, suivi));
+            fin = std::chrono::steady_clock::now();
+        });
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        const auto debut = std::chrono::steady_clock::now();
+        arret = true;
+        trace.join();
+        etat.SetIterationTime(std::chrono::duration<double>(fin - debut).count());
+    }
+}
+BENCHMARK(ArretDuTrace)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
+
+BENCHMARK(PolaireCourte)->ArgsProduct({{1024, 2048, 4096, 8192}, {1, 2}})->Unit(benchmark::kMicrosecond);
 
 // A parabola over a study interval of +-1E12: only the window's part.
 void ParaboleIntervalleImmense(benchmark::State& etat)

@@ -377,6 +377,45 @@ private slots:
     // The commands' state after the plotter's events, as the window enables
     // them: a sequence of events, then the enabled commands (precision
     // items aside).
+    // Sampled on one thread or on two, each curve is the same drawing,
+    // primitive for primitive: the heavy polar sum and the four types.
+    void unFilOuDeux_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("fx");
+        QTest::addColumn<QString>("fy");
+        QTest::addColumn<long double>("etude"); // the study interval -etude .. etude
+        QString somme = "SIN(t)";
+        for (int k = 2; k <= 20; ++k)
+            somme += QString("#SIN(%1*t)").arg(k);
+        QTest::newRow("polaire lourde") << int(TypeCourbe::Polr) << somme << QString() << 100.0L;
+        QTest::newRow("cartésienne") << int(TypeCourbe::Carte) << "SIN(x)*INV(x)" << QString() << 20.0L;
+        QTest::newRow("cardioïde") << int(TypeCourbe::Polr) << "1.0#COS(t)" << QString() << 30.0L;
+        QTest::newRow("paramétrique") << int(TypeCourbe::Para) << "COS(t)" << "SIN(t)" << 30.0L;
+        QTest::newRow("conique") << int(TypeCourbe::Cone) << "x^2#y^2~1" << QString() << 20.0L;
+    }
+    void unFilOuDeux()
+    {
+        QFETCH(int, type);
+        QFETCH(QString, fx);
+        QFETCH(QString, fy);
+        QFETCH(long double, etude);
+        ParametresTrace p{Vue{}, -etude, etude, PasDe(Vue{}, 10), 1.0L};
+        auto trace = [&](unsigned coeurs) {
+            p.coeurs = coeurs;
+            switch (TypeCourbe(type)) {
+            case TypeCourbe::Polr: return TracePolaire(p, fx.toStdString(), Rien);
+            case TypeCourbe::Para: return TraceParametrique(p, fx.toStdString(), fy.toStdString(), Rien);
+            case TypeCourbe::Cone: return TraceConique(p, fx.toStdString(), Rien);
+            default: return TraceCartesienne(p, fx.toStdString(), Rien);
+            }
+        };
+        const ResultatTrace un = trace(1), deux = trace(2);
+        QVERIFY(un.dessin.size() > 100);
+        QVERIFY(un.dessin == deux.dessin);
+        QCOMPARE(un.faute.has_value(), deux.faute.has_value());
+    }
+
     void commandesActives_data()
     {
         QTest::addColumn<QStringList>("evenements");

@@ -9,10 +9,11 @@
 // given by the build) choose the run; a failure names the seed and the event,
 // and the same seed replays it.
 //
-// While a plot runs, the plotter processes events a few times a second and
-// lets only its stop through; the monkey then does what a user can do, wait
-// or press "Arrêter", and draws nothing from its seed, so that a run does not
-// depend on how fast the machine plots.
+// Plots and other long computations run off the window's thread: the monkey
+// goes on during them, as a user may, and "Arrêter" is among the buttons it
+// clicks. What is enabled when an event comes then depends on how far a
+// plot has gone, so a seed replays the same stream of choices but not
+// always the same run.
 #include "app/fenetres/Fenetres.h"
 #include "calc/fenetres/TCalculatrice.h"
 #include "calc/modele/Pile.h"
@@ -178,10 +179,6 @@ public:
 private:
     void Pas()
     {
-        if (AttendLeTrace()) {
-            QTimer::singleShot(0, [this] { Pas(); });
-            return;
-        }
         // A nested modal loop started inside the previous event: its clock
         // stops while this one runs.
         if (!horloges_.empty())
@@ -207,25 +204,6 @@ private:
         messages += static_cast<long>(p_.Messages().size());
         if (echec_.isEmpty())
             Verifie(numero);
-    }
-
-    // Inside a plot: the monkey waits and, once the plot has outlasted the
-    // limit (a failure the event reports), presses the stop, the one control
-    // the plot listens to.
-    bool AttendLeTrace()
-    {
-        auto* arret = LesFenetres().Graph->findChild<QAbstractButton*>("ArretTrace");
-        if (!arret->isVisible()) {
-            attente_.invalidate();
-            return false;
-        }
-        if (!attente_.isValid())
-            attente_.start();
-        else if (attente_.elapsed() > TARVELLE_SINGE_LIMITE_MS) {
-            QTest::mouseClick(arret, Qt::LeftButton);
-            attente_.invalidate();
-        }
-        return true;
     }
 
     void Note(qint64 duree, long numero)
@@ -474,7 +452,6 @@ private:
     QEventLoop boucle_;
     QString echec_;
     std::vector<std::pair<QElapsedTimer, qint64>> horloges_;
-    QElapsedTimer attente_;
     std::vector<long> enCours_; // events not yet returned, outermost first
     Guet guet_{graine_, std::chrono::milliseconds(10 * TARVELLE_SINGE_LIMITE_MS)};
 };

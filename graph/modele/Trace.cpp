@@ -4,7 +4,11 @@
 #include "graph/modele/Analyse.h"
 #include "graph/modele/Conique.h"
 
+#include <algorithm>
 #include <cmath>
+#include <thread>
+#include <tuple>
+#include <vector>
 
 namespace {
 
@@ -102,25 +106,97 @@ Etendu Echantillons(const ParametresTrace& p)
 }
 
 // The sampling loop: from the start of the study interval by the step, the
-// start always sampled, the end never, at most maximum samples. echantillon
+// start always sampled, the end never, at most maximum samples. Each value
+// is the previous one plus the step, accumulated as one loop would, so the
+// values and the picture do not depend on how many threads compute them.
+// Each sample is computed by calcul and handed to joint, in order; joint
 // returns false to stop. True when the bound, or a step lost against huge
 // values of the variable, cut the interval short.
+//
+// A long curve (paralleles, at least EchantillonsParalleles samples and
+// more than one core) is computed in blocks: while this thread joins a
+// block, the next one is computed by the other threads, each over a part of
+// it with a copy of calcul (its own programs).
+template <class Calcul, class Joint>
+bool EchantillonneTout(const ParametresTrace& p, long maximum, const Progression& progression, Calcul calcul,
+                       Joint joint, bool paralleles)
+{
+    const Etendu total = std::fmin(Echantillons(p), maximum);
+    Annonce(progression, total);
+    Etendu v = p.etudeMin;
+    long n = 1;
+    bool fin = false, coupe = false;
+    // The next value of the loop, false after the last.
+    auto suivante = [&](Etendu& valeur) {
+        if (fin)
+            return false;
+        valeur = v;
+        const Etendu suivant = v + p.pas;
+        if (!(suivant < p.etudeMax)) {
+            fin = true;
+        } else if (n >= maximum || suivant == v) {
+            fin = coupe = true;
+        } else {
+            v = suivant;
+            ++n;
+        }
+        return true;
+    };
+    const unsigned coeurs = !paralleles ? 1u : p.coeurs ? p.coeurs : std::max(1u, std::thread::hardware_concurrency());
+    if (coeurs == 1 || total < static_cast<Etendu>(EchantillonsParalleles)) {
+        for (Etendu valeur; suivante(valeur);)
+            if (!joint(calcul(valeur)) || (progression.arret && progression.arret()))
+                return false;
+        return coupe;
+    }
+    using Point = decltype(calcul(0.0L));
+    struct Bloc {
+        std::vector<Etendu> valeurs;
+        std::vector<Point> points;
+        std::vector<std::thread> fils;
+    };
+    std::vector<Calcul> clones(coeurs, calcul);
+    auto remplit = [&](Bloc& bloc) {
+        bloc.valeurs.clear();
+        for (Etendu valeur; bloc.valeurs.size() < BlocEchantillons && suivante(valeur);)
+            bloc.valeurs.push_back(valeur);
+        bloc.points.resize(bloc.valeurs.size());
+        const std::size_t part = (bloc.valeurs.size() + coeurs - 1) / coeurs;
+        for (unsigned k = 0; k < coeurs; ++k)
+            bloc.fils.emplace_back([&bloc, &clone = clones[k], debut = k * part, part] {
+                for (std::size_t i = debut; i < std::min(bloc.valeurs.size(), debut + part); ++i)
+                    bloc.points[i] = clone(bloc.valeurs[i]);
+            });
+    };
+    auto attend = [](Bloc& bloc) {
+        for (std::thread& t : bloc.fils)
+            t.join();
+        bloc.fils.clear();
+    };
+    Bloc blocs[2];
+    remplit(blocs[0]);
+    for (int courant = 0;; courant = 1 - courant) {
+        Bloc& bloc = blocs[courant];
+        attend(bloc);
+        Bloc& prochain = blocs[1 - courant];
+        if (!fin)
+            remplit(prochain);
+        for (const Point& point : bloc.points)
+            if (!joint(point) || (progression.arret && progression.arret())) {
+                attend(prochain);
+                return false;
+            }
+        if (prochain.fils.empty())
+            return coupe;
+    }
+}
+
+// The same loop for a sample that computes and joins at once.
 template <class Echantillon>
 bool EchantillonneTout(const ParametresTrace& p, long maximum, const Progression& progression,
                        Echantillon echantillon)
 {
-    Annonce(progression, std::fmin(Echantillons(p), maximum));
-    Etendu v = p.etudeMin;
-    for (long n = 1;; ++n) {
-        if (!echantillon(v) || (progression.arret && progression.arret()))
-            return false;
-        const Etendu suivant = v + p.pas;
-        if (!(suivant < p.etudeMax))
-            return false;
-        if (n >= maximum || suivant == v)
-            return true;
-        v = suivant;
-    }
+    return EchantillonneTout(p, maximum, progression, [](Etendu v) { return v; }, echantillon, false);
 }
 
 // The samples of a curve in x. While the study interval holds no more than
@@ -129,14 +205,16 @@ bool EchantillonneTout(const ParametresTrace& p, long maximum, const Progression
 // every plot at once), then the plot goes on from the last sample left of
 // the window where defini holds (the previous point of the joining rule) to
 // the window's right edge.
-template <class Echantillon, class Defini>
-void EchantillonneEnX(const ParametresTrace& p, const Progression& progression, Echantillon echantillon,
-                      Defini defini)
+template <class Calcul, class Joint, class Defini>
+void EchantillonneEnX(const ParametresTrace& p, const Progression& progression, Calcul calcul, Joint joint,
+                      Defini defini, bool paralleles)
 {
     if (Echantillons(p) <= EchantillonsMax) {
-        EchantillonneTout(p, EchantillonsMax, progression, echantillon);
+        EchantillonneTout(p, EchantillonsMax, progression, calcul, joint, paralleles);
         return;
     }
+    // Within the window only: a few thousand samples, on one thread.
+    auto echantillon = [&](Etendu v) { return joint(calcul(v)); };
     // The sample of the interval's grid just left of the window.
     Etendu v = p.etudeMin;
     if (p.etudeMin < p.vue.Xmin) {
@@ -165,6 +243,13 @@ void EchantillonneEnX(const ParametresTrace& p, const Progression& progression, 
     }
 }
 
+template <class Echantillon, class Defini>
+void EchantillonneEnX(const ParametresTrace& p, const Progression& progression, Echantillon echantillon,
+                      Defini defini)
+{
+    EchantillonneEnX(p, progression, [](Etendu v) { return v; }, echantillon, defini, false);
+}
+
 ResultatTrace Debut(const ParametresTrace& p)
 {
     ResultatTrace r;
@@ -191,9 +276,16 @@ void Incomplet(ResultatTrace& r)
     r.faute = Faute{TraceIncomplet, IconeFaute::Avertissement, GenreErreur::Valeur};
 }
 
+// A sample of a curve: its pixel, or why it has none.
+struct PointCourbe {
+    Etendu px = 0.0L, py = 0.0L;
+    Evaluation e;
+};
+
 // A curve drawn with the joining rule whose point at v is valeur(v); a
 // sample where it is undefined is skipped, the previous point kept, the
-// counter not advanced.
+// counter not advanced. valeur owns its programs: each thread computes
+// with a copy of its own.
 template <class Valeur>
 ResultatTrace TraceFonction(const ParametresTrace& p, Couleur couleur, Valeur valeur, bool enX,
                             const Progression& progression)
@@ -202,25 +294,26 @@ ResultatTrace TraceFonction(const ParametresTrace& p, Couleur couleur, Valeur va
     Sortie sortie(r.dessin, progression);
     Jonction j(p.pas, couleur, sortie);
     long compteur = 1;
-    auto echantillon = [&](Etendu v) {
-        Etendu px, py;
-        const Evaluation e = valeur(v, px, py);
-        if (e.Fatale()) {
-            Arrete(r, *e.faute);
+    auto calcul = [valeur](Etendu v) mutable {
+        PointCourbe q;
+        q.e = valeur(v, q.px, q.py);
+        return q;
+    };
+    auto joint = [&](const PointCourbe& q) {
+        if (q.e.Fatale()) {
+            Arrete(r, *q.e.faute);
             return false;
         }
-        if (!e.faute) {
-            j.Ajoute(px, py);
+        if (!q.e.faute) {
+            j.Ajoute(q.px, q.py);
             Avance(progression, compteur);
         }
         return true;
     };
     if (enX) {
-        EchantillonneEnX(p, progression, echantillon, [&](Etendu v) {
-            Etendu px, py;
-            return !valeur(v, px, py).faute;
-        });
-    } else if (EchantillonneTout(p, EchantillonsMaxT, progression, echantillon) && !r.Fatal()) {
+        auto defini = calcul; // a copy for the search before the window
+        EchantillonneEnX(p, progression, calcul, joint, [&](Etendu v) { return !defini(v).e.faute; }, true);
+    } else if (EchantillonneTout(p, EchantillonsMaxT, progression, calcul, joint, true) && !r.Fatal()) {
         Incomplet(r);
     }
     return r;
@@ -253,14 +346,14 @@ Dessin TraceAxes(const Vue& vue, Etendu graduation)
 ResultatTrace TraceCartesienne(const ParametresTrace& p, const std::string& texte,
                                const Progression& progression)
 {
-    Programme f(texte, 'x');
-    return TraceCartesienne(p, [&f](Etendu x) { return f.Execute(x); }, progression);
+    return TraceCartesienne(p, [f = Programme(texte, 'x')](Etendu x) mutable { return f.Execute(x); }, progression);
 }
 
 ResultatTrace TraceCartesienne(const ParametresTrace& p, const FonctionCourbe& f,
                                const Progression& progression)
 {
-    return TraceFonction(p, Rouge, [&](Etendu x, Etendu& px, Etendu& py) {
+    // Copied with the plot's calculation: a copy of f for each thread.
+    return TraceFonction(p, Rouge, [&p, f](Etendu x, Etendu& px, Etendu& py) {
         const Evaluation e = f(x);
         px = p.vue.Px(x);
         py = p.vue.Py(e.resultat);
@@ -271,8 +364,7 @@ ResultatTrace TraceCartesienne(const ParametresTrace& p, const FonctionCourbe& f
 ResultatTrace TracePolaire(const ParametresTrace& p, const std::string& texte,
                            const Progression& progression)
 {
-    Programme ro(texte, 't');
-    return TraceFonction(p, Rouge, [&](Etendu t, Etendu& px, Etendu& py) {
+    return TraceFonction(p, Rouge, [&p, ro = Programme(texte, 't')](Etendu t, Etendu& px, Etendu& py) mutable {
         const Evaluation e = ro.Execute(t);
         px = p.vue.Px(e.resultat * std::cos(t));
         py = p.vue.Py(e.resultat * std::sin(t));
@@ -287,27 +379,33 @@ ResultatTrace TraceParametrique(const ParametresTrace& p, const std::string& tex
     Sortie sortie(r.dessin, progression);
     Jonction j(p.pas, Rouge, sortie);
     long compteur = 1;
+    struct Point {
+        Etendu px = 0.0L, py = 0.0L;
+        std::optional<Faute> fatale; // the first wrong text, x(t) before y(t)
+    };
     // An undefined coordinate puts the point just left of or above the
     // area, so the curve breaks there.
-    Programme fx(texteX, 't'), fy(texteY, 't');
-    auto coordonnee = [&](Programme& f, Etendu t, Etendu& pixel, auto vers) {
-        const Evaluation e = f.Execute(t);
-        if (e.Fatale()) {
-            Arrete(r, *e.faute);
+    auto calcul = [&p, fx = Programme(texteX, 't'), fy = Programme(texteY, 't')](Etendu t) mutable {
+        Point q;
+        for (auto [f, pixel, x] : {std::tuple{&fx, &q.px, true}, std::tuple{&fy, &q.py, false}}) {
+            const Evaluation e = f->Execute(t);
+            if (e.Fatale()) {
+                q.fatale = e.faute;
+                break;
+            }
+            *pixel = e.faute ? -1.0L : x ? p.vue.Px(e.resultat) : p.vue.Py(e.resultat);
+        }
+        return q;
+    };
+    const bool coupe = EchantillonneTout(p, EchantillonsMaxT, progression, calcul, [&](const Point& q) {
+        if (q.fatale) {
+            Arrete(r, *q.fatale);
             return false;
         }
-        pixel = e.faute ? -1.0L : vers(e.resultat);
-        return true;
-    };
-    const bool coupe = EchantillonneTout(p, EchantillonsMaxT, progression, [&](Etendu t) {
-        Etendu px, py;
-        if (!coordonnee(fx, t, px, [&](Etendu x) { return p.vue.Px(x); }) ||
-            !coordonnee(fy, t, py, [&](Etendu y) { return p.vue.Py(y); }))
-            return false;
-        j.Ajoute(px, py);
+        j.Ajoute(q.px, q.py);
         Avance(progression, compteur);
         return true;
-    });
+    }, true);
     if (coupe && !r.Fatal())
         Incomplet(r);
     return r;

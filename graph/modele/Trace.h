@@ -21,6 +21,11 @@ inline constexpr long EchantillonsMax = 100000;
 inline constexpr long EchantillonsMaxT = 2000000;
 inline constexpr const char* TraceIncomplet = "Tracé incomplet : trop de points à calculer .";
 inline constexpr const char* TraceInterrompu = "Tracé interrompu .";
+// The samples of a curve are computed in blocks of BlocEchantillons, a
+// block on every core once it holds EchantillonsParalleles samples: below
+// that, starting the threads costs more than they save.
+inline constexpr std::size_t BlocEchantillons = 8192;
+inline constexpr std::size_t EchantillonsParalleles = 4096;
 // The primitives a plot holds at once before it hands them to its caller
 // (about 1.5 MB), however many samples it takes.
 inline constexpr std::size_t DessinMax = 65536;
@@ -31,6 +36,7 @@ struct ParametresTrace {
     Etendu etudeMin = -3.2L, etudeMax = 3.2L;
     Etendu pas = 0.02L;
     Etendu graduation = 1.0L;
+    unsigned coeurs = 0; // the threads that sample a long curve; 0: one per core
 };
 
 struct ResultatTrace {
