@@ -163,9 +163,13 @@ bool EchantillonneTout(const ParametresTrace& p, long maximum, const Progression
         bloc.points.resize(bloc.valeurs.size());
         const std::size_t part = (bloc.valeurs.size() + coeurs - 1) / coeurs;
         for (unsigned k = 0; k < coeurs; ++k)
-            bloc.fils.emplace_back([&bloc, &clone = clones[k], debut = k * part, part] {
-                for (std::size_t i = debut; i < std::min(bloc.valeurs.size(), debut + part); ++i)
+            bloc.fils.emplace_back([&bloc, &clone = clones[k], &progression, debut = k * part, part] {
+                // Once stopped, the block is never joined: its threads end.
+                for (std::size_t i = debut; i < std::min(bloc.valeurs.size(), debut + part); ++i) {
+                    if (i % 256 == 0 && progression.arret && progression.arret())
+                        return;
                     bloc.points[i] = clone(bloc.valeurs[i]);
+                }
             });
     };
     auto attend = [](Bloc& bloc) {

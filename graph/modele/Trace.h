@@ -21,9 +21,11 @@ inline constexpr long EchantillonsMax = 100000;
 inline constexpr long EchantillonsMaxT = 2000000;
 inline constexpr const char* TraceIncomplet = "Tracé incomplet : trop de points à calculer .";
 inline constexpr const char* TraceInterrompu = "Tracé interrompu .";
-// The samples of a curve are computed in blocks of BlocEchantillons, a
-// block on every core once it holds EchantillonsParalleles samples: below
-// that, starting the threads costs more than they save.
+// The samples of a long curve are computed in blocks of BlocEchantillons
+// on every core once the curve has EchantillonsParalleles samples. Below,
+// one thread: a cheap function (sin(x)/x over a window at 10 ppp, 3,200
+// samples) loses more to starting threads and filling fresh buffers than
+// it gains (bench/: PolaireCourte, Cartesienne).
 inline constexpr std::size_t BlocEchantillons = 8192;
 inline constexpr std::size_t EchantillonsParalleles = 4096;
 // The primitives a plot holds at once before it hands them to its caller
@@ -58,8 +60,9 @@ struct Progression {
     // the plot goes on with an empty drawing. Without it they all stay in
     // the result.
     std::function<void(Dessin&)> vide = {};
-    // Asked after each sample: true when the user stopped the plot, which
-    // then ends with what it drew (no warning).
+    // Asked after each sample, also from the threads that sample a long
+    // curve: true when the user stopped the plot, which then ends with what
+    // it drew (no warning).
     std::function<bool()> arret = {};
 };
 
