@@ -113,13 +113,14 @@ Etendu Echantillons(const ParametresTrace& p)
 // returns false to stop. True when the bound, or a step lost against huge
 // values of the variable, cut the interval short.
 //
-// A long curve (paralleles, at least EchantillonsParalleles samples and
-// more than one core) is computed in blocks: while this thread joins a
-// block, the next one is computed by the other threads, each over a part of
-// it with a copy of calcul (its own programs).
-template <class Calcul, class Joint>
+// One thread runs direct, which computes and joins a sample at once. A
+// long curve (paralleles, at least EchantillonsParalleles samples and more
+// than one core) is computed in blocks: while this thread joins a block
+// (joint), the next one is computed by the other threads, each over a part
+// of it with a copy of calcul (its own programs).
+template <class Calcul, class Joint, class Direct>
 bool EchantillonneTout(const ParametresTrace& p, long maximum, const Progression& progression, Calcul calcul,
-                       Joint joint, bool paralleles)
+                       Joint joint, bool paralleles, Direct direct)
 {
     const Etendu total = std::fmin(Echantillons(p), maximum);
     Annonce(progression, total);
@@ -142,12 +143,22 @@ bool EchantillonneTout(const ParametresTrace& p, long maximum, const Progression
         }
         return true;
     };
-    const unsigned coeurs = !paralleles ? 1u : p.coeurs ? p.coeurs : std::max(1u, std::thread::hardware_concurrency());
+    // Asked once: the system reads a file to answer.
+    static const unsigned CoeursMachine = std::max(1u, std::thread::hardware_concurrency());
+    const unsigned coeurs = !paralleles ? 1u : p.coeurs ? p.coeurs : CoeursMachine;
     if (coeurs == 1 || total < static_cast<Etendu>(EchantillonsParalleles)) {
-        for (Etendu valeur; suivante(valeur);)
-            if (!joint(calcul(valeur)) || (progression.arret && progression.arret()))
+        // The values of suivante, kept in locals: a short plot of a cheap
+        // function runs a third slower through the lambda's references.
+        for (long k = 1;; ++k) {
+            if (!direct(v) || (progression.arret && progression.arret()))
                 return false;
-        return coupe;
+            const Etendu suivant = v + p.pas;
+            if (!(suivant < p.etudeMax))
+                return false;
+            if (k >= maximum || suivant == v)
+                return true;
+            v = suivant;
+        }
     }
     using Point = decltype(calcul(0.0L));
     struct Bloc {
@@ -200,7 +211,7 @@ template <class Echantillon>
 bool EchantillonneTout(const ParametresTrace& p, long maximum, const Progression& progression,
                        Echantillon echantillon)
 {
-    return EchantillonneTout(p, maximum, progression, [](Etendu v) { return v; }, echantillon, false);
+    return EchantillonneTout(p, maximum, progression, [](Etendu v) { return v; }, echantillon, false, echantillon);
 }
 
 // The samples of a curve in x. While the study interval holds no more than
@@ -209,16 +220,15 @@ bool EchantillonneTout(const ParametresTrace& p, long maximum, const Progression
 // every plot at once), then the plot goes on from the last sample left of
 // the window where defini holds (the previous point of the joining rule) to
 // the window's right edge.
-template <class Calcul, class Joint, class Defini>
+template <class Calcul, class Joint, class Defini, class Direct>
 void EchantillonneEnX(const ParametresTrace& p, const Progression& progression, Calcul calcul, Joint joint,
-                      Defini defini, bool paralleles)
+                      Defini defini, bool paralleles, Direct echantillon)
 {
     if (Echantillons(p) <= EchantillonsMax) {
-        EchantillonneTout(p, EchantillonsMax, progression, calcul, joint, paralleles);
+        EchantillonneTout(p, EchantillonsMax, progression, calcul, joint, paralleles, echantillon);
         return;
     }
     // Within the window only: a few thousand samples, on one thread.
-    auto echantillon = [&](Etendu v) { return joint(calcul(v)); };
     // The sample of the interval's grid just left of the window.
     Etendu v = p.etudeMin;
     if (p.etudeMin < p.vue.Xmin) {
@@ -251,7 +261,7 @@ template <class Echantillon, class Defini>
 void EchantillonneEnX(const ParametresTrace& p, const Progression& progression, Echantillon echantillon,
                       Defini defini)
 {
-    EchantillonneEnX(p, progression, [](Etendu v) { return v; }, echantillon, defini, false);
+    EchantillonneEnX(p, progression, [](Etendu v) { return v; }, echantillon, defini, false, echantillon);
 }
 
 ResultatTrace Debut(const ParametresTrace& p)
@@ -314,10 +324,24 @@ ResultatTrace TraceFonction(const ParametresTrace& p, Couleur couleur, Valeur va
         }
         return true;
     };
+    // One thread computes and joins each sample at once.
+    auto direct = [&](Etendu v) {
+        Etendu px, py;
+        const Evaluation e = valeur(v, px, py);
+        if (e.Fatale()) {
+            Arrete(r, *e.faute);
+            return false;
+        }
+        if (!e.faute) {
+            j.Ajoute(px, py);
+            Avance(progression, compteur);
+        }
+        return true;
+    };
     if (enX) {
         auto defini = calcul; // a copy for the search before the window
-        EchantillonneEnX(p, progression, calcul, joint, [&](Etendu v) { return !defini(v).e.faute; }, true);
-    } else if (EchantillonneTout(p, EchantillonsMaxT, progression, calcul, joint, true) && !r.Fatal()) {
+        EchantillonneEnX(p, progression, calcul, joint, [&](Etendu v) { return !defini(v).e.faute; }, true, direct);
+    } else if (EchantillonneTout(p, EchantillonsMaxT, progression, calcul, joint, true, direct) && !r.Fatal()) {
         Incomplet(r);
     }
     return r;
@@ -401,7 +425,7 @@ ResultatTrace TraceParametrique(const ParametresTrace& p, const std::string& tex
         }
         return q;
     };
-    const bool coupe = EchantillonneTout(p, EchantillonsMaxT, progression, calcul, [&](const Point& q) {
+    auto joint = [&](const Point& q) {
         if (q.fatale) {
             Arrete(r, *q.fatale);
             return false;
@@ -409,7 +433,9 @@ ResultatTrace TraceParametrique(const ParametresTrace& p, const std::string& tex
         j.Ajoute(q.px, q.py);
         Avance(progression, compteur);
         return true;
-    }, true);
+    };
+    const bool coupe = EchantillonneTout(p, EchantillonsMaxT, progression, calcul, joint, true,
+                                         [&](Etendu t) { return joint(calcul(t)); });
     if (coupe && !r.Fatal())
         Incomplet(r);
     return r;
