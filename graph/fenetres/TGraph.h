@@ -148,9 +148,11 @@ private:
     void RestaureZone(const Zone& zone);
     void DessineBande(const Zone& zone);
     void Integration(bool parMenu);
-    // A study between the cursors, off the window's thread: calcul runs
-    // there on copies and gives what the window then shows.
-    void Etudie(bool parMenu, std::function<std::function<void(TGraph&)>()> calcul);
+    // A study of f between the cursors (a beep without them), off the
+    // window's thread: calcul runs there on copies of the text and of the
+    // cursors' values and gives what the window then shows.
+    using CalculEtude = std::function<std::function<void(TGraph&)>(const std::string& f, Etendu a, Etendu b)>;
+    void Etudie(bool parMenu, CalculEtude calcul);
     void RechercheZero(bool parMenu);
     void RechercheExtremum(bool parMenu);
 

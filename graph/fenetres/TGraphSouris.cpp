@@ -136,12 +136,7 @@ void TGraph::EcranDigitMouseDown(Qt::MouseButton bouton, int X, int Y)
 
 void TGraph::Integration(bool parMenu)
 {
-    LacheCurseurs();
-    if (!modele_.Curseur1Montre()) {
-        LaPlateforme().Bip();
-        return;
-    }
-    Etudie(parMenu, [f = modele_.ExprFx, a = modele_.Souris().Curseur1X, b = modele_.Souris().Curseur2X] {
+    Etudie(parMenu, [](const std::string& f, Etendu a, Etendu b) {
         const Etendu i = Integrale(f, a, b);
         return std::function<void(TGraph&)>([i](TGraph& g) {
             QString valeur = "Erreur lors du calcul .";
@@ -156,12 +151,7 @@ void TGraph::Integration(bool parMenu)
 
 void TGraph::RechercheZero(bool parMenu)
 {
-    LacheCurseurs();
-    if (!modele_.Curseur1Montre()) {
-        LaPlateforme().Bip();
-        return;
-    }
-    Etudie(parMenu, [f = modele_.ExprFx, a = modele_.Souris().Curseur1X, b = modele_.Souris().Curseur2X] {
+    Etudie(parMenu, [](const std::string& f, Etendu a, Etendu b) {
         const Etendu x0 = ChercheZero(f, a, b);
         return std::function<void(TGraph&)>([x0](TGraph&) {
             const QString valeur =
@@ -174,12 +164,7 @@ void TGraph::RechercheZero(bool parMenu)
 void TGraph::RechercheExtremum(bool parMenu)
 {
     // As the integral: the cursors go, their interval stays.
-    LacheCurseurs();
-    if (!modele_.Curseur1Montre()) {
-        LaPlateforme().Bip();
-        return;
-    }
-    Etudie(parMenu, [f = modele_.ExprFx, a = modele_.Souris().Curseur1X, b = modele_.Souris().Curseur2X] {
+    Etudie(parMenu, [](const std::string& f, Etendu a, Etendu b) {
         const auto e = ChercheExtremums(f, a, b);
         return std::function<void(TGraph&)>([e](TGraph& g) {
             if (!e) {
@@ -198,15 +183,21 @@ void TGraph::RechercheExtremum(bool parMenu)
     });
 }
 
-void TGraph::Etudie(bool parMenu, std::function<std::function<void(TGraph&)>()> calcul)
+void TGraph::Etudie(bool parMenu, CalculEtude calcul)
 {
+    LacheCurseurs();
+    if (!modele_.Curseur1Montre()) {
+        LaPlateforme().Bip();
+        return;
+    }
     // The commands sleep while it runs, as during a plot; the cursors'
     // read-outs go when its result shows.
     ecran_->setCursor(Qt::WaitCursor);
     traceEnCours_ = true;
     VerrouilleCommandes(true);
-    travail_->Lance([this, parMenu, calcul = std::move(calcul)](Travail::Canal& canal) {
-        canal.Envoie([this, parMenu, montre = calcul()] {
+    travail_->Lance([this, parMenu, calcul = std::move(calcul), f = modele_.ExprFx, a = modele_.Souris().Curseur1X,
+                     b = modele_.Souris().Curseur2X](Travail::Canal& canal) {
+        canal.Envoie([this, parMenu, montre = calcul(f, a, b)] {
             ecran_->unsetCursor();
             traceEnCours_ = false;
             VerrouilleCommandes(false);
