@@ -600,9 +600,9 @@ private slots:
         const QString courbe = QString(TARVELLE_DONNEES) + "/sinus.mgr";
         QTest::newRow("un bon fichier") << QStringList{courbe} << 0 << "Module graphique (sinus.mgr)\n" << "";
         QTest::newRow("un fichier absent") << QStringList{"absent.mgr"} << 0 << "Module graphique\n"
-                                           << "Message : Fichier introuvable\n";
+                                           << "Message : Fichier introuvable : absent.mgr .\n";
         QTest::newRow("un dossier") << QStringList{QString(TARVELLE_DONNEES)} << 0 << "Module graphique\n"
-                                    << "Message : Accès au fichier refusé\n";
+                                    << "Message : Fichier graphique incorrect .\n";
         QTest::newRow("--version") << QStringList{"--version"} << 0
                                    << "Tarvelle, calculatrice scientifique, version 1.1 .\n" << "";
         QTest::newRow("option inconnue") << QStringList{"--aide"} << 2 << ""

@@ -67,7 +67,8 @@ int main(int argc, char* argv[])
     // "Ouvrir" would; a missing or bad file says so and the program goes on.
     if (arguments.sorte == Arguments::Sorte::Fichier) {
         MontreTraceur();
-        LesFenetres().Graph->OuvreFichier(QFileInfo(QString::fromLocal8Bit(arguments.fichier.c_str())).absoluteFilePath());
+        const QString nom = QString::fromLocal8Bit(arguments.fichier.c_str());
+        LesFenetres().Graph->OuvreFichier(QFileInfo(nom).absoluteFilePath(), nom);
     }
     if (essai)
         FinitApresPremierDessin(arguments.sorte == Arguments::Sorte::Fichier ? static_cast<QWidget*>(LesFenetres().Graph)

@@ -83,7 +83,9 @@ public slots:
     void ChargeFichierGraphe(const QString& nom);
     // A graph file opened as "&Ouvrir" opens it, the recent list included:
     // the file chosen in the dialog, or given on the command line.
-    void OuvreFichier(const QString& chemin);
+    // nom: how the command line named the file, which its messages then
+    // give; empty for a file chosen in the program.
+    void OuvreFichier(const QString& chemin, const QString& nom = QString());
     // The picture leaves the program: a PNG or SVG file, the clipboard.
     void ExporteImageClick();
     void CopieImageClick();
@@ -137,7 +139,7 @@ private:
     void ConnecteFichiers();
     void AfficheRecents();
     void CocheRecent(int rang);
-    std::optional<ContenuGraphe> LitFichierGraphe(const QString& chemin);
+    std::optional<ContenuGraphe> LitFichierGraphe(const QString& chemin, const QString& nom = QString());
     void ChargeContenu(const ContenuGraphe& contenu, const QString& chemin);
     void Enregistre(const QString& chemin);
     // The typed texts fit the lines of a graph file.

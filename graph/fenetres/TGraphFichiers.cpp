@@ -59,14 +59,21 @@ void TGraph::CocheRecent(int rang)
         ActionNommee(qPrintable("No" + QString::number(k)))->setChecked(k == rang);
 }
 
-std::optional<ContenuGraphe> TGraph::LitFichierGraphe(const QString& chemin)
+std::optional<ContenuGraphe> TGraph::LitFichierGraphe(const QString& chemin, const QString& nom)
 {
     std::string octets;
-    if (const auto erreur = LitFichierDisque(chemin, TailleGrapheMax, octets)) {
-        RaconteJournal({*erreur}, false); // the runtime's box, without a sound
+    // A folder is no graph file, whatever the system says of reading it.
+    const bool dossier = QFileInfo(chemin).isDir();
+    if (const auto erreur = dossier ? std::nullopt : LitFichierDisque(chemin, TailleGrapheMax, octets)) {
+        Faute f = *erreur;
+        // Given on the command line, the file is named: nothing else says
+        // which one.
+        if (!nom.isEmpty())
+            f.message += " : " + nom.toStdString() + " .";
+        RaconteJournal({f}, false); // the runtime's box, without a sound
         return std::nullopt;
     }
-    std::optional<ContenuGraphe> contenu = LitGraphe(octets);
+    std::optional<ContenuGraphe> contenu = dossier ? std::nullopt : LitGraphe(octets);
     if (!contenu)
         LaPlateforme().Message(Plateforme::Icone::Avertissement, "Fichier graphique incorrect .");
     return contenu;
@@ -101,18 +108,18 @@ void TGraph::OuvrirClick()
     OuvreFichier(QString::fromStdString(*nom));
 }
 
-void TGraph::OuvreFichier(const QString& chemin)
+void TGraph::OuvreFichier(const QString& chemin, const QString& nom)
 {
-    const std::optional<ContenuGraphe> contenu = LitFichierGraphe(chemin);
+    const std::optional<ContenuGraphe> contenu = LitFichierGraphe(chemin, nom);
     if (!contenu)
         return;
-    const std::string nom = chemin.toStdString();
-    const auto deja = std::find(recents_.begin(), recents_.end(), nom);
+    const std::string recent = chemin.toStdString();
+    const auto deja = std::find(recents_.begin(), recents_.end(), recent);
     if (deja != recents_.end()) {
         CocheRecent(static_cast<int>(deja - recents_.begin()));
     } else {
         std::rotate(recents_.rbegin(), recents_.rbegin() + 1, recents_.rend());
-        recents_[0] = nom;
+        recents_[0] = recent;
         EnregistreFichiersRecents(recents_);
         CocheRecent(0);
     }
