@@ -636,6 +636,26 @@ private slots:
         QCOMPARE(Texte("BarreEtatPanneau"), QString(" Tracé interrompu ."));
     }
 
+    // F1 opens the plotter's topic in the plotter and in its table.
+    void aideParF1()
+    {
+        Trace("SpeedButton2", "x^2");
+        std::vector<std::string> aides;
+        auto note = [&] {
+            for (const std::string& e : p_->journal)
+                if (e.rfind("aide: ", 0) == 0)
+                    aides.push_back(e);
+        };
+        QTest::keyClick(g_, Qt::Key_F1);
+        note();
+        Menu("TableauValeurs")->trigger();
+        TTableau* t = g_->FenetreTableau();
+        QVERIFY(MontreActive(t, false));
+        QTest::keyClick(t, Qt::Key_F1);
+        note();
+        QCOMPARE(aides, (std::vector<std::string>{"aide: GRAPH", "aide: GRAPH"}));
+    }
+
     void agrandissement()
     {
         Clique("SpeedButton2");

@@ -16,6 +16,8 @@
 #include <QStatusTipEvent>
 #include <QWidget>
 
+#include "app/fenetres/Plateforme.h"
+
 // Centres a top-level window on the primary screen.
 inline void CentreSurEcran(QWidget* fenetre)
 {
@@ -124,4 +126,16 @@ inline bool EstToucheEntree(QEvent* evenement)
         return false;
     const int touche = static_cast<QKeyEvent*>(evenement)->key();
     return touche == Qt::Key_Return || touche == Qt::Key_Enter;
+}
+
+// F1 anywhere in the window opens its help at sujet.
+inline QAction* AideF1(QWidget* fenetre, const char* sujet)
+{
+    auto* aide = new QAction(fenetre);
+    aide->setObjectName("AideF1");
+    aide->setShortcut(Qt::Key_F1);
+    aide->setShortcutContext(Qt::WidgetWithChildrenShortcut); // a tool window is never the active one
+    QObject::connect(aide, &QAction::triggered, fenetre, [s = std::string(sujet)] { LaPlateforme().Aide(s); });
+    fenetre->addAction(aide);
+    return aide;
 }

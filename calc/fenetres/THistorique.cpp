@@ -21,6 +21,7 @@ THistorique::THistorique(QWidget* parent, Historique& historique,
 {
     setObjectName("THistorique");
     setWindowTitle("Historique");
+    AideF1(this, "COMPLEX");
     auto* centre = new QWidget(this);
     setCentralWidget(centre);
     auto* colonne = new QVBoxLayout(centre);

@@ -332,8 +332,9 @@ void TGraph::CreeMenus()
             &TGraph::VamosClick);
     QMenu* sos = barre->addMenu("&?");
     sos->setObjectName("Aide");
-    connect(Action(sos, "ModOp", "&Aide sur le module graphique", "Aide sur le module graphique ."),
-            &QAction::triggered, this, [] { LaPlateforme().Aide("GRAPH"); });
+    QAction* aide = Action(sos, "ModOp", "&Aide sur le module graphique", "Aide sur le module graphique .");
+    aide->setShortcut(Qt::Key_F1);
+    connect(aide, &QAction::triggered, this, [] { LaPlateforme().Aide("GRAPH"); });
     connect(Action(sos, "ModOp1", "&Présentation du logiciel", "Présentation du logiciel ."),
             &QAction::triggered, this, [] { LaPlateforme().Aide("PRESENT"); });
 

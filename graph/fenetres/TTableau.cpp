@@ -22,6 +22,7 @@
 TTableau::TTableau(QWidget* parent, const ModeleGraphe& modele) : QMainWindow(parent, Qt::Window), modele_(modele)
 {
     travail_ = new Travail(this);
+    AideF1(this, "GRAPH");
     setObjectName("TTableau");
     setWindowTitle("Tableau de valeurs");
     auto* centre = new QWidget(this);
