@@ -767,6 +767,29 @@ private slots:
         QCOMPARE(p_->journal, std::vector<std::string>{"son: Son1.wav"});
     }
 
+    // Ctrl+C in the results window copies its values, the second on a line
+    // of its own.
+    void copieDesResultats()
+    {
+        Trace("SpeedButton2", "x^2");
+        Clic(110, 100);
+        Clic(260, 200);
+        QGuiApplication::clipboard()->clear();
+        QTimer guet;
+        QObject::connect(&guet, &QTimer::timeout, [] {
+            auto* s = LesFenetres().Solutions;
+            if (!s->isVisible())
+                return;
+            QTest::keyClick(s, Qt::Key_C, Qt::ControlModifier);
+            s->close();
+        });
+        guet.start(5);
+        Clique("ExtremumButton");
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 QString("x = 2.00000000000000 (borne)  f(x) = 4.00000000000000\n"
+                         "x = 0.00000000000000  f(x) = 0.00000000000000"));
+    }
+
     void integraleEtZero()
     {
         Trace("SpeedButton2", "x^2");

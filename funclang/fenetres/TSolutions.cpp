@@ -2,6 +2,9 @@
 
 #include "app/fenetres/Disposition.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QShowEvent>
 
 #include <algorithm>
@@ -18,10 +21,10 @@ TSolutions::TSolutions(QWidget* parent) : QDialog(parent, Qt::Tool)
     methode_->setFont(souligne);
     resultat1_ = Etiquette(this, "Resultat1", "X =", 8, 32, 40, 18);
     resVal1_ = Etiquette(this, "ResVal1", "0.00000000000000E+0000", 40, 32, 148, 18);
-    ActionCopier(this, resVal1_, "CopierValeur");
+    ActionCopier(this, resVal1_, "CopierValeur")->setShortcut(QKeySequence());
     resultat2_ = Etiquette(this, "Resultat2", QString(), 8, 58, 40, 18);
     resVal2_ = Etiquette(this, "ResVal2", QString(), 40, 58, 148, 18);
-    ActionCopier(this, resVal2_, "CopierValeur2");
+    ActionCopier(this, resVal2_, "CopierValeur2")->setShortcut(QKeySequence());
     // Emptied on creation: the texts come from the caller at every showing.
     methode_->clear();
     resultat1_->clear();
@@ -76,4 +79,26 @@ void TSolutions::showEvent(QShowEvent* evenement)
     // between, must show the second texts.
     FormActivate();
     QDialog::showEvent(evenement);
+}
+
+bool TSolutions::event(QEvent* evenement)
+{
+    if (evenement->type() == QEvent::ShortcutOverride &&
+        static_cast<QKeyEvent*>(evenement)->matches(QKeySequence::Copy)) {
+        evenement->accept();
+        return true;
+    }
+    return QDialog::event(evenement);
+}
+
+void TSolutions::keyPressEvent(QKeyEvent* evenement)
+{
+    if (!evenement->matches(QKeySequence::Copy)) {
+        QDialog::keyPressEvent(evenement);
+        return;
+    }
+    QString texte = resVal1_->text().trimmed();
+    if (resVal2_->isVisible())
+        texte += "\n" + resVal2_->text().trimmed();
+    QGuiApplication::clipboard()->setText(texte);
 }

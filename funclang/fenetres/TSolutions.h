@@ -23,6 +23,11 @@ public:
 
 protected:
     void showEvent(QShowEvent* evenement) override;
+    // Ctrl+C is this window's own: the value, and the second on a line of
+    // its own when it is shown. A tool window shares its parent's
+    // shortcuts, so the key is taken before they see it.
+    bool event(QEvent* evenement) override;
+    void keyPressEvent(QKeyEvent* evenement) override;
 
 private:
     QString titre_, nom_, valeur_, nom2_, valeur2_;
