@@ -636,7 +636,7 @@ private slots:
         QCOMPARE(Texte("BarreEtatPanneau"), QString(" Tracé interrompu ."));
     }
 
-    // F1 opens the plotter's topic in the plotter and in its table.
+    // F1 opens the plotter's topic in the plotter, its table and its dialogs.
     void aideParF1()
     {
         Trace("SpeedButton2", "x^2");
@@ -653,7 +653,13 @@ private slots:
         QVERIFY(MontreActive(t, false));
         QTest::keyClick(t, Qt::Key_F1);
         note();
-        QCOMPARE(aides, (std::vector<std::string>{"aide: GRAPH", "aide: GRAPH"}));
+        QVERIFY(MontreActive(g_, false));
+        AvecDialogue("Coords", [&](QDialog* d) {
+            p_->Vide();
+            QTest::keyClick(d->focusWidget(), Qt::Key_F1);
+            note();
+        });
+        QCOMPARE(aides, (std::vector<std::string>{"aide: GRAPH", "aide: GRAPH", "aide: GRAPH"}));
     }
 
     void agrandissement()

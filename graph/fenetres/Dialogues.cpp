@@ -6,6 +6,7 @@
 
 #include <QFormLayout>
 #include <QLabel>
+#include <QKeyEvent>
 #include <QLineEdit>
 
 TDialogueGraphe::TDialogueGraphe(const char* nom, const QString& titre, QWidget* parent)
@@ -54,6 +55,15 @@ void TDialogueGraphe::Suivant(int champ)
 
 bool TDialogueGraphe::eventFilter(QObject* objet, QEvent* evenement)
 {
+    // F1 opens the plotter's help. The key is taken before the shortcuts:
+    // this tool window shares the plotter's, where F1 is bound as well.
+    const bool touche = evenement->type() == QEvent::ShortcutOverride || evenement->type() == QEvent::KeyPress;
+    if (touche && static_cast<QKeyEvent*>(evenement)->key() == Qt::Key_F1) {
+        evenement->accept();
+        if (evenement->type() == QEvent::KeyPress)
+            LaPlateforme().Aide("GRAPH");
+        return true;
+    }
     if (!EstToucheEntree(evenement))
         return QDialog::eventFilter(objet, evenement);
     for (std::size_t k = 0; k < champs_.size(); ++k)
