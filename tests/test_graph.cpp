@@ -636,6 +636,32 @@ private slots:
         QCOMPARE(Texte("BarreEtatPanneau"), QString(" Tracé interrompu ."));
     }
 
+    // The drawing area's hint says what the buttons do, as the setting
+    // says, from the window's first showing on.
+    void aideDeLaZone_data()
+    {
+        QTest::addColumn<int>("boutons");
+        QTest::addColumn<QString>("aide");
+        QTest::newRow("2 boutons") << 2
+                                   << "Clic gauche = curseur n°1 ; 2ème clic gauche = curseur n°2 . Clic droit = menu "
+                                      "contextuel .";
+        QTest::newRow("3 boutons") << 3
+                                   << "Clic gauche = curseur 1; 2nd clic gauche = curseur 2. Clic droit = menu "
+                                      "contextuel. Clic milieu = centre du graphique .";
+    }
+    void aideDeLaZone()
+    {
+        DetruitFenetres();
+        TOptions options;
+        options.NbBoutons = Donnee<int>("boutons");
+        EnregistreOptions(options);
+        CreeFenetres();
+        g_ = LesFenetres().Graph;
+        QCOMPARE(g_->findChild<EcranDigit*>("EcranDigit")->statusTip(), Donnee<QString>("aide"));
+        QVERIFY(MontreActive(g_));
+        QCOMPARE(g_->findChild<EcranDigit*>("EcranDigit")->statusTip(), Donnee<QString>("aide"));
+    }
+
     // F1 opens the plotter's topic in the plotter, its table and its dialogs.
     void aideParF1()
     {

@@ -32,8 +32,6 @@ constexpr const char* DeriveesGenerique =
     "Courbe(s) représentative(s) de la (des) dérivée(s) de la (des) fonction(s) .";
 constexpr const char* AideConique = "Conique ( de la forme : a*y^2+b*y+c où b et c peuvent être "
                                     "des fonctions polynômiales de x ) .";
-constexpr const char* AideEcran =
-    "Clic gauche=curseur n°1 ; 2ème clic gauche=curseur n°2 . Clic droit=centre du graphique .";
 
 // What choosing each curve type shows.
 struct Presentation {
@@ -98,7 +96,9 @@ void TGraph::CreePanneaux(QWidget* centre)
 {
     ecran_ = new EcranDigit(centre);
     ecran_->move(8, 8);
-    Aide(ecran_, AideEcran);
+    // The hint says what the buttons do from the start.
+    boutonsSouris_ = static_cast<int>(LitBoutonsSouris());
+    Aide(ecran_, AideZone());
     ecran_->installEventFilter(this); // the keys of trace mode
     ecran_->setAccessibleName("Zone de tracé");
     ecran_->setAccessibleDescription(QString::fromStdString(modele_.DescriptionEcran(false)));
@@ -412,6 +412,7 @@ void TGraph::FormActivate()
     Aide(Bouton("dXButton"), DeriveesGenerique);
     modele_.SonsActifs = LitSonsTraceur();
     boutonsSouris_ = static_cast<int>(LitBoutonsSouris());
+    Aide(ecran_, AideZone());
     recents_ = LitFichiersRecents();
     AfficheRecents();
 }

@@ -146,6 +146,8 @@ private:
     bool TextesLisibles() const;
     void PresenteType(TypeCourbe type);
     void ConnecteSouris();
+    // What the mouse buttons do on the drawing area, as the setting says.
+    const char* AideZone() const;
     void SauveZone(const Zone& zone);
     void RestaureZone(const Zone& zone);
     void DessineBande(const Zone& zone);

@@ -27,6 +27,8 @@ constexpr const char* AideTroisBoutons = "Clic gauche = curseur 1; 2nd clic gauc
 QRect Rectangle(const Zone& z) { return QRect(QPoint(z.x1, z.y1), QPoint(z.x2, z.y2)); }
 } // namespace
 
+const char* TGraph::AideZone() const { return boutonsSouris_ == 3 ? AideTroisBoutons : AideDeuxBoutons; }
+
 void TGraph::ConnecteSouris()
 {
     connect(ecran_, &EcranDigit::Deplacement, this, &TGraph::EcranDigitMouseMove);
@@ -95,9 +97,8 @@ void TGraph::EcranDigitMouseMove(int X, int Y)
     coordX->setText(lecture(modele_.Fenetre().EcranVersX(X)));
     coordY->setText(lecture(modele_.Fenetre().EcranVersY(Y)));
     if (boutonsSouris_ == 2 || boutonsSouris_ == 3) {
-        const char* aide = boutonsSouris_ == 2 ? AideDeuxBoutons : AideTroisBoutons;
-        ecran_->setStatusTip(aide);
-        panneau_->setText(QString(" ") + aide);
+        ecran_->setStatusTip(AideZone());
+        panneau_->setText(QString(" ") + AideZone());
     }
     if (const auto bande = modele_.Souris().BandeVers(X, Y)) {
         if (modele_.Souris().Bande)
