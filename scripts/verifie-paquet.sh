@@ -30,7 +30,7 @@ racine=$(mktemp -d)
 trap 'rm -rf "$racine"' EXIT
 dpkg-deb -x "$paquet" "$racine"
 sortie=$(desktop-file-validate "$racine/usr/share/applications/tarvelle.desktop" 2>&1) || echec "$sortie"
-echo "$sortie" | grep -Eq "warning|error" && echec "desktop-file-validate : $sortie"
+echo "$sortie" | grep -Eq "warning|error|hint" && echec "desktop-file-validate : $sortie"
 # AppStream: errors fail, warnings are printed for the record.
 appstreamcli validate --no-net "$racine/usr/share/metainfo/tarvelle.metainfo.xml" || true
 appstreamcli validate --no-net "$racine/usr/share/metainfo/tarvelle.metainfo.xml" | grep -q "^E:" \
