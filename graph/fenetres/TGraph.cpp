@@ -505,43 +505,6 @@ void TGraph::FonctionYKeyPress()
     ApresValidation();
 }
 
-bool TGraph::Redessine()
-{
-    auto calcul = modele_.CalculCourant();
-    if (!calcul)
-        return false;
-    drawProgress_->show();
-    Dessine(std::move(*calcul), [this](bool correct) {
-        if (correct)
-            modele_.NoteCourbe();
-        drawProgress_->hide();
-    });
-    return true;
-}
-
-void TGraph::closeEvent(QCloseEvent* evenement)
-{
-    // A plot running ends first, with what it drew.
-    ArreteTrace();
-    travail_->Acheve();
-    QMainWindow::closeEvent(evenement);
-}
-
-void TGraph::CalculBtnClick()
-{
-    if (!Redessine())
-        LaPlateforme().Bip();
-    modele_.ApresCalcul();
-    AppliqueCommandes();
-}
-
-void TGraph::Replot()
-{
-    EffaceEcran();
-    ecran_->repaint();
-    Redessine();
-}
-
 void TGraph::CleanUpClick()
 {
     LacheCurseurs();

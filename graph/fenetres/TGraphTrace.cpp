@@ -8,6 +8,7 @@
 #include "graph/toile/Toile.h"
 
 #include <QAbstractButton>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -64,6 +65,43 @@ void TGraph::Dessine(CalculTrace calcul, std::function<void(bool)> suite)
         ResultatTrace r = calcul(progression);
         canal.Envoie([this, r = std::move(r), suite] { FinDessin(r, suite); });
     });
+}
+
+bool TGraph::Redessine()
+{
+    auto calcul = modele_.CalculCourant();
+    if (!calcul)
+        return false;
+    drawProgress_->show();
+    Dessine(std::move(*calcul), [this](bool correct) {
+        if (correct)
+            modele_.NoteCourbe();
+        drawProgress_->hide();
+    });
+    return true;
+}
+
+void TGraph::closeEvent(QCloseEvent* evenement)
+{
+    // A plot running ends first, with what it drew.
+    ArreteTrace();
+    travail_->Acheve();
+    QMainWindow::closeEvent(evenement);
+}
+
+void TGraph::CalculBtnClick()
+{
+    if (!Redessine())
+        LaPlateforme().Bip();
+    modele_.ApresCalcul();
+    AppliqueCommandes();
+}
+
+void TGraph::Replot()
+{
+    EffaceEcran();
+    ecran_->repaint();
+    Redessine();
 }
 
 void TGraph::FinDessin(const ResultatTrace& r, const std::function<void(bool)>& suite)
