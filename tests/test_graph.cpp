@@ -385,10 +385,8 @@ private slots:
         QTest::newRow("Autre x seul: 1 et 1") << "ZoomUser" << QStringList{"3"} << defaut;
         QTest::newRow("fenêtre 1 5 -1 1") << "Coords" << QStringList{"1", "5", "-1", "1"}
                                           << QStringList{"-0.0200000", "5.0000000", "-1.0000000", "1.0000000", "-0.020", "5.000", "1.00000"};
-        QTest::newRow("fenêtre 5 -5 (x seul)") << "Coords" << QStringList{"5", "-5"}
-                                               << QStringList{"-5.0000000", "5.0000000", "-2.4000000", "2.4000000", "-5.000", "5.000", "1.00000"};
-        QTest::newRow("fenêtre 2 (x min seul)") << "Coords" << QStringList{"2"}
-                                                << QStringList{"-0.0200000", "3.2000000", "-2.4000000", "2.4000000", "-0.020", "3.200", "1.00000"};
+        QTest::newRow("fenêtre fermée après x") << "Coords" << QStringList{"5", "-5"} << defaut;
+        QTest::newRow("fenêtre fermée après x min") << "Coords" << QStringList{"2"} << defaut;
         QTest::newRow("unité -2") << "ScaleScreen" << QStringList{"-2"} << QStringList(defaut.mid(0, 6)) + QStringList{"2.00000"};
         QTest::newRow("unité 0") << "ScaleScreen" << QStringList{"0"} << defaut;
         QTest::newRow("intervalle") << "ScaleInterval" << QStringList{"0", "1E1"}
@@ -435,17 +433,13 @@ private slots:
             Tape(d, "Edit1", "2");
             QCOMPARE(d->focusWidget(), d->findChild<QLineEdit*>("Edit2"));
         });
-        const TDonnees* donnees = LesFenetres().Donnees;
-        QVERIFY(donnees->DonXmin == 2 && donnees->DonXmax == 3.2L && donnees->DonYmin == -2.4L && donnees->DonYmax == 2.4L);
         // An empty upper bound beeps and keeps the dialog open.
         AvecDialogue("ScaleInterval", [](QDialog* d) {
             Tape(d, "Edit1", "1");
             Tape(d, "Edit2", "");
             QVERIFY(d->isVisible());
         });
-        // The tick unit closes at once; closed without a value the first time it is 0.
         AvecDialogue("ScaleScreen", [](QDialog*) {});
-        QCOMPARE(LesFenetres().ScaleEcran->EchelleSaisie, 0.0L);
         QCOMPARE(Texte("Label2"), QString("1.00000"));
         // Zoom factors from 0.05 to 20.
         p_->Vide();
@@ -459,6 +453,49 @@ private slots:
         QCOMPARE(p_->journal, (std::vector<std::string>{"bip", "bip"}));
         QCOMPARE(Texte("xmaxval"), QString("64.0000000"));
         QCOMPARE(Texte("ymaxval"), QString("0.1200000"));
+    }
+
+    void dialoguesFermesSansEffet()
+    {
+        Trace("SpeedButton2", "x^2");
+        auto fenetre = [](std::vector<const char*> textes) {
+            return [textes](QDialog* d) {
+                for (std::size_t k = 0; k < textes.size(); ++k)
+                    Tape(d, qPrintable("Edit" + QString::number(k + 1)), textes[k]);
+            };
+        };
+        AvecDialogue("Coords", fenetre({"1", "5", "-1", "1"}));
+        AvecDialogue("ScaleInterval", fenetre({"0", "4"}));
+        AvecDialogue("ScaleScreen", fenetre({"0.5"}));
+        const QStringList enVigueur = Fenetre();
+        QCOMPARE(enVigueur, (QStringList{"-0.0200000", "5.0000000", "-1.0000000", "1.0000000", "0.000", "4.000", "0.50000"}));
+        const QImage avant = Ecran();
+        // Each dialog opens on the values in force (the window as the
+        // program put it around the origin), and closing it before its last
+        // Enter changes nothing, fields confirmed or not.
+        const std::pair<const char*, QStringList> dialogues[] = {
+            {"Coords", {"-0.02", "5", "-1", "1"}}, {"ScaleInterval", {"0", "4"}},
+            {"ScaleScreen", {"0.5"}}, {"ZoomUser", {"1", "1"}}};
+        for (const auto& [commande, textes] : dialogues) {
+            p_->Vide();
+            AvecDialogue(commande, [&textes](QDialog* d) {
+                for (int k = 0; k < textes.size(); ++k)
+                    QCOMPARE(d->findChild<QLineEdit*>("Edit" + QString::number(k + 1))->text(), textes[k]);
+                Tape(d, "Edit1", "2");
+                if (textes.size() > 2)
+                    Tape(d, "Edit2", "3");
+                QTest::keyClick(d->focusWidget(), Qt::Key_Escape);
+                QVERIFY(!d->isVisible());
+            });
+            QCOMPARE(Fenetre(), enVigueur);
+            QCOMPARE(Ecran(), avant);
+            QVERIFY(p_->journal.empty());
+        }
+        // A window whose pixel step is below its bounds' precision is
+        // refused, the old one kept.
+        AvecDialogue("Coords", fenetre({"-1", "1", "-1", "-0.99999999999999999999"}));
+        QCOMPARE(p_->Messages(), std::vector<std::string>{"avertissement: Fenêtre d'affichage incorrecte ."});
+        QCOMPARE(Fenetre(), enVigueur);
     }
 
     void fenetreRedessineEtRefusee()

@@ -47,6 +47,14 @@ bool TDialogueGraphe::Lit(const QString& texte, Etendu& valeur)
     return true;
 }
 
+bool TDialogueGraphe::Demande(std::vector<Etendu> enVigueur)
+{
+    enVigueur_ = std::move(enVigueur);
+    for (std::size_t k = 0; k < champs_.size() && k < enVigueur_.size(); ++k)
+        champs_[k]->setText(QString::fromStdString(TexteCourt(enVigueur_[k])));
+    return exec() == QDialog::Accepted;
+}
+
 void TDialogueGraphe::Suivant(int champ)
 {
     if (champ + 1 < static_cast<int>(champs_.size()))
@@ -87,15 +95,16 @@ TDonnees::TDonnees(QWidget* parent)
 {
     for (const char* libelle : {"X minimum :", "X maximum :", "Y minimum :", "Y maximum :"})
         AjouteChamp(libelle);
-    FormActivate();
 }
 
 void TDonnees::FormActivate()
 {
-    DonXmin = -3.2L;
-    DonXmax = 3.2L;
-    DonYmin = -2.4L;
-    DonYmax = 2.4L;
+    if (enVigueur_.size() == 4) {
+        DonXmin = enVigueur_[0];
+        DonXmax = enVigueur_[1];
+        DonYmin = enVigueur_[2];
+        DonYmax = enVigueur_[3];
+    }
     confirmes_ = 0;
 }
 
@@ -123,13 +132,14 @@ TIntervalle::TIntervalle(QWidget* parent)
 {
     AjouteChamp("Borne inférieure :");
     AjouteChamp("Borne supérieure :");
-    FormActivate();
 }
 
 void TIntervalle::FormActivate()
 {
-    BorneInf = -3.2L;
-    BorneSup = 3.2L;
+    if (enVigueur_.size() == 2) {
+        BorneInf = enVigueur_[0];
+        BorneSup = enVigueur_[1];
+    }
     infConfirmee_ = false;
 }
 
@@ -157,6 +167,12 @@ TScaleEcran::TScaleEcran(QWidget* parent) : TDialogueGraphe("ScaleEcran", "Echel
     AjouteChamp("Echelle :");
 }
 
+void TScaleEcran::FormActivate()
+{
+    if (enVigueur_.size() == 1)
+        EchelleSaisie = enVigueur_[0];
+}
+
 void TScaleEcran::Entree(int, const QString& texte)
 {
     Etendu v;
@@ -175,7 +191,6 @@ TZoomChoose::TZoomChoose(QWidget* parent) : TDialogueGraphe("ZoomChoose", "Zoom"
     AjouteChamp("Coefficient de zoom suivant l'axe Ox :");
     AjouteChamp("Coefficient de zoom suivant l'axe Oy :");
     AjouteNote("( Rq : valeurs entre 0.05 et 20 accéptées )");
-    FormActivate();
 }
 
 void TZoomChoose::FormActivate()
@@ -207,11 +222,4 @@ void TZoomChoose::Entree(int champ, const QString& texte)
         Suivant(champ);
     else if (xConfirme_ && yConfirme_)
         accept();
-}
-
-void TZoomChoose::done(int resultat)
-{
-    if (!(xConfirme_ && yConfirme_))
-        CoefZoomX = CoefZoomY = 1.0L;
-    TDialogueGraphe::done(resultat);
 }

@@ -2,8 +2,10 @@
 // The four small dialogs of the plotter: window corners, study interval,
 // tick unit and zoom factors. None has an OK button: the user types a
 // number and Enter in each field in turn, and the last Enter closes the
-// dialog. Each leaves its results in its pending values, which the command
-// that showed it reads however the dialog was closed.
+// dialog. Each opens on the values in force and leaves its results in its
+// pending values; the command that showed it takes them only when the last
+// Enter closed it. Escape or the close box changes nothing, whatever fields
+// were confirmed before.
 #include "app/fenetres/Activation.h"
 #include "numerics/Etendu.h"
 
@@ -17,6 +19,10 @@ class TDialogueGraphe : public QDialog, public FenetreActivable {
     Q_OBJECT
 public:
     TDialogueGraphe(const char* nom, const QString& titre, QWidget* parent);
+
+    // Shows the dialog with one value in force per field, shortest text
+    // that reads back as the value; true when its last Enter closed it.
+    bool Demande(std::vector<Etendu> enVigueur);
 
 protected:
     // A field Edit1, Edit2, ... under its label, and a line of text.
@@ -34,13 +40,14 @@ protected:
     void showEvent(QShowEvent* evenement) override;
 
     std::vector<QLineEdit*> champs_;
+    std::vector<Etendu> enVigueur_;
 };
 
 class TDonnees : public TDialogueGraphe {
     Q_OBJECT
 public:
     explicit TDonnees(QWidget* parent = nullptr);
-    Etendu DonXmin, DonXmax, DonYmin, DonYmax;
+    Etendu DonXmin = -3.2L, DonXmax = 3.2L, DonYmin = -2.4L, DonYmax = 2.4L;
     void FormActivate() override;
 
 protected:
@@ -54,7 +61,7 @@ class TIntervalle : public TDialogueGraphe {
     Q_OBJECT
 public:
     explicit TIntervalle(QWidget* parent = nullptr);
-    Etendu BorneInf, BorneSup;
+    Etendu BorneInf = -3.2L, BorneSup = 3.2L;
     void FormActivate() override;
 
 protected:
@@ -68,7 +75,8 @@ class TScaleEcran : public TDialogueGraphe {
     Q_OBJECT
 public:
     explicit TScaleEcran(QWidget* parent = nullptr);
-    Etendu EchelleSaisie = 0.0L; // the last value entered, kept across showings
+    Etendu EchelleSaisie = 1.0L;
+    void FormActivate() override;
 
 protected:
     void Entree(int champ, const QString& texte) override;
@@ -83,7 +91,6 @@ public:
 
 protected:
     void Entree(int champ, const QString& texte) override;
-    void done(int resultat) override;
 
 private:
     bool xConfirme_ = false, yConfirme_ = false;

@@ -134,7 +134,6 @@ private:
     void TraceDuType();
     // Forgets both cursors (and erases their marks).
     void LacheCurseurs();
-    void MontreDialogue(QWidget* dialogue);
 
     void ConnecteFichiers();
     void AfficheRecents();

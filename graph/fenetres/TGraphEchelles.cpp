@@ -33,12 +33,6 @@ void TGraph::ConnecteEchelles()
     }
 }
 
-void TGraph::MontreDialogue(QWidget* dialogue)
-{
-    if (auto* d = qobject_cast<QDialog*>(dialogue))
-        d->exec();
-}
-
 bool TGraph::AccepteFenetre(const Vue& vue)
 {
     if (FenetreCorrecte(vue))
@@ -65,8 +59,14 @@ void TGraph::TraceDuType()
 void TGraph::CoordsClick()
 {
     TDonnees* d = LesFenetres().Donnees;
-    MontreDialogue(d);
-    const Vue vue = modele_.Normalisee(Vue{d->DonXmin, d->DonXmax, d->DonYmin, d->DonYmax});
+    const Vue& f = modele_.Fenetre();
+    if (!d->Demande({f.Xmin, f.Xmax, f.Ymin, f.Ymax}))
+        return;
+    // The window as typed must be one, before the origin is put into it.
+    const Vue saisie{d->DonXmin, d->DonXmax, d->DonYmin, d->DonYmax};
+    if (!AccepteFenetre(saisie))
+        return;
+    const Vue vue = modele_.Normalisee(saisie);
     if (!AccepteFenetre(vue))
         return;
     EffaceEcran();
@@ -78,9 +78,10 @@ void TGraph::CoordsClick()
 
 void TGraph::ScaleIntervalClick()
 {
-    LacheCurseurs();
     TIntervalle* d = LesFenetres().Intervalle;
-    MontreDialogue(d);
+    if (!d->Demande({modele_.EtudeMin(), modele_.EtudeMax()}))
+        return;
+    LacheCurseurs();
     EffaceEcran();
     ecran_->repaint();
     modele_.ChangeIntervalle(d->BorneInf, d->BorneSup);
@@ -90,9 +91,10 @@ void TGraph::ScaleIntervalClick()
 
 void TGraph::ScaleScreenClick()
 {
-    LacheCurseurs();
     TScaleEcran* d = LesFenetres().ScaleEcran;
-    MontreDialogue(d);
+    if (!d->Demande({modele_.Graduation()}))
+        return;
+    LacheCurseurs();
     ecran_->repaint();
     modele_.ChangeGraduation(d->EchelleSaisie);
     AfficheParametres();
@@ -121,9 +123,10 @@ void TGraph::Zoom21Click() { Zoom(2.0L); }
 
 void TGraph::ZoomUserClick()
 {
-    LacheCurseurs();
     TZoomChoose* d = LesFenetres().ZoomChoose;
-    MontreDialogue(d);
+    if (!d->Demande({1.0L, 1.0L}))
+        return;
+    LacheCurseurs();
     const Vue vue = Zoome(modele_.Fenetre(), d->CoefZoomX, d->CoefZoomY);
     if (!AccepteFenetre(vue))
         return;

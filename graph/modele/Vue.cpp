@@ -33,10 +33,21 @@ void NormaliseFenetre(Vue& vue, Etendu pas)
         std::swap(vue.Ymin, vue.Ymax);
 }
 
+namespace {
+// Beyond these bounds the samples of neighbouring pixels would be one value:
+// a step of one pixel must move both edges.
+bool AxeCorrect(Etendu a, Etendu b, int pixels)
+{
+    const Etendu bas = std::fmin(a, b), haut = std::fmax(a, b);
+    const Etendu pas = (haut - bas) / pixels;
+    return std::isfinite(bas) && std::isfinite(haut) && std::isfinite(pas) && pas > 0.0L && bas + pas != bas &&
+           haut - pas != haut;
+}
+} // namespace
+
 bool FenetreCorrecte(const Vue& vue)
 {
-    const Etendu l = vue.Largeur(), h = vue.Hauteur();
-    return std::isfinite(l) && std::isfinite(h) && l > 0.0L && h > 0.0L;
+    return AxeCorrect(vue.Xmin, vue.Xmax, LargeurEcran) && AxeCorrect(vue.Ymin, vue.Ymax, HauteurEcran);
 }
 
 Vue Zoome(const Vue& vue, Etendu facteurX, Etendu facteurY)

@@ -35,8 +35,9 @@ struct Vue {
 // The sampling step: the window's width over the number of samples across it.
 Etendu PasDe(const Vue& vue, int precision);
 
-// A window the plotter can map: finite edges, a width and a height above 0
-// that are finite too.
+// A window the plotter can map: finite edges (in either order), a finite
+// width and height, and each wide enough that one pixel's step moves both
+// of its edges.
 bool FenetreCorrecte(const Vue& vue);
 
 // The window scaled about the origin.
