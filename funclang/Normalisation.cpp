@@ -112,8 +112,9 @@ std::optional<std::string> NormalisePolynome(const std::string& saisie, Journal&
     auto texte = Preleve(saisie, journal);
     if (!texte)
         return std::nullopt;
+    // The pieces free of y are texts in x, read by the function evaluator:
+    // their names take its codes. Both letters may stand anywhere.
+    NormaliseNoms(*texte, '\0', journal);
     NormaliseSignes(*texte);
-    std::transform(texte->begin(), texte->end(), texte->begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return texte;
 }

@@ -36,6 +36,7 @@ void RemplaceDivision(char lettre, std::string& texte);
 // incorrecte ." in the journal: no value.
 std::optional<std::string> NormaliseFonction(const std::string& saisie, char lettre, Journal& journal);
 
-// A polynomial in x and y, as a conic's equation is typed: signs and lower
-// case only, names as typed. Refused as above when too long.
+// A polynomial in x and y, as a conic's equation is typed: names and signs
+// as in a function, no check of where the letters stand, no division
+// rewritten. Refused as above when too long.
 std::optional<std::string> NormalisePolynome(const std::string& saisie, Journal& journal);

@@ -169,6 +169,15 @@ Programme::Programme(const std::string& texte, char lettre, bool blancInitial)
     compile_ = std::move(compile);
 }
 
+std::optional<Faute> Programme::FauteDuTexte() const
+{
+    const Compile& p = *compile_;
+    const Instruction& fin = p.code_[p.resultat_];
+    if (fin.code != Code::Arret || p.arrets_[fin.a].genre != GenreErreur::Texte)
+        return std::nullopt;
+    return EvaluationDe(p.arrets_[fin.a]).faute;
+}
+
 void Programme::Compile::Prepare()
 {
     depart_.resize(code_.size());

@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,11 @@ public:
     // through a const reference or a pointer to const cannot be run, so no
     // two calculations ever share one.
     Evaluation Execute(Etendu x);
+
+    // A fault of the text itself (a bracket left open, an operator without
+    // its operand), found while compiling: every value of the variable gets
+    // it. None for a text that may evaluate at some value.
+    std::optional<Faute> FauteDuTexte() const;
 
     std::size_t Taille() const { return compile_->code_.size(); } // instructions, for the tests
 

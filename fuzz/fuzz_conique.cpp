@@ -1,14 +1,15 @@
-// The conic reader: any text, signs normalised as the field does it, ends in
-// coefficient texts the evaluator takes or in a refusal; a text in the
-// hint's form, read literally, gives the values its expansion gives.
+// The conic reader: any text, normalised as the field does it, ends in
+// coefficient texts the evaluator takes (no function left under its typed
+// name) or in a refusal; a text in the hint's form, read literally, gives
+// the values its expansion gives.
 #include "Verifie.h"
+#include "funclang/Fonctions.h"
 #include "funclang/Normalisation.h"
 #include "funclang/Programme.h"
 #include "funclang/Texte.h"
 #include "graph/modele/Conique.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <cstdint>
 #include <string>
@@ -25,6 +26,8 @@ Valeurs EnX(const TextesConique& t, Etendu x)
     const std::string* textes[] = {&t.A, &t.B, &t.C};
     for (int k = 0; k < 3; ++k) {
         VERIFIE(textes[k]->size() <= LongueurTexteMax);
+        for (const Fonction& f : LesFonctions())
+            VERIFIE(textes[k]->find(f.nom) == std::string::npos);
         const Evaluation e = Programme(*textes[k], 'x', false).Execute(x);
         r.ok = r.ok && !e.faute;
         r.v[k] = e.resultat;
@@ -37,10 +40,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
 {
     if (taille > LongueurTexteMax)
         return 0;
-    std::string texte(reinterpret_cast<const char*>(donnees), taille);
-    NormaliseSignes(texte);
-    std::transform(texte.begin(), texte.end(), texte.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    Journal journal;
+    const std::optional<std::string> normalise =
+        NormalisePolynome(std::string(reinterpret_cast<const char*>(donnees), taille), journal);
+    VERIFIE(normalise);
+    const std::string& texte = *normalise;
     const auto lus = TextesDeLaConique(texte);
     if (!lus)
         return 0;

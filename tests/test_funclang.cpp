@@ -160,7 +160,10 @@ private slots:
         QTest::newRow("exposant sans signe") << "2e3" << carte << "2e3" << false;
         QTest::newRow("exposant après un point") << "5.e-2*x" << carte << "5.E-2*x" << false;
         QTest::newRow("conique") << "Y^2+X^2-1" << cone << "y^2#x^2~1" << false;
-        QTest::newRow("conique exposant") << "x^2-1E-3" << cone << "x^2~1e-3" << false;
+        QTest::newRow("conique exposant") << "x^2-1E-3" << cone << "x^2~1E-3" << false;
+        QTest::newRow("conique: fonctions de x") << "y^2-4+Ln(x)+racine(x)*y-inv(x)*exp(x)" << cone
+                                                  << "y^2~4#LGN(x)#RAC(x)*y~INV(x)*EXP(x)" << false;
+        QTest::newRow("conique: x où qu'il soit") << "2x*y+y^2/x" << cone << "2x*y#y^2/x" << false;
     }
 
     void normalisation()

@@ -239,6 +239,13 @@ private slots:
         for (int c = 112; c <= 208; ++c)
             QCOMPARE(DansColonnes(rouges, c, c), 2);
         QCOMPARE(DansColonnes(rouges, 0, 108) + DansColonnes(rouges, 212, 319), 0);
+        // A function of x in the equation: y = ±racine(ln x), from x = 1.
+        Menu("CleanUp")->trigger();
+        QVERIFY(AttendsTrace(g_));
+        Trace("SpeedButton10", "y^2-ln(x)");
+        const Points lnx = Rouges();
+        QVERIFY(lnx.count({296, 70}) || lnx.count({296, 71}));
+        QCOMPARE(DansColonnes(lnx, 0, 205), 0);
     }
 
     void derivees()
@@ -1314,12 +1321,9 @@ private slots:
         Menu("SauveSous")->trigger();
         QVERIFY(AttendsTrace(g_));
         QCOMPARE(p_->journal, std::vector<std::string>{"bip"});
-        Clique("SpeedButton2");
-        Valide("FonctionXouRo", "9*()");
-        p_->Vide();
-        Go();
-        QCOMPARE(p_->journal, (std::vector<std::string>{"son: Son1.wav", "erreur: Expression incorrecte ."}));
         // Conics: the natural order draws the circle, a cubic is refused.
+        Menu("CleanUp")->trigger();
+        QVERIFY(AttendsTrace(g_));
         Trace("SpeedButton10", "y^2+x^2-1");
         const Points cercle = Rouges();
         Menu("CleanUp")->trigger();
@@ -1330,6 +1334,44 @@ private slots:
         Valide("FonctionXouRo", "y^3-x");
         Go();
         QCOMPARE(p_->journal, (std::vector<std::string>{"son: Son1.wav", "avertissement: " + std::string(ConiqueIncorrecte), "bip"}));
+    }
+
+    // A typo that fails at every value is refused on Enter, as "Go ..." would
+    // report it, and the curves drawn stay; from a file it still loads.
+    void fauteDeFrappeRefusee_data()
+    {
+        QTest::addColumn<QString>("bouton");
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("cos(x") << "SpeedButton2" << "cos(x" << "avertissement: Il manque une parenthèse fermante .";
+        QTest::newRow("x^") << "SpeedButton2" << "x^" << "erreur: Expression incorrecte .";
+        QTest::newRow("2*") << "SpeedButton2" << "2*" << "erreur: Expression incorrecte .";
+        QTest::newRow("9*()") << "SpeedButton2" << "9*()" << "erreur: Expression incorrecte .";
+        QTest::newRow("polaire x)") << "SpeedButton3" << "t)" << "avertissement: Il manque une parenthèse ouvrante .";
+    }
+    void fauteDeFrappeRefusee()
+    {
+        Trace("SpeedButton2", "x^2");
+        const QImage avant = Ecran();
+        Clique(qPrintable(Donnee<QString>("bouton")));
+        p_->Vide();
+        Valide("FonctionXouRo", Donnee<QString>("texte"));
+        QCOMPARE(p_->Messages(), std::vector<std::string>{Donnee<QString>("message").toStdString()});
+        QCOMPARE(Ecran(), avant);
+        Go();
+        QCOMPARE(Ecran(), avant);
+        // Loaded from a file, the text stands, and "Go ..." tells its fault.
+        QTemporaryDir dossier;
+        const std::string chemin = dossier.filePath("faute.mgr").toStdString();
+        std::ofstream(chemin, std::ios::binary)
+            << EcritGraphe(TypeCourbe::Carte, "cos(x", "", {"-3.2", "3.2", "-2.4", "2.4", "-3.2", "3.2", "1", "1"});
+        p_->reponses.push_back(chemin);
+        Menu("Ouvrir")->trigger();
+        QVERIFY(AttendsTrace(g_));
+        QCOMPARE(Champ("FonctionXouRo")->text(), QString("cos(x"));
+        p_->Vide();
+        Go();
+        QCOMPARE(p_->Messages(), std::vector<std::string>{"avertissement: Il manque une parenthèse fermante ."});
     }
 
     void progressionEtTraceIncomplet()

@@ -459,7 +459,7 @@ private slots:
                 m.ChoisitType(e == "carte" ? TypeCourbe::Carte : e == "polaire" ? TypeCourbe::Polr : TypeCourbe::Para);
                 m.ApresPresentation();
             } else if (e == "valide") {
-                QCOMPARE(m.ValideX("x", journal), ModeleGraphe::Saisie::Validee);
+                QCOMPARE(m.ValideX(std::string(1, LettreDe(m.Type)), journal), ModeleGraphe::Saisie::Validee);
             } else if (e == "go") {
                 m.ApresCalcul();
             } else if (e == "activation") {

@@ -4,6 +4,7 @@
 #include "graph/modele/Conique.h"
 #include "graph/modele/FichierGraphe.h"
 
+#include <algorithm>
 #include <cmath>
 
 const std::string& ModeleGraphe::SaisieX() const
@@ -42,6 +43,17 @@ void ModeleGraphe::ChoisitType(TypeCourbe type)
     FoncYValidee = false;
 }
 
+bool ModeleGraphe::Refuse(const std::string& expr, Journal& journal) const
+{
+    const std::optional<Faute> faute = FauteDeSaisie(expr, Type);
+    if (!faute)
+        return false;
+    // "2x" has told its fault already, from the check of the letter.
+    if (std::find(journal.begin(), journal.end(), *faute) == journal.end())
+        journal.push_back(*faute);
+    return true;
+}
+
 ModeleGraphe::Saisie ModeleGraphe::ValideX(const std::string& texte, Journal& journal)
 {
     if (texte.empty())
@@ -61,6 +73,10 @@ ModeleGraphe::Saisie ModeleGraphe::ValideX(const std::string& texte, Journal& jo
         FoncXValidee = false;
         return Saisie::Refusee;
     }
+    if (Refuse(*expr, journal)) {
+        FoncXValidee = false;
+        return Saisie::Refusee;
+    }
     ExprX() = *expr;
     FoncXValidee = true;
     return Saisie::Validee;
@@ -72,7 +88,7 @@ ModeleGraphe::Saisie ModeleGraphe::ValideY(const std::string& texte, Journal& jo
         return Saisie::Vide;
     SaisieYt = texte;
     const std::optional<std::string> expr = NormaliseFonction(texte, TypeCourbe::Para, journal);
-    if (!expr) {
+    if (!expr || Refuse(*expr, journal)) {
         FoncYValidee = false;
         return Saisie::Refusee;
     }

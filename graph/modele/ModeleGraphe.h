@@ -96,8 +96,9 @@ public:
     // validated again.
     void ChoisitType(TypeCourbe type);
 
-    // Refusee: normalisation refused the text, or a conic is no polynomial
-    // of degree 2 at most in y; the journal says why.
+    // Refusee: normalisation refused the text, a typo fails it at every
+    // value, or a conic is no polynomial of degree 2 at most in y; the
+    // journal says why.
     enum class Saisie { Vide, Refusee, Validee };
     // Enter in the first field or in the y(t) field: the text is kept as
     // typed and normalised for the type. An empty text only beeps; a text
@@ -210,6 +211,9 @@ public:
     ResultatTrace TraceDerivee(int rang, const Progression& progression) const;
 
 private:
+    // A typo of the current type's text, told once in the journal.
+    bool Refuse(const std::string& expr, Journal& journal) const;
+
     void RecalculePas() { pas_ = PasDe(fenetre_, precision_); }
 
     Vue fenetre_;

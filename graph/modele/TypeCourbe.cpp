@@ -1,6 +1,7 @@
 #include "graph/modele/TypeCourbe.h"
 
 #include "funclang/Normalisation.h"
+#include "funclang/Programme.h"
 
 char LettreDe(TypeCourbe type)
 {
@@ -19,4 +20,11 @@ std::optional<std::string> NormaliseFonction(const std::string& saisie, TypeCour
     if (type == TypeCourbe::Cone)
         return NormalisePolynome(saisie, journal);
     return NormaliseFonction(saisie, LettreDe(type), journal);
+}
+
+std::optional<Faute> FauteDeSaisie(const std::string& expr, TypeCourbe type)
+{
+    if (type == TypeCourbe::Cone || type == TypeCourbe::Aucune)
+        return std::nullopt;
+    return Programme(expr, LettreDe(type)).FauteDuTexte();
 }

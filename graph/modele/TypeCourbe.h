@@ -14,7 +14,13 @@ char LettreDe(TypeCourbe type);
 
 // The whole rewriting of a function field for a curve type, as the plotter
 // and the graph-file loader both do it: names, signs and divisions in the
-// type's letter; signs and lower case only for conics; names without a
-// check of the letter without a type. A text longer than the evaluators
+// type's letter; names and signs for conics, x and y anywhere; names
+// without a check of the letter without a type. A text longer than the evaluators
 // accept is refused with "Expression incorrecte ." in the journal: no value.
 std::optional<std::string> NormaliseFonction(const std::string& saisie, TypeCourbe type, Journal& journal);
+
+// A typo that no value of the variable gets past (a bracket left open, an
+// operator without its operand), with the fault "Go ..." would report; none
+// for a text that may evaluate somewhere, nor for a conic, which its own
+// reader checks.
+std::optional<Faute> FauteDeSaisie(const std::string& expr, TypeCourbe type);
