@@ -1280,6 +1280,48 @@ private slots:
         QVERIFY(etiquette->sizeHint().width() <= etiquette->width());
     }
 
+    // Quitting with a graph changed since it was loaded or saved asks first;
+    // the program goes on unless the graph was saved or let go.
+    void questionAvantDeQuitter()
+    {
+        using R = Plateforme::Reponse;
+        QTemporaryDir dossier;
+        const std::string chemin = dossier.filePath("q.mgr").toStdString();
+        TCalculatrice* c = LesFenetres().Calculatrice;
+        const std::string question = "question: Enregistrer les modifications du graphique ?";
+        auto quitte = [this, c](std::deque<R> questions, std::deque<std::optional<std::string>> noms = {}) {
+            c->show();
+            p_->Vide();
+            p_->questions = std::move(questions);
+            p_->reponses = std::move(noms);
+            c->findChild<QAction*>("Ciao")->trigger();
+            return !c->isVisible();
+        };
+        QVERIFY(quitte({}));
+        QVERIFY(p_->journal.empty()); // nothing drawn, nothing asked
+        Trace("SpeedButton2", "x^2");
+        QVERIFY(!quitte({R::Annuler}));
+        QCOMPARE(p_->journal, std::vector<std::string>{question});
+        QVERIFY(!quitte({R::Enregistrer})); // the name is not given
+        QCOMPARE(p_->journal, (std::vector<std::string>{question, "enregistrer"}));
+        QVERIFY(!quitte({R::Enregistrer}, {dossier.filePath("parti/q.mgr").toStdString()}));
+        QCOMPARE(p_->Messages().size(), std::size_t(1));
+        QVERIFY(quitte({R::Enregistrer}, {chemin}));
+        std::ifstream f(chemin, std::ios::binary);
+        QCOMPARE(LitGraphe(std::string(std::istreambuf_iterator<char>(f), {}))->SaisieX, std::string("x^2"));
+        QVERIFY(quitte({}));
+        QVERIFY(p_->journal.empty()); // saved: nothing to ask
+        AvecDialogue("ScaleScreen", [](QDialog* d) { Tape(d, "Edit1", "2"); });
+        QVERIFY(quitte({R::NePasEnregistrer}));
+        QCOMPARE(p_->journal, std::vector<std::string>{question});
+        // Opened, then left as it was: nothing to ask.
+        p_->reponses.push_back(chemin);
+        Menu("Ouvrir")->trigger();
+        QVERIFY(AttendsTrace(g_));
+        QVERIFY(quitte({}));
+        QVERIFY(p_->journal.empty());
+    }
+
     void fichierHorsDeLOrigine()
     {
         QTemporaryDir dossier;

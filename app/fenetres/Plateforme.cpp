@@ -10,6 +10,7 @@ namespace {
 class PlateformeMuette final : public Plateforme {
 public:
     void Message(Icone, const std::string&) override {}
+    Reponse QuestionEnregistrer(const std::string&) override { return Reponse::Annuler; }
     void Bip() override {}
     void JoueFichierSon(const std::string&) override {}
     void Aide(const std::string&) override {}

@@ -10,11 +10,16 @@
 class Plateforme {
 public:
     using Icone = IconeFaute;
+    // The answers to the question asked before a change would be lost.
+    enum class Reponse { Enregistrer, NePasEnregistrer, Annuler };
 
     virtual ~Plateforme() = default;
 
     // Modal box with one OK button.
     virtual void Message(Icone icone, const std::string& texte) = 0;
+    // Modal question with « Enregistrer », « Ne pas enregistrer » and
+    // « Annuler »; a box closed without an answer is « Annuler ».
+    virtual Reponse QuestionEnregistrer(const std::string& texte) = 0;
     // The system's default beep.
     virtual void Bip() = 0;
     // Plays an existing wave file asynchronously (JoueSon checks existence).

@@ -2,6 +2,7 @@
 
 #include "app/fenetres/TAide.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -16,6 +17,22 @@ void PlateformeQt::Message(Icone icone, const std::string& texte)
                       QApplication::applicationDisplayName(), QString::fromStdString(texte),
                       QMessageBox::Ok, QApplication::activeWindow());
     boite.exec();
+}
+
+Plateforme::Reponse PlateformeQt::QuestionEnregistrer(const std::string& texte)
+{
+    QMessageBox boite(QMessageBox::Question, QApplication::applicationDisplayName(), QString::fromStdString(texte),
+                      QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QApplication::activeWindow());
+    boite.button(QMessageBox::Save)->setText("Enregistrer");
+    boite.button(QMessageBox::Discard)->setText("Ne pas enregistrer");
+    boite.button(QMessageBox::Cancel)->setText("Annuler");
+    boite.setDefaultButton(QMessageBox::Save);
+    boite.setEscapeButton(QMessageBox::Cancel);
+    switch (boite.exec()) {
+    case QMessageBox::Save: return Reponse::Enregistrer;
+    case QMessageBox::Discard: return Reponse::NePasEnregistrer;
+    default: return Reponse::Annuler;
+    }
 }
 
 void PlateformeQt::Bip() { QApplication::beep(); }

@@ -12,6 +12,7 @@ class PlateformeQt final : public Plateforme {
 public:
     ~PlateformeQt() override;
     void Message(Icone icone, const std::string& texte) override;
+    Reponse QuestionEnregistrer(const std::string& texte) override;
     void Bip() override;
     void JoueFichierSon(const std::string& chemin) override;
     void Aide(const std::string& sujet) override;

@@ -13,6 +13,11 @@ class PlateformeBavarde final : public Plateforme {
 public:
     explicit PlateformeBavarde(Plateforme& bureau) : bureau_(bureau) {}
     void Message(Icone, const std::string& texte) override { std::cerr << "Message : " << texte << std::endl; }
+    Reponse QuestionEnregistrer(const std::string& texte) override
+    {
+        std::cerr << "Question : " << texte << std::endl;
+        return Reponse::NePasEnregistrer;
+    }
     void Bip() override {}
     void JoueFichierSon(const std::string&) override {}
     void Aide(const std::string&) override {}

@@ -11,6 +11,7 @@
 #include "app/modele/Options.h"
 #include "calc/modele/LigneEntree.h"
 #include "funclang/Nombres.h"
+#include "graph/fenetres/TGraph.h"
 
 #include <QAction>
 #include <QApplication>
@@ -27,7 +28,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QStatusTipEvent>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTextBlock>
@@ -557,7 +557,12 @@ bool TCalculatrice::event(QEvent* evenement)
 
 void TCalculatrice::closeEvent(QCloseEvent* evenement)
 {
-    // Closing the main window ends the program, whatever else is open.
+    // Closing the main window ends the program, whatever else is open,
+    // unless the graph's changes are to be kept.
+    if (TGraph* graphe = LesFenetres().Graph; graphe && !graphe->AccepteFinProgramme()) {
+        evenement->ignore();
+        return;
+    }
     QMainWindow::closeEvent(evenement);
     QApplication::quit();
 }

@@ -47,6 +47,10 @@ public:
     // Clears the area and draws the validated curve again.
     void Replot();
     void EffaceEcran();
+    // Before the program ends: a graph changed since it was loaded or saved
+    // asks whether to save it. False keeps the program running (« Annuler »,
+    // or a save cancelled or failed).
+    bool AccepteFinProgramme();
 
 public slots:
     void CalculBtnClick();
@@ -140,7 +144,10 @@ private:
     void CocheRecent(int rang);
     std::optional<ContenuGraphe> LitFichierGraphe(const QString& chemin, const QString& nom = QString());
     void ChargeContenu(const ContenuGraphe& contenu, const QString& chemin);
-    void Enregistre(const QString& chemin);
+    // Writes the graph; a failure is told, and false.
+    bool Enregistre(const QString& chemin);
+    // "Enregistrer": to the current file, or to a name asked for.
+    bool Sauve();
     // The typed texts fit the lines of a graph file.
     bool TextesLisibles() const;
     void PresenteType(TypeCourbe type);

@@ -85,6 +85,7 @@ void TGraph::ChargeContenu(const ContenuGraphe& c, const QString& chemin)
     setWindowTitle(QString(Titre) + " (" + QFileInfo(chemin).fileName() + ")");
     Journal journal;
     modele_.Charge(c, journal);
+    modele_.FichierAJour();
     RaconteJournal(journal, modele_.SonsActifs);
     MontreLectures();
     AppliqueCommandes();
@@ -139,26 +140,42 @@ bool TGraph::TextesLisibles() const
     return modele_.SaisieX().size() <= LigneGrapheMax && modele_.SaisieYt.size() <= LigneGrapheMax;
 }
 
-void TGraph::Enregistre(const QString& chemin)
+bool TGraph::Enregistre(const QString& chemin)
 {
-    const std::string octets = EcritGraphe(modele_.Type, modele_.SaisieX(), modele_.SaisieYt, modele_.TextesFichier());
-    if (const auto erreur = EcritFichierDisque(chemin, octets))
+    if (const auto erreur = EcritFichierDisque(chemin, modele_.OctetsFichier())) {
         RaconteJournal({*erreur}, false);
+        return false;
+    }
+    modele_.FichierAJour();
+    return true;
 }
 
-void TGraph::SauveClick()
+bool TGraph::Sauve()
 {
     // No curve (the window shown again, a file with an unknown keyword):
     // nothing to write, and the user's file is left as it is.
     if (modele_.Type == TypeCourbe::Aucune || !TextesLisibles()) {
         LaPlateforme().Bip();
-        return;
+        return false;
     }
-    if (!fichierCourant_.isEmpty()) {
-        Enregistre(fichierCourant_);
-    } else if (const auto nom = LaPlateforme().DialogueEnregistrer(Filtre, Extension)) {
-        Enregistre(QString::fromStdString(*nom));
+    if (!fichierCourant_.isEmpty())
+        return Enregistre(fichierCourant_);
+    const auto nom = LaPlateforme().DialogueEnregistrer(Filtre, Extension);
+    return nom && Enregistre(QString::fromStdString(*nom));
+}
+
+void TGraph::SauveClick() { Sauve(); }
+
+bool TGraph::AccepteFinProgramme()
+{
+    if (!modele_.Modifie())
+        return true;
+    switch (LaPlateforme().QuestionEnregistrer("Enregistrer les modifications du graphique ?")) {
+    case Plateforme::Reponse::Enregistrer: return Sauve();
+    case Plateforme::Reponse::NePasEnregistrer: return true;
+    case Plateforme::Reponse::Annuler: break;
     }
+    return false;
 }
 
 void TGraph::SauveSousClick()
@@ -178,6 +195,7 @@ void TGraph::FermerClick()
     fichierCourant_.clear();
     setWindowTitle(Titre);
     modele_.Ferme();
+    modele_.NouveauGraphe();
     fonctionXouRo_->clear();
     fonctionY_->clear();
     EffaceEcran();

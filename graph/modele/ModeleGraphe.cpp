@@ -229,6 +229,15 @@ std::array<std::string, 8> ModeleGraphe::TextesFichier() const
             t.Fine.substr(0, t.Fine.size() >= 4 ? t.Fine.size() - 4 : 0)};
 }
 
+std::string ModeleGraphe::OctetsFichier() const { return EcritGraphe(Type, SaisieX(), SaisieYt, TextesFichier()); }
+
+bool ModeleGraphe::Modifie() const
+{
+    if (Type == TypeCourbe::Aucune)
+        return false;
+    return fichier_ ? OctetsFichier() != *fichier_ : courbeDessinee_;
+}
+
 void ModeleGraphe::Activation()
 {
     OublieCurseurs();

@@ -158,6 +158,20 @@ public:
     bool Curseur1Montre() const { return curseur1Montre_; }
     // The eight texts of a graph file's view, as the read-outs show them.
     std::array<std::string, 8> TextesFichier() const;
+    // The bytes "Enregistrer" would write now.
+    std::string OctetsFichier() const;
+    // Whether quitting would lose something: the file saving would write
+    // differs from the one last loaded or saved, or, for a new graph, a
+    // curve has been drawn.
+    bool Modifie() const;
+    // The graph as it stands is the one in its file (loaded, or saved).
+    void FichierAJour() { fichier_ = OctetsFichier(); }
+    // A new graph, in no file yet.
+    void NouveauGraphe()
+    {
+        fichier_.reset();
+        courbeDessinee_ = false;
+    }
     // What the drawing area shows, told to a screen reader: the curve of the
     // current type when one is drawn, with its typed texts, and the window,
     // numbers as "Copier" writes them.
@@ -191,7 +205,7 @@ public:
     // derivative curves.
     bool CourbeTracee() const { return courbeTracee_; }
     bool DeriveesTracees() const { return deriveesTracees_; }
-    void NoteCourbe() { courbeTracee_ = true; }
+    void NoteCourbe() { courbeTracee_ = courbeDessinee_ = true; }
     void NoteDerivees() { deriveesTracees_ = true; }
 
     // The curve of "Go ..." and of a replot: none when the fields of the
@@ -227,6 +241,10 @@ private:
     bool curseur1Montre_ = false;
     EtatCommandes commandes_;
     bool courbeTracee_ = false, deriveesTracees_ = false;
+    // The file last loaded or saved, as this program writes it; whether a
+    // curve was drawn since the graph was new.
+    std::optional<std::string> fichier_;
+    bool courbeDessinee_ = false;
     // The text of a file whose keyword names no type: shown, never drawn.
     std::string saisieSansType_, exprSansType_;
 };

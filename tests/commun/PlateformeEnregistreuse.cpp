@@ -9,6 +9,16 @@ void PlateformeEnregistreuse::Message(Icone icone, const std::string& texte)
     journal.push_back((icone == Icone::Erreur ? "erreur: " : "avertissement: ") + texte);
 }
 
+Plateforme::Reponse PlateformeEnregistreuse::QuestionEnregistrer(const std::string& texte)
+{
+    journal.push_back("question: " + texte);
+    if (questions.empty())
+        return Reponse::Annuler;
+    const Reponse r = questions.front();
+    questions.pop_front();
+    return r;
+}
+
 void PlateformeEnregistreuse::Bip() { journal.push_back("bip"); }
 
 void PlateformeEnregistreuse::JoueFichierSon(const std::string& chemin)

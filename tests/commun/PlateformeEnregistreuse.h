@@ -14,6 +14,7 @@ public:
     ~PlateformeEnregistreuse() override;
 
     void Message(Icone icone, const std::string& texte) override;
+    Reponse QuestionEnregistrer(const std::string& texte) override;
     void Bip() override;
     void JoueFichierSon(const std::string& chemin) override;
     void Aide(const std::string& sujet) override;
@@ -25,10 +26,13 @@ public:
                                                    const std::string& extension) override;
 
     // "erreur: <texte>", "avertissement: <texte>", "bip", "son: Son1.wav"
-    // (file name only), "aide: COMPLEX", "aide: " for the contents.
+    // (file name only), "aide: COMPLEX", "aide: " for the contents,
+    // "question: <texte>".
     std::vector<std::string> journal;
     // Answers of the next file dialogs; an empty queue answers "cancelled".
     std::deque<std::optional<std::string>> reponses;
+    // Answers of the next questions; an empty queue answers « Annuler ».
+    std::deque<Reponse> questions;
     int sabliers = 0; // hourglass guards currently open
 
     // The journal entries that are messages (boxes) only.
