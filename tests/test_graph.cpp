@@ -744,7 +744,7 @@ private slots:
         QCOMPARE(Texte("Cur1X"), QString("0.000000"));
         QCOMPARE(LitAgrandissement(), 2);
         QVERIFY(QString::fromStdString(bac_->TexteReglages()).contains("Taille des matrices=5\nAgrandissement=2"));
-        // The offscreen screen (800 x 600) is too small for x3.
+        // The test's screen (1024 x 768) is too small for x3.
         Menu("Loupe3")->trigger();
         QVERIFY(AttendsTrace(g_));
         QCOMPARE(p_->Messages(), std::vector<std::string>{"avertissement: L'écran est trop petit pour cet agrandissement ."});

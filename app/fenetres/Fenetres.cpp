@@ -7,6 +7,7 @@
 #include "calc/fenetres/TCalculatrice.h"
 #include "funclang/fenetres/TFonctions.h"
 #include "funclang/fenetres/TSolutions.h"
+#include "app/fenetres/DansLEcran.h"
 #include "graph/fenetres/Dialogues.h"
 #include "graph/fenetres/TGraph.h"
 #include "matrix/fenetres/TMatrice.h"
@@ -83,6 +84,7 @@ void NommeApplication()
 
 void CreeFenetres()
 {
+    GardeLesFenetresDansLEcran();
     fenetres.Calculatrice = new TCalculatrice;
     fenetres.Graph = new TGraph;
     fenetres.AboutBox = new TAboutBox;

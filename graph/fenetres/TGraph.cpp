@@ -393,8 +393,10 @@ void TGraph::showEvent(QShowEvent* evenement)
         w->hide();
     modele_.InitialiseAffichage();
     AfficheParametres();
-    if (!Agrandit(LitAgrandissement()))
-        Agrandit(1);
+    // The factor chosen, or the largest that this screen still takes; the
+    // settings keep the choice.
+    for (int facteur = LitAgrandissement(); !Agrandit(facteur); --facteur) {
+    }
     tip_->clear();
     EffaceEcran();
 }

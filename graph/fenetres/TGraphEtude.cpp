@@ -2,6 +2,7 @@
 // the table of values and the magnification of the drawing area.
 #include "graph/fenetres/TGraph.h"
 
+#include "app/fenetres/DansLEcran.h"
 #include "app/fenetres/Plateforme.h"
 #include "app/modele/Options.h"
 #include "graph/fenetres/EcranDigit.h"
@@ -31,17 +32,22 @@ void TGraph::AgrandissementClick(int facteur)
 
 bool TGraph::Agrandit(int facteur)
 {
-    const QSize zone(LargeurEcran * facteur, HauteurEcran * facteur);
-    if (facteur > 1 && screen() &&
-        (zone.width() > screen()->availableGeometry().width() || zone.height() > screen()->availableGeometry().height()))
-        return false;
     QWidget* centre = centralWidget();
+    const int dx = LargeurEcran * (facteur - 1), dy = HauteurEcran * (facteur - 1);
+    const QSize centreAgrandi(570 + dx, 400 + dy);
+    if (facteur > 1 && screen()) {
+        // The whole window must fit, its frame, menus and panel included.
+        const QSize cadre = frameGeometry().size() - geometry().size();
+        const QSize fenetre = sizeHint() - centre->size() + centreAgrandi + cadre;
+        const QSize zone = screen()->availableGeometry().size();
+        if (fenetre.width() > zone.width() || fenetre.height() > zone.height())
+            return false;
+    }
     if (places_.empty())
         for (QWidget* w : centre->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
             places_.emplace_back(w, w->geometry());
     // What stands right of the area moves right, what stands below moves
     // down, and the wide lines below grow with it.
-    const int dx = LargeurEcran * (facteur - 1), dy = HauteurEcran * (facteur - 1);
     for (auto& [w, g] : places_) {
         if (w == ecran_)
             continue;
@@ -56,19 +62,12 @@ bool TGraph::Agrandit(int facteur)
         w->setGeometry(r);
     }
     ecran_->DefinitAgrandissement(facteur);
-    centre->setFixedSize(570 + dx, 400 + dy);
+    centre->setFixedSize(centreAgrandi);
     ActionNommee(qPrintable("Loupe" + QString::number(facteur)))->setChecked(true);
     adjustSize();
-    // A window grown past the screen's edge comes back as far as it can.
-    if (screen() && isVisible()) {
-        const QRect ecran = screen()->availableGeometry();
-        QRect cadre = frameGeometry();
-        cadre.moveRight(std::min(cadre.right(), ecran.right()));
-        cadre.moveBottom(std::min(cadre.bottom(), ecran.bottom()));
-        cadre.moveLeft(std::max(cadre.left(), ecran.left()));
-        cadre.moveTop(std::max(cadre.top(), ecran.top()));
-        move(cadre.topLeft());
-    }
+    // A window grown past the screen's edge comes back.
+    if (isVisible())
+        RameneDansLEcran(this);
     return true;
 }
 
