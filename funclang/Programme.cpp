@@ -1,6 +1,7 @@
 #include "funclang/Programme.h"
 
 #include "funclang/Arrondi.h"
+#include "funclang/Derivees.h"
 #include "funclang/Nombres.h"
 #include "funclang/Operations.h"
 #include "funclang/Texte.h"
@@ -167,6 +168,100 @@ Programme::Programme(const std::string& texte, char lettre, bool blancInitial)
     registres_ = p.depart_;
     echelles_.resize(p.code_.size());
     compile_ = std::move(compile);
+}
+
+namespace {
+using Jet = Programme::Jet;
+
+// r = a op b from the derivatives of a and b, their values va and vb, and
+// the value vr of r.
+Jet DeriveOperation(char op, Etendu va, Jet a, Etendu vb, Jet b, Etendu vr)
+{
+    Jet r;
+    r.existe1 = a.existe1 && b.existe1;
+    r.existe2 = a.existe2 && b.existe2;
+    switch (op) {
+    case '#': return {a.d1 + b.d1, a.d2 + b.d2, r.existe1, r.existe2};
+    case '~': return {a.d1 - b.d1, a.d2 - b.d2, r.existe1, r.existe2};
+    case '*': return {a.d1 * vb + va * b.d1, a.d2 * vb + 2.0L * a.d1 * b.d1 + va * b.d2, r.existe1, r.existe2};
+    case '/': {
+        const Etendu q = va / vb, d1 = (a.d1 - q * b.d1) / vb;
+        return {d1, (a.d2 - 2.0L * d1 * b.d1 - q * b.d2) / vb, r.existe1, r.existe2};
+    }
+    case '^':
+        if (b.d1 == 0.0L && b.d2 == 0.0L && b.existe1 && b.existe2) {
+            // A constant exponent n: n a^(n-1) a', without 0 * infinity
+            // where a = 0 and n is 1 or 2.
+            const Etendu n = vb;
+            if (n == 0.0L)
+                return {0.0L, 0.0L, r.existe1, r.existe2};
+            const Etendu p1 = n == 1.0L ? 1.0L : n * std::pow(va, n - 1.0L);
+            const Etendu p2 = n == 1.0L ? 0.0L : n == 2.0L ? 2.0L : n * (n - 1.0L) * std::pow(va, n - 2.0L);
+            return {p1 * a.d1, p2 * a.d1 * a.d1 + p1 * a.d2, r.existe1, r.existe2};
+        }
+        // a^b = exp(b ln a): only for a > 0.
+        if (!(va > 0.0L))
+            return {0.0L, 0.0L, false, false};
+        {
+            const Etendu ln = std::log(va);
+            const Etendu w1 = b.d1 * ln + vb * a.d1 / va;
+            const Etendu w2 = b.d2 * ln + 2.0L * b.d1 * a.d1 / va + vb * (a.d2 * va - a.d1 * a.d1) / (va * va);
+            return {vr * w1, vr * (w2 + w1 * w1), r.existe1, r.existe2};
+        }
+    }
+    return {0.0L, 0.0L, false, false};
+}
+
+Evaluation DeriveeFinale(Etendu d, bool existe)
+{
+    if (!existe || !std::isfinite(d))
+        return EvaluationDe(Echec{DeriveeNonDefinie, ValeurErreur, GenreErreur::Valeur});
+    return Evaluation{Arrondi15(d), std::nullopt};
+}
+} // namespace
+
+Programme::Derivees Programme::ExecuteDerivees(Etendu x)
+{
+    Derivees r;
+    r.valeur = Execute(x);
+    if (r.valeur.faute) {
+        r.premiere = r.seconde = r.valeur;
+        return r;
+    }
+    // The registers hold every step's value now: the derivatives follow
+    // the same steps.
+    const Compile& p = *compile_;
+    std::vector<Jet>& jets = jets_;
+    jets.assign(p.code_.size(), Jet{});
+    const Etendu* reg = registres_.data();
+    for (const std::uint32_t i : p.execution_) {
+        const Instruction& in = p.code_[i];
+        Jet& j = jets[i];
+        switch (in.code) {
+        case Code::Variable: j = {1.0L, 0.0L}; break;
+        case Code::Constante: break;
+        case Code::Oppose: j = {-jets[in.a].d1, -jets[in.a].d2, jets[in.a].existe1, jets[in.a].existe2}; break;
+        case Code::Operation: j = DeriveOperation(in.op, reg[in.a], jets[in.a], reg[in.b], jets[in.b], reg[i]); break;
+        case Code::Fonction: {
+            const Jet& a = jets[in.a];
+            const std::optional<DeriveesFonction> f = DeriveesDe(*in.f, reg[in.a]);
+            if (!f) {
+                j = {0.0L, 0.0L, false, false};
+                break;
+            }
+            j = {f->premiere * a.d1, f->seconde * a.d1 * a.d1 + f->premiere * a.d2, a.existe1, a.existe2};
+            break;
+        }
+        // A text glued to a value's digits has no derivative.
+        case Code::Assemble: j = {0.0L, 0.0L, false, false}; break;
+        case Code::Reecrit: j = jets[in.a]; break;
+        case Code::Arret: break;
+        }
+    }
+    const Jet& fin = jets[p.resultat_];
+    r.premiere = DeriveeFinale(fin.d1, fin.existe1);
+    r.seconde = DeriveeFinale(fin.d2, fin.existe1 && fin.existe2);
+    return r;
 }
 
 std::optional<Faute> Programme::FauteDuTexte() const

@@ -29,10 +29,28 @@ public:
     // two calculations ever share one.
     Evaluation Execute(Etendu x);
 
+    // f, f' and f'' at x by forward differentiation of the same steps: the
+    // value exactly as Execute gives it; each derivative computed from the
+    // registers' 15-digit values in extended arithmetic, rounded to 15
+    // digits once at the end. Where a derivative does not exist (abs at 0,
+    // u^v at u = 0 with v varying, a glued text), it fails with
+    // DeriveeNonDefinie; f' may exist where f'' does not.
+    struct Derivees {
+        Evaluation valeur, premiere, seconde;
+    };
+    Derivees ExecuteDerivees(Etendu x);
+
     // A fault of the text itself (a bracket left open, an operator without
     // its operand), found while compiling: every value of the variable gets
     // it. None for a text that may evaluate at some value.
     std::optional<Faute> FauteDuTexte() const;
+
+    // The derivatives of one register: the first, the second, and whether
+    // each exists.
+    struct Jet {
+        Etendu d1 = 0.0L, d2 = 0.0L;
+        bool existe1 = true, existe2 = true;
+    };
 
     std::size_t Taille() const { return compile_->code_.size(); } // instructions, for the tests
 
@@ -88,4 +106,5 @@ private:
     // The scale of each register's last rounding: the guess for the next.
     std::vector<int> echelles_;
     std::string tampon_;
+    std::vector<Jet> jets_;
 };
