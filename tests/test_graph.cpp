@@ -25,6 +25,7 @@
 #include "graph/toile/Toile.h"
 
 #include <QAccessible>
+#include <QCheckBox>
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
@@ -804,6 +805,10 @@ private slots:
         grille->selectRow(1);
         QTest::keyClick(grille, Qt::Key_C, Qt::ControlModifier);
         QVERIFY(QGuiApplication::clipboard()->text().startsWith("-0.5\t0.25\t"));
+        QTest::mouseClick(t->findChild<QCheckBox*>("DeriveeSeconde"), Qt::LeftButton);
+        QTRY_VERIFY(!t->CalculEnCours());
+        QCOMPARE(grille->horizontalHeaderItem(3)->text(), QString("f″(x)"));
+        QCOMPARE(grille->item(1, 3)->text(), QString(" 2.00000000000000E+0000"));
         // The table follows the function validated again.
         Valide("FonctionXouRo", "inv(x)");
         QTRY_VERIFY(!t->CalculEnCours());

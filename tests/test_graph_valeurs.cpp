@@ -578,6 +578,12 @@ private slots:
             " 0.00000000000000E+0000| 0.00000000000000E+0000| 0.00000000000000E+0000",
             " 5.00000000000000E-0001| 2.50000000000000E-0001| 1.00000000000000E+0000",
             " 1.00000000000000E+0000| 1.00000000000000E+0000| 2.00000000000000E+0000"}));
+        // The exact derivatives, to the last digit shown.
+        QCOMPARE(m.ValideX("x*exp(-x)", Jete()), ModeleGraphe::Saisie::Validee);
+        t = CalculeTableau(m, 3.0L, 1.0L, 1, true);
+        QCOMPARE(t.titres.back(), std::string("f″(x)"));
+        QCOMPARE(t.lignes[0][2].Texte() + t.lignes[0][3].Texte(),
+                 std::string("-9.95741367357279E-0002 4.97870683678639E-0002"));
         QCOMPARE(m.ValideX("inv(x)", Jete()), ModeleGraphe::Saisie::Validee);
         t = CalculeTableau(m, -1.0L, 0.5L, 5);
         QCOMPARE(QString::fromStdString(t.lignes[2][1].Texte()), QString("Division par zéro"));

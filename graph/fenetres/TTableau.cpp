@@ -6,6 +6,7 @@
 #include "funclang/Nombres.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -67,6 +68,11 @@ TTableau::TTableau(QWidget* parent, const ModeleGraphe& modele) : QMainWindow(pa
     connect(bouton("EnregistrerTableau", "&Enregistrer ...",
                    "Enregistre le tableau en CSV pour un tableur (point-virgule, virgule décimale) ."),
             &QPushButton::clicked, this, &TTableau::Enregistre);
+    seconde_ = new QCheckBox("Dérivée &seconde", centre);
+    seconde_->setObjectName("DeriveeSeconde");
+    seconde_->setStatusTip("Ajoute la colonne f″(x) d'une fonction cartésienne .");
+    connect(seconde_, &QCheckBox::toggled, this, &TTableau::Calcule);
+    boutons->addWidget(seconde_);
     boutons->addStretch(1);
     colonne->addLayout(boutons);
     panneau_ = BarreDEtat(this, "BarreTableau");
@@ -95,8 +101,9 @@ void TTableau::Calcule()
     // asked again (the function validated anew) cancels the one running,
     // whose rows never show.
     setCursor(Qt::BusyCursor);
-    travail_->Lance([this, m = modele_, debut = *debut, pas = *pas, n = static_cast<int>(*lignes)](Travail::Canal& c) {
-        c.Envoie([this, t = CalculeTableau(m, debut, pas, n)] { Affiche(t); });
+    travail_->Lance([this, m = modele_, debut = *debut, pas = *pas, n = static_cast<int>(*lignes),
+                     seconde = seconde_->isChecked()](Travail::Canal& c) {
+        c.Envoie([this, t = CalculeTableau(m, debut, pas, n, seconde)] { Affiche(t); });
     });
 }
 

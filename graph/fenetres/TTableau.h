@@ -7,6 +7,7 @@
 
 #include <QMainWindow>
 
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QTableWidget;
@@ -42,5 +43,6 @@ private:
     QLineEdit* pas_;
     QLineEdit* lignes_;
     QTableWidget* grille_;
+    QCheckBox* seconde_;
     QLabel* panneau_;
 };

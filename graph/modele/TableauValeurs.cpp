@@ -27,7 +27,7 @@ std::string Cellule::Texte() const { return valeur ? TexteNombre(*valeur) : mess
 
 std::string Cellule::Copie() const { return valeur ? TexteCourt(*valeur) : message; }
 
-TableauValeurs CalculeTableau(const ModeleGraphe& m, Etendu debut, Etendu pas, int lignes)
+TableauValeurs CalculeTableau(const ModeleGraphe& m, Etendu debut, Etendu pas, int lignes, bool seconde)
 {
     TableauValeurs t;
     if (!m.PeutTracer())
@@ -37,15 +37,15 @@ TableauValeurs CalculeTableau(const ModeleGraphe& m, Etendu debut, Etendu pas, i
     switch (m.Type) {
     case TypeCourbe::Carte: {
         t.titres = {"x", "f(x)", "f′(x)"};
+        if (seconde)
+            t.titres.push_back("f″(x)");
         Programme f(m.ExprFx, 'x');
         for (int k = 0; k < lignes; ++k) {
             const Etendu x = variable(k);
-            const Cellule fx = De(f.Execute(x));
-            // Where f is undefined, so is its derivative, whatever the
-            // differences around x give.
-            const Derivee d = DeriveeEn(f, x);
-            t.lignes.push_back({Valeur(x), fx,
-                                !fx.valeur ? fx : d.faute ? Manque(d.faute->message) : Valeur(d.valeur)});
+            const Programme::Derivees d = f.ExecuteDerivees(x);
+            t.lignes.push_back({Valeur(x), De(d.valeur), De(d.premiere)});
+            if (seconde)
+                t.lignes.back().push_back(De(d.seconde));
         }
         break;
     }

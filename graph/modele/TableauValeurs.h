@@ -1,7 +1,7 @@
 #pragma once
 // The table of values of the plotter's current curve: rows start + k x step,
-// the columns of the curve's type (x, f(x), f'(x); t, ro(t); t, x(t), y(t);
-// x and the conic's y values). A value that cannot be computed shows the
+// the columns of the curve's type (x, f(x), f'(x) and on demand f''(x), the
+// exact derivatives; t, ro(t); t, x(t), y(t); x and the conic's y values). A value that cannot be computed shows the
 // message of its failure, never a number.
 #include "graph/modele/ModeleGraphe.h"
 
@@ -27,8 +27,9 @@ struct TableauValeurs {
 };
 
 // The table of the validated curve of the current type; no column without
-// one. lignes is taken between 1 and LignesTableauMax.
-TableauValeurs CalculeTableau(const ModeleGraphe& m, Etendu debut, Etendu pas, int lignes);
+// one. lignes is taken between 1 and LignesTableauMax; seconde adds the
+// f''(x) column of a cartesian curve.
+TableauValeurs CalculeTableau(const ModeleGraphe& m, Etendu debut, Etendu pas, int lignes, bool seconde = false);
 
 // The rows given, one line each, cells separated by tabs, in the copy form.
 std::string CopieLignes(const TableauValeurs& t, const std::vector<int>& rangs);
