@@ -392,7 +392,7 @@ private slots:
                                         << QStringList{"-6.4000000", "6.4000000", "-1.2000000", "1.2000000", "-6.400", "6.400", "2.00000"};
         QTest::newRow("Autre x seul: 1 et 1") << "ZoomUser" << QStringList{"3"} << defaut;
         QTest::newRow("fenêtre 1 5 -1 1") << "Coords" << QStringList{"1", "5", "-1", "1"}
-                                          << QStringList{"-0.0200000", "5.0000000", "-1.0000000", "1.0000000", "-0.020", "5.000", "1.00000"};
+                                          << QStringList{"1.0000000", "5.0000000", "-1.0000000", "1.0000000", "1.000", "5.000", "1.00000"};
         QTest::newRow("fenêtre fermée après x") << "Coords" << QStringList{"5", "-5"} << defaut;
         QTest::newRow("fenêtre fermée après x min") << "Coords" << QStringList{"2"} << defaut;
         QTest::newRow("unité -2") << "ScaleScreen" << QStringList{"-2"} << QStringList(defaut.mid(0, 6)) + QStringList{"2.00000"};
@@ -476,13 +476,12 @@ private slots:
         AvecDialogue("ScaleInterval", fenetre({"0", "4"}));
         AvecDialogue("ScaleScreen", fenetre({"0.5"}));
         const QStringList enVigueur = Fenetre();
-        QCOMPARE(enVigueur, (QStringList{"-0.0200000", "5.0000000", "-1.0000000", "1.0000000", "0.000", "4.000", "0.50000"}));
+        QCOMPARE(enVigueur, (QStringList{"1.0000000", "5.0000000", "-1.0000000", "1.0000000", "0.000", "4.000", "0.50000"}));
         const QImage avant = Ecran();
-        // Each dialog opens on the values in force (the window as the
-        // program put it around the origin), and closing it before its last
-        // Enter changes nothing, fields confirmed or not.
+        // Each dialog opens on the values in force, and closing it before
+        // its last Enter changes nothing, fields confirmed or not.
         const std::pair<const char*, QStringList> dialogues[] = {
-            {"Coords", {"-0.02", "5", "-1", "1"}}, {"ScaleInterval", {"0", "4"}},
+            {"Coords", {"1", "5", "-1", "1"}}, {"ScaleInterval", {"0", "4"}},
             {"ScaleScreen", {"0.5"}}, {"ZoomUser", {"1", "1"}}};
         for (const auto& [commande, textes] : dialogues) {
             p_->Vide();
@@ -504,6 +503,30 @@ private slots:
         AvecDialogue("Coords", fenetre({"-1", "1", "-1", "-0.99999999999999999999"}));
         QCOMPARE(p_->Messages(), std::vector<std::string>{"avertissement: Fenêtre d'affichage incorrecte ."});
         QCOMPARE(Fenetre(), enVigueur);
+    }
+
+    // A window without the origin stays as typed; « Ajuster Y » fits the
+    // curve; the zoom on the cursors keeps the rectangle chosen.
+    void fenetreSansOrigine()
+    {
+        AvecDialogue("Coords", [](QDialog* d) {
+            for (auto [champ, texte] : {std::pair{"Edit1", "1"}, {"Edit2", "3"}, {"Edit3", "-1"}, {"Edit4", "1"}})
+                Tape(d, champ, texte);
+        });
+        Trace("SpeedButton2", "x-2");
+        QCOMPARE(Fenetre().mid(0, 4), (QStringList{"1.0000000", "3.0000000", "-1.0000000", "1.0000000"}));
+        const Points diagonale = Rouges();
+        QVERIFY(diagonale.count({80, 180}) && diagonale.count({160, 120}) && diagonale.count({240, 60}));
+        Menu("AjusteY")->trigger();
+        QVERIFY(AttendsTrace(g_));
+        QCOMPARE(Fenetre().mid(0, 6), (QStringList{"1.0000000", "3.0000000", "-1.1000000", "1.1000000", "1.000", "3.000"}));
+        Menu("ReInit")->trigger();
+        QVERIFY(AttendsTrace(g_));
+        Go();
+        Clic(200, 100);
+        Clic(220, 140); // x from 0.8 to 1.2
+        Clique("ZoomButton");
+        QCOMPARE(Fenetre().mid(0, 2), (QStringList{"0.8000000", "1.2000000"}));
     }
 
     void fenetreRedessineEtRefusee()
@@ -1336,10 +1359,13 @@ private slots:
         p_->reponses.push_back(chemin);
         Menu("Ouvrir")->trigger();
         QVERIFY(AttendsTrace(g_));
-        // Put around the origin with the step in force: what is drawn is shown.
-        QCOMPARE(Fenetre().mid(0, 4), (QStringList{"-0.0200000", "5.0000000", "-0.0200000", "3.0000000"}));
-        QVERIFY(g_->Modele().Fenetre() == (Vue{-0.02L, 5, -0.02L, 3}));
-        QVERIFY(PixelsDe(Ecran(), Blanc).count({1, 120})); // the y axis at x = 0
+        // The window as saved; the axes, outside it, along the left and
+        // bottom edges, the ticks at x = 2, 3, 4 and y = 2 inside.
+        QCOMPARE(Fenetre().mid(0, 4), (QStringList{"1", "5", "1", "3"}));
+        QVERIFY(g_->Modele().Fenetre() == (Vue{1, 5, 1, 3}));
+        const Points blancs = PixelsDe(Ecran(), Blanc);
+        QVERIFY(blancs.count({0, 120}) && blancs.count({160, 239}));
+        QVERIFY(blancs.count({80, 238}) && blancs.count({160, 238}) && blancs.count({240, 238}) && blancs.count({1, 120}));
         // Shown again the window has no curve: "&Enregistrer" beeps and the
         // file stays as it was.
         g_->hide();

@@ -57,13 +57,13 @@ private slots:
         QVERIFY(std::fabs(v.EcranVersX(319) - 3.18L) < 1E-15L && std::fabs(v.EcranVersY(239) + 2.38L) < 1E-15L);
         QCOMPARE(v.EcranVersX(0), -3.2L);
         QVERIFY(!Vue::Visible(320.001L, 0) && !Vue::Visible(0, -0.001L));
-        Vue a{1, 5, -1, 1};
-        NormaliseFenetre(a, 0.02L);
-        QCOMPARE(a.Xmin, -0.02L);
-        QCOMPARE(a.Xmax, 5.0L);
-        Vue b{5, -5, 1, -1};
-        NormaliseFenetre(b, 0.02L);
-        QVERIFY(b.Xmin == -5 && b.Xmax == 5 && b.Ymin == -1 && b.Ymax == 1);
+        // Any window: only reversed edges change.
+        QVERIFY(Ordonnee(Vue{1, 5, -1, 1}) == (Vue{1, 5, -1, 1}));
+        QVERIFY(Ordonnee(Vue{5, -5, 1, -1}) == (Vue{-5, 5, -1, 1}));
+        const Vue decalee{1, 3, -1, 1};
+        QCOMPARE(decalee.Px(2.0L), 160.0L);
+        QCOMPARE(decalee.EcranVersX(0), 1.0L);
+        QVERIFY(std::fabs(decalee.EcranVersX(160) - 2.0L) < 1E-18L);
     }
 
     void axes_data()

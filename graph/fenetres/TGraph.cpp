@@ -274,6 +274,7 @@ void TGraph::CreeMenus()
         ->setShortcut(QKeySequence("Alt+I"));
     Action(echelles, "ScaleScreen", "Echelle sur les &axes", "Echelle représentée sur les axes .")
         ->setShortcut(QKeySequence("Alt+A"));
+    Action(echelles, "AjusteY", "Ajuster &Y", "Règle Y min et Y max sur les valeurs de la fonction à l'écran .");
     echelles->addSeparator();
     QMenu* zoom = echelles->addMenu("&Zoom");
     zoom->setObjectName("ZoomMenu");

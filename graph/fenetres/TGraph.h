@@ -134,6 +134,7 @@ private:
     bool AccepteFenetre(const Vue& vue);
     void ApresFenetre();
     void Zoom(Etendu facteur);
+    void AjusteYClick();
     // Draws the curve of the current type, validated or not.
     void TraceDuType();
     // Forgets both cursors (and erases their marks).

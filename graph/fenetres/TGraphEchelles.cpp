@@ -24,6 +24,7 @@ void TGraph::ConnecteEchelles()
         {"ZoomUser", "SpeedButton9", &TGraph::ZoomUserClick},
         {"Zoom1", "ZoomButton", &TGraph::ZoomButtonClick},
         {"ReInit", nullptr, &TGraph::ReInitClick},
+        {"AjusteY", nullptr, &TGraph::AjusteYClick},
         {"Rinitialisationdesparamtres", nullptr, &TGraph::ReInitClick},
     };
     for (auto [action, bouton, commande] : Commandes) {
@@ -62,11 +63,7 @@ void TGraph::CoordsClick()
     const Vue& f = modele_.Fenetre();
     if (!d->Demande({f.Xmin, f.Xmax, f.Ymin, f.Ymax}))
         return;
-    // The window as typed must be one, before the origin is put into it.
-    const Vue saisie{d->DonXmin, d->DonXmax, d->DonYmin, d->DonYmax};
-    if (!AccepteFenetre(saisie))
-        return;
-    const Vue vue = modele_.Normalisee(saisie);
+    const Vue vue = Ordonnee(Vue{d->DonXmin, d->DonXmax, d->DonYmin, d->DonYmax});
     if (!AccepteFenetre(vue))
         return;
     EffaceEcran();
@@ -139,7 +136,7 @@ void TGraph::ZoomUserClick()
 
 void TGraph::ZoomButtonClick()
 {
-    const Vue vue = modele_.Normalisee(
+    const Vue vue = Ordonnee(
         Vue{modele_.Souris().Curseur1X, modele_.Souris().Curseur2X, modele_.Souris().Curseur2Y, modele_.Souris().Curseur1Y});
     if (!AccepteFenetre(vue))
         return;
@@ -156,11 +153,28 @@ void TGraph::ZoomButtonClick()
 
 void TGraph::Recentre(int X, int Y)
 {
-    const Vue vue = modele_.Normalisee(::Recentre(modele_.Fenetre(), X, Y, modele_.Pas()));
+    const Vue vue = ::Recentre(modele_.Fenetre(), X, Y, modele_.Pas());
     if (!AccepteFenetre(vue))
         return;
     LacheCurseurs();
     modele_.ChangeFenetre(vue);
+    EffaceEcran();
+    ApresFenetre();
+}
+
+void TGraph::AjusteYClick()
+{
+    const std::optional<Vue> vue = modele_.FenetreAjusteeEnY();
+    if (!vue) {
+        LaPlateforme().Bip();
+        return;
+    }
+    if (!AccepteFenetre(*vue))
+        return;
+    LacheCurseurs();
+    const Etendu a = modele_.EtudeMin(), b = modele_.EtudeMax(); // X does not change: nor does the study
+    modele_.ChangeFenetre(*vue);
+    modele_.ChangeIntervalle(a, b);
     EffaceEcran();
     ApresFenetre();
 }

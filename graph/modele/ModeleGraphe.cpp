@@ -1,6 +1,7 @@
 #include "graph/modele/ModeleGraphe.h"
 
 #include "funclang/Nombres.h"
+#include "funclang/Programme.h"
 #include "graph/modele/Conique.h"
 #include "graph/modele/FichierGraphe.h"
 
@@ -101,16 +102,16 @@ void ModeleGraphe::Charge(const ContenuGraphe& c, Journal& journal)
 {
     Ferme();
     Type = c.Type;
-    // A window written by hand may leave out the origin: it is put around
-    // it as a typed window is, with the step in force before the file.
-    fenetre_ = Normalisee(c.Fenetre);
+    // The window as saved; reversed edges, from a file written by hand,
+    // are exchanged as a typed window's are.
+    fenetre_ = Ordonnee(c.Fenetre);
     etudeMin_ = c.EtudeMin;
     etudeMax_ = c.EtudeMax;
     graduation_ = c.Graduation;
     precision_ = c.Precision;
     RecalculePas();
-    // The read-outs show the file's texts as they are, except a window the
-    // load had to put around the origin: it shows what is drawn.
+    // The read-outs show the file's texts as they are, except a window
+    // whose edges were exchanged: it shows what is drawn.
     const LecturesGraphe l = Lectures();
     textes_ = LecturesGraphe{c.Lectures[0], c.Lectures[1], c.Lectures[2], c.Lectures[3],
                              c.Lectures[4], c.Lectures[5], c.Lectures[6], c.Lectures[7] + " ppp"};
@@ -160,10 +161,24 @@ bool ModeleGraphe::ChangeFenetre(const Vue& vue)
     return true;
 }
 
-Vue ModeleGraphe::Normalisee(Vue vue) const
+
+std::optional<Vue> ModeleGraphe::FenetreAjusteeEnY() const
 {
-    NormaliseFenetre(vue, pas_);
-    return vue;
+    if (Type != TypeCourbe::Carte || !FoncXValidee)
+        return std::nullopt;
+    Programme f(ExprFx, 'x');
+    Etendu bas = INFINITY, haut = -INFINITY;
+    for (int X = 0; X <= LargeurEcran; ++X) {
+        const Evaluation e = f.Execute(fenetre_.EcranVersX(X));
+        if (!e.faute && std::isfinite(e.resultat)) {
+            bas = std::min(bas, e.resultat);
+            haut = std::max(haut, e.resultat);
+        }
+    }
+    if (bas > haut)
+        return std::nullopt;
+    const Etendu marge = haut > bas ? (haut - bas) * 0.05L : 1.0L;
+    return Vue{fenetre_.Xmin, fenetre_.Xmax, bas - marge, haut + marge};
 }
 
 void ModeleGraphe::ChangeGraduation(Etendu graduation)

@@ -124,9 +124,13 @@ public:
     // the step, and the study interval reset to the x range. False, with
     // nothing changed, for a window the plotter cannot map.
     bool ChangeFenetre(const Vue& vue);
+    // "Ajuster Y": the window with Y min and Y max from the values of the
+    // validated cartesian f at the pixel columns of [X min, X max] (the
+    // failures left out), with a margin of 5 % each side; a constant f gets
+    // its value ± 1. None without such an f or without any value.
+    std::optional<Vue> FenetreAjusteeEnY() const;
     // The window typed by the user, put around the origin with the step of
     // the current window.
-    Vue Normalisee(Vue vue) const;
     // The tick unit from the dialog: its absolute value, 1 for 0.
     void ChangeGraduation(Etendu graduation);
     // A zoom multiplies the tick unit as it does the window.

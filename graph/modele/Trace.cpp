@@ -349,25 +349,55 @@ ResultatTrace TraceFonction(const ParametresTrace& p, Couleur couleur, Valeur va
 
 } // namespace
 
+namespace {
+// The ticks of an axis whose range leaves out 0: at each multiple of the
+// unit inside [bas, haut], none when they would be closer than a pixel.
+void GraduationsLibres(Dessin& d, Etendu bas, Etendu haut, Etendu graduation, const std::function<Etendu(Etendu)>& pixel,
+                       int pixels, bool horizontal, int autre)
+{
+    const Etendu premier = std::ceil(bas / graduation), dernier = std::floor(haut / graduation);
+    if (!std::isfinite(premier) || !std::isfinite(dernier) || dernier - premier >= pixels)
+        return;
+    for (Etendu k = premier; k <= dernier; k += 1.0L) {
+        const int p = std::clamp(ArrondiPixel(pixel(k * graduation)), 0, pixels - 1);
+        d.push_back(horizontal ? Pixel(p, autre, Blanc) : Pixel(autre, p, Blanc));
+    }
+}
+} // namespace
+
 Dessin TraceAxes(const Vue& vue, Etendu graduation)
 {
     Dessin d;
     const Etendu xmin = std::fabs(vue.Xmin), xmax = std::fabs(vue.Xmax);
     const Etendu ymin = std::fabs(vue.Ymin), ymax = std::fabs(vue.Ymax);
-    const int c = ArrondiPixel(LargeurEcran / vue.Largeur() * xmin);
-    const int f = ArrondiPixel(HauteurEcran / vue.Hauteur() * ymax);
+    const bool origineEnX = vue.Xmin <= 0.0L && vue.Xmax >= 0.0L, origineEnY = vue.Ymin <= 0.0L && vue.Ymax >= 0.0L;
+    // An axis the window leaves out runs along the nearest edge, its ticks
+    // on the inner side.
+    const int c = origineEnX ? ArrondiPixel(LargeurEcran / vue.Largeur() * xmin) : vue.Xmin > 0.0L ? 0 : LargeurEcran - 1;
+    const int f = origineEnY ? ArrondiPixel(HauteurEcran / vue.Hauteur() * ymax) : vue.Ymax < 0.0L ? 0 : HauteurEcran - 1;
+    const int rangee = origineEnY || vue.Ymin > 0.0L ? f - 1 : f + 1;
+    const int colonne = origineEnX || vue.Xmin > 0.0L ? c + 1 : c - 1;
     d.push_back(Primitive{Primitive::Sorte::Ligne, c, 1, c, HauteurEcran, Blanc});
-    if (xmax > 0.0L)
-        Graduations(d, c, xmax / graduation, (LargeurEcran - c) / xmax * graduation, 1, LargeurEcran,
-                    true, f - 1);
-    if (xmin > 0.0L)
-        Graduations(d, c, xmin / graduation, c / xmin * graduation, -1, LargeurEcran, true, f - 1);
+    if (!origineEnX) {
+        GraduationsLibres(d, vue.Xmin, vue.Xmax, graduation, [&vue](Etendu x) { return vue.Px(x); }, LargeurEcran,
+                          true, rangee);
+    } else {
+        if (xmax > 0.0L)
+            Graduations(d, c, xmax / graduation, (LargeurEcran - c) / xmax * graduation, 1, LargeurEcran, true, rangee);
+        if (xmin > 0.0L)
+            Graduations(d, c, xmin / graduation, c / xmin * graduation, -1, LargeurEcran, true, rangee);
+    }
     d.push_back(Primitive{Primitive::Sorte::Ligne, 1, f, LargeurEcran, f, Blanc});
-    if (ymin > 0.0L)
-        Graduations(d, f, ymin / graduation, (HauteurEcran - f) / ymin * graduation, 1, HauteurEcran,
-                    false, c + 1);
-    if (ymax > 0.0L)
-        Graduations(d, f, ymax / graduation, f / ymax * graduation, -1, HauteurEcran, false, c + 1);
+    if (!origineEnY) {
+        GraduationsLibres(d, vue.Ymin, vue.Ymax, graduation, [&vue](Etendu y) { return vue.Py(y); }, HauteurEcran,
+                          false, colonne);
+    } else {
+        if (ymin > 0.0L)
+            Graduations(d, f, ymin / graduation, (HauteurEcran - f) / ymin * graduation, 1, HauteurEcran, false,
+                        colonne);
+        if (ymax > 0.0L)
+            Graduations(d, f, ymax / graduation, f / ymax * graduation, -1, HauteurEcran, false, colonne);
+    }
     return d;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // The visible window in user units and its mapping onto the drawing area of
-// 320 x 240 pixels. The window always contains the origin, so its width is
-// |Xmin| + |Xmax| and every formula below uses those sums.
+// 320 x 240 pixels. Any window: for one that contains the origin, Xmax - Xmin
+// is the sum |Xmin| + |Xmax| the plotter has always used, the same
+// operation on the same numbers, so every pixel stays where it was.
 #include "numerics/Etendu.h"
 
 #include <cmath>
@@ -14,12 +15,12 @@ struct Vue {
 
     bool operator==(const Vue&) const = default;
 
-    Etendu Largeur() const { return std::fabs(Xmin) + std::fabs(Xmax); }
-    Etendu Hauteur() const { return std::fabs(Ymin) + std::fabs(Ymax); }
+    Etendu Largeur() const { return Xmax - Xmin; }
+    Etendu Hauteur() const { return Ymax - Ymin; }
 
     // User units to pixels, as real numbers: rounded only when drawn.
-    Etendu Px(Etendu x) const { return (std::fabs(Xmin) + x) * LargeurEcran / Largeur(); }
-    Etendu Py(Etendu y) const { return HauteurEcran - (std::fabs(Ymin) + y) * HauteurEcran / Hauteur(); }
+    Etendu Px(Etendu x) const { return (x - Xmin) * LargeurEcran / Largeur(); }
+    Etendu Py(Etendu y) const { return HauteurEcran - (y - Ymin) * HauteurEcran / Hauteur(); }
 
     // A pixel of the mouse to user units (EcranVersX, EcranVersY).
     Etendu EcranVersX(int X) const;
@@ -45,10 +46,8 @@ Vue Zoome(const Vue& vue, Etendu facteurX, Etendu facteurY);
 
 // The window after a middle click at pixel (X, Y): the clicked point takes
 // the place of the origin, or an axis clicked within one step is centred
-// instead. Not yet passed through NormaliseFenetre.
+// instead.
 Vue Recentre(const Vue& vue, int X, int Y, Etendu pas);
 
-// Puts the origin back inside a window typed by the user: an edge on the
-// wrong side of an axis moves just past it (by the step of the previous
-// window), then reversed edges are exchanged.
-void NormaliseFenetre(Vue& vue, Etendu pas);
+// A window typed by the user with its reversed edges exchanged.
+Vue Ordonnee(Vue vue);
