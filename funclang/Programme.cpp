@@ -284,8 +284,16 @@ void Programme::Compile::Prepare()
     }
 }
 
-Evaluation Programme::Execute(Etendu x)
+template <bool Arrondi>
+Evaluation Programme::Calcule(Etendu x)
 {
+    // Each step's value through 15 digits, or in full extended precision.
+    auto arrondi = [](Etendu v, [[maybe_unused]] int& echelle) -> Etendu {
+        if constexpr (Arrondi)
+            return Arrondi15(v, echelle);
+        else
+            return v;
+    };
     const Compile& p = *compile_;
     Etendu* reg = registres_.data();
     int* echelle = echelles_.data();
@@ -295,7 +303,7 @@ Evaluation Programme::Execute(Etendu x)
         switch (in.code) {
         case Code::Variable:
             // A value without digits (never from the plotter) cannot be read.
-            reg[i] = std::isfinite(x) ? Arrondi15(x, echelle[i]) : NAN;
+            reg[i] = std::isfinite(x) ? arrondi(x, echelle[i]) : NAN;
             break;
         case Code::Constante: reg[i] = p.constantes_[in.a]; break;
         case Code::Oppose: reg[i] = -reg[in.a]; break;
@@ -307,7 +315,7 @@ Evaluation Programme::Execute(Etendu x)
             if (in.op == '#' || in.op == '~' || in.op == '*') {
                 const Etendu r = in.op == '#' ? a + b : in.op == '~' ? a - b : a * b;
                 if (std::isfinite(r)) {
-                    reg[i] = Arrondi15(r, echelle[i]);
+                    reg[i] = arrondi(r, echelle[i]);
                     break;
                 }
             } else if (in.op == '^' && a != 0.0L && b >= 1.0L && b <= 64.0L && b == std::rint(b)) {
@@ -316,7 +324,7 @@ Evaluation Programme::Execute(Etendu x)
                 for (Etendu k = b; k > 0.5L; k -= 1.0L) // no conversion: it switches the rounding mode
                     p = p * a;
                 if (std::isfinite(p)) {
-                    reg[i] = Arrondi15(p, echelle[i]);
+                    reg[i] = arrondi(p, echelle[i]);
                     break;
                 }
             }
@@ -325,7 +333,7 @@ Evaluation Programme::Execute(Etendu x)
             Etendu r = 0.0L;
             if (const auto e = Opere(in.op, reg[in.a], reg[in.b], DialecteFonctions, r))
                 return EvaluationDe(*e);
-            reg[i] = Arrondi15(r, echelle[i]);
+            reg[i] = arrondi(r, echelle[i]);
             break;
         }
         case Code::Fonction: {
@@ -333,7 +341,7 @@ Evaluation Programme::Execute(Etendu x)
             if (!std::isnan(v) && (!in.f->refus || !in.f->refus(v))) {
                 const Etendu r = in.f->calcul(v);
                 if (std::isfinite(r)) {
-                    reg[i] = Arrondi15(r, echelle[i]);
+                    reg[i] = arrondi(r, echelle[i]);
                     break;
                 }
             }
@@ -341,7 +349,7 @@ Evaluation Programme::Execute(Etendu x)
                 return EvaluationDe(fauteDuTexte);
             if (const auto e = Applique(*in.f, v, DialecteFonctions))
                 return EvaluationDe(*e);
-            reg[i] = Arrondi15(v, echelle[i]);
+            reg[i] = arrondi(v, echelle[i]);
             break;
         }
         case Code::Assemble: {
@@ -361,7 +369,7 @@ Evaluation Programme::Execute(Etendu x)
             reg[i] = *v;
             break;
         }
-        case Code::Reecrit: reg[i] = Arrondi15(reg[in.a], echelle[i]); break;
+        case Code::Reecrit: reg[i] = arrondi(reg[in.a], echelle[i]); break;
         case Code::Arret: return EvaluationDe(p.arrets_[in.a]);
         }
     }
@@ -370,3 +378,7 @@ Evaluation Programme::Execute(Etendu x)
         return EvaluationDe(fauteDuTexte);
     return Evaluation{r, std::nullopt};
 }
+
+Evaluation Programme::Execute(Etendu x) { return Calcule<true>(x); }
+
+Evaluation Programme::ExecuteEtendu(Etendu x) { return Calcule<false>(x); }

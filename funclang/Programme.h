@@ -28,6 +28,10 @@ public:
     // through a const reference or a pointer to const cannot be run, so no
     // two calculations ever share one.
     Evaluation Execute(Etendu x);
+    // The same steps in full extended precision, no step rounded to 15
+    // digits: the function as mathematics reads the text, for a result
+    // meant to the last digit (the study's integral).
+    Evaluation ExecuteEtendu(Etendu x);
 
     // f, f' and f'' at x by forward differentiation of the same steps: the
     // value exactly as Execute gives it; each derivative computed from the
@@ -56,6 +60,8 @@ public:
 
 private:
     friend class TexteSymbolique;
+    template <bool Arrondi>
+    Evaluation Calcule(Etendu x);
     // Each instruction writes the register of its own index.
     enum class Code : std::uint8_t {
         Variable,  // the variable's value, rounded as its text would be

@@ -9,6 +9,7 @@
 #include "graph/fenetres/Controles.h"
 #include "graph/modele/Analyse.h"
 #include "graph/modele/Conique.h"
+#include "graph/modele/Etude.h"
 #include "graph/modele/Extremum.h"
 #include "graph/modele/FichierGraphe.h"
 #include "graph/modele/ModeleGraphe.h"
@@ -555,6 +556,56 @@ private slots:
         QVERIFY(!ChercheExtremums(carre, -1E4000L, 1E4000L)); // beyond extended precision
         const auto e = ChercheExtremums(NormaliseFonction("x", TypeCourbe::Carte, Jete()).value(), -1E4000L, 1E4000L);
         QVERIFY(e && e->maximum.x == 1E4000L && e->minimum.x == -1E4000L);
+    }
+
+    // The study of a function against mpmath: exactly the zeros, extrema,
+    // inflection points and poles listed, and the other points listed; x
+    // and f(x) as their 15 digits show them (y NAN: not compared).
+    void etudeDeFonctions()
+    {
+        using S = SortePoint;
+        struct Cas {
+            const char* texte;
+            Etendu a, b;
+            std::vector<std::tuple<S, Etendu, Etendu>> points;
+        };
+        const Etendu pi = PiEtendu, n = NAN;
+        const Cas cas[] = {
+            {"x*exp(-x)", -1, 5, {{S::Zero, 0, 0}, {S::Maximum, 1, 0.367879441171442322L}, {S::Inflexion, 2, 0.270670566473225384L},
+                                  {S::Borne, -1, -2.71828182845904524L}, {S::Borne, 5, 0.0336897349954273355L},
+                                  {S::Integrale, -1, -0.0404276819945128025L}}},
+            {"x*exp(-x)", 0, 5, {{S::Zero, 0, 0}, {S::Maximum, 1, n}, {S::Inflexion, 2, n}, {S::Integrale, 0, 0.959572318005487197L}}},
+            {"sin(x)", 0, 10, {{S::Zero, 0, 0}, {S::Zero, pi, 0}, {S::Zero, 2 * pi, 0}, {S::Zero, 3 * pi, 0},
+                               {S::Maximum, pi / 2, 1}, {S::Minimum, 3 * pi / 2, -1}, {S::Maximum, 5 * pi / 2, 1},
+                               {S::Inflexion, pi, n}, {S::Inflexion, 2 * pi, n}, {S::Inflexion, 3 * pi, n}}},
+            {"x^3", -1, 1, {{S::Zero, 0, 0}, {S::Inflexion, 0, 0}}},
+            {"abs(x)", -1, 1, {{S::Zero, 0, 0}, {S::Minimum, 0, 0}, {S::Echec, 0, n}}},
+            {"inv(x)", -1, 1, {{S::Pole, 0, n}}},
+            {"racine(x)", 0, 1, {{S::Zero, 0, 0}, {S::Integrale, 0, 2.0L / 3.0L}}},
+            {"exp(-x^2)", -10, 10, {{S::Maximum, 0, 1}, {S::Inflexion, -0.707106781186547524L, 0.606530659712633424L},
+                                    {S::Inflexion, 0.707106781186547524L, 0.606530659712633424L},
+                                    {S::Integrale, -10, 1.77245385090551602730L}}},
+        };
+        auto proche = [](Etendu v, Etendu attendu) { return std::isnan(attendu) || TexteNombre(v) == TexteNombre(attendu); };
+        for (const Cas& c : cas) {
+            const Etude e = EtudieFonction(NormaliseFonction(c.texte, TypeCourbe::Carte, Jete()).value(), c.a, c.b);
+            auto attendue = [&c](S s) {
+                return std::any_of(c.points.begin(), c.points.end(), [s](const auto& p) { return std::get<0>(p) == s; });
+            };
+            std::vector<PointEtude> vus;
+            for (const PointEtude& p : e.points)
+                if (attendue(p.sorte) || p.sorte <= S::Inflexion || p.sorte == S::Pole)
+                    vus.push_back(p);
+            QVERIFY2(vus.size() == c.points.size(), c.texte);
+            for (std::size_t k = 0; k < c.points.size(); ++k) {
+                const auto [sorte, x, y] = c.points[k];
+                const auto trouve = std::find_if(vus.begin(), vus.end(), [&, s = sorte, xa = x](const PointEtude& p) {
+                    return p.sorte == s && (s == S::Integrale || proche(p.x, xa));
+                });
+                QVERIFY2(trouve != vus.end() && proche(trouve->y.value_or(NAN), y),
+                         qPrintable(QString("%1 : %2 en %3").arg(c.texte, NomSorte(sorte)).arg(double(x))));
+            }
+        }
     }
 
     void tableauDeValeurs()

@@ -1,0 +1,311 @@
+#include "graph/modele/Etude.h"
+
+#include "funclang/Arrondi.h"
+#include "funclang/Programme.h"
+#include "numerics/Quadrature.h"
+
+#include <algorithm>
+#include <cmath>
+
+const char* NomSorte(SortePoint sorte)
+{
+    switch (sorte) {
+    case SortePoint::Zero: return "Zéro";
+    case SortePoint::Maximum: return "Maximum";
+    case SortePoint::Minimum: return "Minimum";
+    case SortePoint::Inflexion: return "Inflexion";
+    case SortePoint::Borne: return "Borne";
+    case SortePoint::Integrale: return "Intégrale";
+    case SortePoint::Pole: return "Pôle";
+    case SortePoint::Echec: return "Echec";
+    }
+    return "";
+}
+
+namespace {
+
+const Evaluation& Ordre(const Programme::Derivees& d, int ordre)
+{
+    return ordre == 0 ? d.valeur : ordre == 1 ? d.premiere : d.seconde;
+}
+
+// -1, 0 or 1; none for a failure.
+std::optional<int> Signe(const Evaluation& e)
+{
+    if (e.faute)
+        return std::nullopt;
+    return (e.resultat > 0.0L) - (e.resultat < 0.0L);
+}
+
+PointEtude Point(SortePoint sorte, Etendu x, std::optional<Etendu> y = std::nullopt, std::string message = {})
+{
+    return PointEtude{sorte, x, y, 0.0L, std::move(message)};
+}
+
+bool Opposes(const std::optional<int>& a, const std::optional<int>& b) { return a && b && *a * *b < 0; }
+
+// The order in which the results list the kinds: extrema together.
+int Groupe(SortePoint s)
+{
+    const int k = static_cast<int>(s);
+    return s >= SortePoint::Minimum ? k - 1 : k;
+}
+
+class Etudieur {
+public:
+    Etudieur(const std::string& expr, const std::function<bool()>& arret) : f_(expr, 'x'), arret_(arret) {}
+
+    Etude Etudie(Etendu a, Etendu b, int n)
+    {
+        if (b < a)
+            std::swap(a, b);
+        const Etendu h = (b - a) / n;
+        std::vector<Etendu> xs(n + 1);
+        std::vector<Programme::Derivees> d(n + 1);
+        for (int i = 0; i <= n; ++i) {
+            if (i % 1024 == 0 && Arrete())
+                return Fin();
+            xs[i] = i == n ? b : a + i * h;
+            d[i] = f_.ExecuteDerivees(xs[i]);
+        }
+        auto f = [&d](int i) -> const Evaluation& { return d[i].valeur; };
+        auto signe = [&d](int i, int ordre) { return Signe(Ordre(d[i], ordre)); };
+        auto grandeur = [&](int i, int j) { return std::max(std::fabs(f(i).resultat), std::fabs(f(j).resultat)); };
+
+        // Poles and zeros: the sign changes of f, and its exact zeros.
+        for (int i = 0; i <= n && !Arrete(); ++i) {
+            // A run of exact zeros (int(x) on ]-1, 1[) is told once.
+            if (signe(i, 0) == 0 && (i == 0 || signe(i - 1, 0) != 0))
+                AjouteZero(xs[i]);
+            if (i < n && Opposes(signe(i, 0), signe(i + 1, 0)) && Place(SortePoint::Zero)) {
+                const Crochet c = Affine(0, xs[i], xs[i + 1], *signe(i, 0));
+                const Evaluation v = f_.Execute(c.x);
+                if (v.faute || std::fabs(v.resultat) > grandeur(i, i + 1))
+                    Ajoute(Point(SortePoint::Pole, Arrondi15(Pole(xs[i], xs[i + 1], *signe(i, 0)))));
+                else
+                    AjouteZero(SurLaGrille(0, c));
+            }
+            // A single failing sample between values of opposite signs.
+            if (i > 0 && i < n && f(i).faute && Opposes(signe(i - 1, 0), signe(i + 1, 0)))
+                Ajoute(Point(SortePoint::Pole, xs[i]));
+        }
+        // Extrema and inflection points, inside the interval.
+        for (int ordre = 1; ordre <= 2 && !Arrete(); ++ordre) {
+            for (int i = 0; i < n && !Arrete(); ++i) {
+                if (f(i).faute || f(i + 1).faute)
+                    continue;
+                const bool interieur = i > 0;
+                std::optional<Etendu> x;
+                int avant = 0;
+                if (Opposes(signe(i, ordre), signe(i + 1, ordre))) {
+                    avant = *signe(i, ordre);
+                    if (Place(ordre == 1 ? SortePoint::Maximum : SortePoint::Inflexion))
+                        x = SurLaGrille(ordre, Affine(ordre, xs[i], xs[i + 1], avant));
+                    else
+                        Compte(ordre == 1 ? (avant > 0 ? SortePoint::Maximum : SortePoint::Minimum) : SortePoint::Inflexion);
+                } else if (interieur && signe(i, ordre) != std::optional<int>(1) && signe(i, ordre) != std::optional<int>(-1) &&
+                           Opposes(signe(i - 1, ordre), signe(i + 1, ordre))) {
+                    // Zero at the sample itself, or a failure there (a kink).
+                    if (ordre == 2 && Ordre(d[i], 2).faute)
+                        continue;
+                    avant = *signe(i - 1, ordre);
+                    x = xs[i];
+                }
+                if (!x || *x <= a || *x >= b)
+                    continue;
+                const Evaluation v = f_.ExecuteEtendu(*x);
+                // A pole between the samples is no extremum.
+                if (v.faute || std::fabs(v.resultat) > 1E3L * grandeur(i, i + 1) + 1E3L)
+                    continue;
+                const SortePoint sorte = ordre == 2 ? SortePoint::Inflexion
+                                         : avant > 0 ? SortePoint::Maximum
+                                                     : SortePoint::Minimum;
+                Ajoute(Point(sorte, *x, v.resultat));
+                if (ordre == 1 && v.resultat == 0.0L)
+                    AjouteZero(*x); // a zero the curve touches
+            }
+        }
+        // The bounds.
+        for (const int i : {0, n}) {
+            PointEtude p = Point(SortePoint::Borne, xs[i]);
+            const Evaluation v = f_.ExecuteEtendu(xs[i]);
+            if (v.faute)
+                p.message = v.faute->message;
+            else
+                p.y = v.resultat;
+            Ajoute(p);
+        }
+        // Where f, then f', fails: the first sample of each run.
+        for (int ordre = 0; ordre <= 1; ++ordre)
+            for (int i = 0; i <= n; ++i) {
+                const Evaluation& e = Ordre(d[i], ordre);
+                const bool debut = e.faute && (i == 0 || !Ordre(d[i - 1], ordre).faute);
+                if (!debut || (ordre == 1 && f(i).faute) || EstPole(xs[i]))
+                    continue;
+                Ajoute(Point(SortePoint::Echec, xs[i], std::nullopt, e.faute->message));
+            }
+        Integre(a, b);
+        return Fin();
+    }
+
+private:
+    bool Arrete()
+    {
+        if (!interrompue_ && arret_ && arret_())
+            interrompue_ = true;
+        return interrompue_;
+    }
+
+    int Limite(SortePoint s) const { return s == SortePoint::Echec ? EchecsListes : PointsParSorte; }
+    // Whether a point of this kind is still listed (extrema: either kind).
+    bool Place(SortePoint s) const
+    {
+        const int k = static_cast<int>(s);
+        if (s == SortePoint::Maximum || s == SortePoint::Minimum)
+            return trouves_[1] < Limite(s) || trouves_[2] < Limite(s);
+        return trouves_[k] < Limite(s);
+    }
+    void Compte(SortePoint s) { ++r_.autres[static_cast<int>(s)]; }
+
+    void Ajoute(const PointEtude& p)
+    {
+        int& n = trouves_[static_cast<int>(p.sorte)];
+        if (n++ < Limite(p.sorte))
+            r_.points.push_back(p);
+        else
+            Compte(p.sorte);
+    }
+    void AjouteZero(Etendu x)
+    {
+        for (const PointEtude& p : r_.points)
+            if (p.sorte == SortePoint::Zero && p.x == x)
+                return;
+        Ajoute(Point(SortePoint::Zero, x, 0.0L));
+    }
+    bool EstPole(Etendu x) const
+    {
+        return std::any_of(r_.points.begin(), r_.points.end(),
+                           [x](const PointEtude& p) { return p.sorte == SortePoint::Pole && p.x == x; });
+    }
+
+    // A zero of f's derivative of this order between l and r, where it
+    // has the sign signeL at l and the other at r: Newton's step where it
+    // stays inside the bracket, a bisection otherwise and every other step,
+    // until the bracket holds no more digits.
+    struct Crochet {
+        Etendu l, r, x;
+    };
+    Crochet Affine(int ordre, Etendu l, Etendu r, int signeL)
+    {
+        if (l < 0.0L && r > 0.0L) {
+            const Programme::Derivees zero = f_.ExecuteDerivees(0.0L);
+            if (Signe(Ordre(zero, ordre)) == 0)
+                return {0.0L, 0.0L, 0.0L};
+        }
+        Etendu x = (l + r) * 0.5L;
+        for (int k = 0; k < 400 && !Arrete(); ++k) {
+            const Programme::Derivees d = f_.ExecuteDerivees(x);
+            const std::optional<int> s = Signe(Ordre(d, ordre));
+            if (s == 0 || !s)
+                return {x, x, x}; // exactly zero, or the point where it fails
+            (*s == signeL ? l : r) = x;
+            const Etendu milieu = (l + r) * 0.5L;
+            if (milieu == l || milieu == r)
+                break;
+            Etendu suivant = milieu;
+            const Evaluation& pente = Ordre(d, ordre + 1 <= 2 ? ordre + 1 : 2);
+            if (k % 2 == 0 && ordre < 2 && !pente.faute && pente.resultat != 0.0L) {
+                const Etendu newton = x - Ordre(d, ordre).resultat / pente.resultat;
+                if (newton > l && newton < r)
+                    suivant = newton;
+            }
+            x = suivant;
+        }
+        return {l, r, x};
+    }
+
+    // A pole by bisection on f in full extended precision: through 15
+    // digits, x would put the change of sign half-way between two of them.
+    Etendu Pole(Etendu l, Etendu r, int signeL)
+    {
+        for (int k = 0; k < 200 && !Arrete(); ++k) {
+            const Etendu x = (l + r) * 0.5L;
+            if (x == l || x == r)
+                break;
+            const std::optional<int> s = Signe(f_.ExecuteEtendu(x));
+            if (!s || s == 0)
+                return x;
+            (*s == signeL ? l : r) = x;
+        }
+        return (l + r) * 0.5L;
+    }
+
+    // The values are computed from x through 15 digits: near the zero, g
+    // is a staircase whose sign changes between two 15-digit numbers. Of
+    // those, the one where |g| is smaller: the zero to 15 digits.
+    Etendu SurLaGrille(int ordre, const Crochet& crochet)
+    {
+        Etendu meilleur = crochet.x, ecart = INFINITY;
+        for (const Etendu c : {Arrondi15(crochet.l), Arrondi15(crochet.r), Arrondi15(crochet.x)}) {
+            const Programme::Derivees d = f_.ExecuteDerivees(c);
+            const Evaluation& g = Ordre(d, ordre);
+            if (!g.faute && std::fabs(g.resultat) < ecart) {
+                ecart = std::fabs(g.resultat);
+                meilleur = c;
+            }
+        }
+        return meilleur;
+    }
+
+    void Integre(Etendu a, Etendu b)
+    {
+        if (Arrete() || a == b)
+            return;
+        // Across a pole the integral diverges, whatever the panels say.
+        if (std::any_of(r_.points.begin(), r_.points.end(), [](const PointEtude& p) { return p.sorte == SortePoint::Pole; })) {
+            Ajoute(Point(SortePoint::Integrale, a, std::nullopt, IntegralePole));
+            return;
+        }
+        std::string message;
+        const Integration i = IntegreGaussKronrod(
+            [this, &message](Etendu x, Etendu& y) {
+                const Evaluation e = f_.ExecuteEtendu(x);
+                if (e.faute)
+                    message = e.faute->message;
+                y = e.resultat;
+                return !e.faute;
+            },
+            a, b, 1E-15L, 4000, [this] { return Arrete(); });
+        PointEtude p = Point(SortePoint::Integrale, a);
+        if (i.echec)
+            p.message = message;
+        else if (!i.interrompue) {
+            p.y = i.valeur;
+            p.erreur = i.erreur;
+        }
+        if (p.y || !p.message.empty())
+            Ajoute(p);
+    }
+
+    Etude Fin()
+    {
+        r_.interrompue = interrompue_;
+        std::stable_sort(r_.points.begin(), r_.points.end(), [](const PointEtude& p, const PointEtude& q) {
+            return Groupe(p.sorte) != Groupe(q.sorte) ? Groupe(p.sorte) < Groupe(q.sorte) : p.x < q.x;
+        });
+        return r_;
+    }
+
+    Programme f_;
+    std::function<bool()> arret_;
+    Etude r_;
+    std::array<int, NombreSortes> trouves_{};
+    bool interrompue_ = false;
+};
+
+} // namespace
+
+Etude EtudieFonction(const std::string& expr, Etendu a, Etendu b, int echantillons, const std::function<bool()>& arret)
+{
+    return Etudieur(expr, arret).Etudie(a, b, std::max(echantillons, EchantillonsEtude));
+}

@@ -1,0 +1,45 @@
+#pragma once
+// The study of a cartesian function on [a, b] in one computation: its
+// zeros, local extrema, inflection points, values at the bounds, integral,
+// poles and the points where it fails. Zeros and extrema come from the
+// exact derivatives, refined by Newton's method kept inside a bracket by
+// bisection; the integral from adaptive Gauss-Kronrod on the function in
+// full extended precision.
+#include "numerics/Etendu.h"
+
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+enum class SortePoint { Zero, Maximum, Minimum, Inflexion, Borne, Integrale, Pole, Echec };
+inline constexpr int NombreSortes = 8;
+// « Zéro », « Maximum », ... as the results show them.
+const char* NomSorte(SortePoint sorte);
+
+struct PointEtude {
+    SortePoint sorte;
+    Etendu x = 0.0L;
+    std::optional<Etendu> y;   // f(x); the integral's value
+    Etendu erreur = 0.0L;      // the integral's error bound
+    std::string message;       // why there is no value
+};
+
+struct Etude {
+    std::vector<PointEtude> points; // by kind, then by x
+    // What the sampling found beyond the points listed, by kind.
+    std::array<int, NombreSortes> autres{};
+    bool interrompue = false;
+};
+
+inline constexpr int EchantillonsEtude = 20000;
+inline constexpr const char* IntegralePole = "Intégrale non calculée : pôle dans l'intervalle .";
+inline constexpr int PointsParSorte = 100;
+inline constexpr int EchecsListes = 10;
+
+// The study of the normalised text expr (in x) on [a, b] (the bounds in
+// either order), on echantillons equal steps (at least EchantillonsEtude).
+// arret() stops it: what was found stays, marked interrupted.
+Etude EtudieFonction(const std::string& expr, Etendu a, Etendu b, int echantillons = EchantillonsEtude,
+                     const std::function<bool()>& arret = {});
