@@ -17,6 +17,7 @@
 #include "graph/fenetres/Dialogues.h"
 #include "graph/fenetres/EcranDigit.h"
 #include "graph/fenetres/TGraph.h"
+#include "graph/fenetres/TResultatsEtude.h"
 #include "graph/fenetres/TTableau.h"
 #include "graph/modele/Analyse.h"
 #include "graph/modele/Conique.h"
@@ -507,6 +508,54 @@ private slots:
 
     // A window without the origin stays as typed; « Ajuster Y » fits the
     // curve; the zoom on the cursors keeps the rectangle chosen.
+    // The study from the keyboard, the focus in the function's field:
+    // Ctrl+Maj+E, the bounds with Enter; its rows, their copy, the crosses
+    // over the picture and the cursor on a row's point.
+    void etudeAuClavier()
+    {
+        Trace("SpeedButton2", "x*exp(-x)");
+        QLineEdit* champ = Champ("FonctionXouRo");
+        champ->setFocus();
+        QTimer::singleShot(0, [] {
+            auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(d && d->objectName() == "TEtude");
+            for (auto [nom, texte] : {std::pair{"EtudeDebut", "-1"}, std::pair{"EtudeFin", "5"}}) {
+                auto* e = d->findChild<QLineEdit*>(nom);
+                QTRY_VERIFY_WITH_TIMEOUT(e->hasFocus() || !d->isVisible(), 2000);
+                QTest::keyClicks(e, texte);
+                QTest::keyClick(e, Qt::Key_Return);
+            }
+            if (d->isVisible())
+                d->close();
+        });
+        QTest::keyClick(champ, Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(AttendsTrace(g_));
+        TResultatsEtude* r = g_->FenetreEtude();
+        QTRY_VERIFY(r && r->isVisible());
+        auto* grille = r->findChild<QTableWidget*>("GrilleEtude");
+        QStringList lignes;
+        for (int k = 0; k < grille->rowCount(); ++k)
+            lignes << grille->item(k, 0)->text() + " " + grille->item(k, 1)->text().trimmed() + " " +
+                          grille->item(k, 2)->text().trimmed();
+        QCOMPARE(lignes, (QStringList{"Zéro 0.00000000000000E+0000 0.00000000000000E+0000",
+                                      "Maximum 1.00000000000000E+0000 3.67879441171442E-0001",
+                                      "Inflexion 2.00000000000000E+0000 2.70670566473225E-0001",
+                                      "Borne -1.00000000000000E+0000 -2.71828182845905E+0000",
+                                      "Borne 5.00000000000000E+0000 3.36897349954273E-0002",
+                                      "Intégrale -1 .. 5 -4.04276819945128E-0002"}));
+        grille->clearSelection();
+        QTest::keyClick(grille, Qt::Key_C, Qt::ControlModifier);
+        QVERIFY(QGuiApplication::clipboard()->text().startsWith("Zéro\t0\t0\nMaximum\t1\t0.367879441171442\n"));
+        // The zero, the maximum and the inflection point; x = 1, f(x) = 0.3679
+        // in the window [-3.2, 3.2] x [-2.4, 2.4].
+        QVERIFY(Zone()->Croix().size() == 3 && Zone()->Croix()[1] == QPoint(210, 102)); // the bounds are outside
+        grille->selectRow(1);
+        QTest::mouseClick(r->findChild<QPushButton*>("PlacerCurseur"), Qt::LeftButton);
+        QCOMPARE(Texte("Cur1X"), QString("1.000000"));
+        r->close();
+        QVERIFY(Zone()->Croix().empty());
+    }
+
     void fenetreSansOrigine()
     {
         AvecDialogue("Coords", [](QDialog* d) {

@@ -162,6 +162,48 @@ void TIntervalle::Entree(int champ, const QString& texte)
     }
 }
 
+TEtude::TEtude(QWidget* parent) : TDialogueGraphe("TEtude", "Etude de la fonction", parent)
+{
+    AjouteChamp("De :")->setObjectName("EtudeDebut");
+    AjouteChamp("A :")->setObjectName("EtudeFin");
+    champs_[0]->setStatusTip("Début de l'intervalle étudié (Entrée : passe à la fin) .");
+    champs_[1]->setStatusTip("Fin de l'intervalle étudié (Entrée : lance l'étude) .");
+    AjouteNote("Zéros, extremums, points d'inflexion, pôles et intégrale .");
+}
+
+void TEtude::FormActivate()
+{
+    if (enVigueur_.size() == 2) {
+        Debut = enVigueur_[0];
+        Fin = enVigueur_[1];
+    }
+    debutConfirme_ = false;
+}
+
+void TEtude::Entree(int champ, const QString& texte)
+{
+    Etendu v;
+    if ((champ == 1 && !debutConfirme_) || texte.isEmpty()) {
+        LaPlateforme().Bip();
+        return;
+    }
+    if (!Lit(texte, v))
+        return;
+    if (champ == 0) {
+        Debut = v;
+        debutConfirme_ = true;
+        Suivant(champ);
+        return;
+    }
+    // An interval of no width has nothing to study.
+    if (v == Debut) {
+        LaPlateforme().Bip();
+        return;
+    }
+    Fin = v;
+    accept();
+}
+
 TScaleEcran::TScaleEcran(QWidget* parent) : TDialogueGraphe("ScaleEcran", "Echelle sur les axes", parent)
 {
     AjouteChamp("Echelle :");

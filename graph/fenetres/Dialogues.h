@@ -1,6 +1,6 @@
 #pragma once
-// The four small dialogs of the plotter: window corners, study interval,
-// tick unit and zoom factors. None has an OK button: the user types a
+// The small dialogs of the plotter: window corners, study interval, tick
+// unit, zoom factors and the interval of a function's study. None has an OK button: the user types a
 // number and Enter in each field in turn, and the last Enter closes the
 // dialog. Each opens on the values in force and leaves its results in its
 // pending values; the command that showed it takes them only when the last
@@ -80,6 +80,20 @@ public:
 
 protected:
     void Entree(int champ, const QString& texte) override;
+};
+
+class TEtude : public TDialogueGraphe {
+    Q_OBJECT
+public:
+    explicit TEtude(QWidget* parent = nullptr);
+    Etendu Debut = -3.2L, Fin = 3.2L;
+    void FormActivate() override;
+
+protected:
+    void Entree(int champ, const QString& texte) override;
+
+private:
+    bool debutConfirme_ = false;
 };
 
 class TZoomChoose : public TDialogueGraphe {

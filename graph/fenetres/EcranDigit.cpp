@@ -23,6 +23,12 @@ void EcranDigit::DefinitMarque(std::optional<QPoint> pixel)
     update();
 }
 
+void EcranDigit::DefinitCroix(std::vector<QPoint> pixels)
+{
+    croix_ = std::move(pixels);
+    update();
+}
+
 void EcranDigit::DefinitAgrandissement(int facteur)
 {
     facteur_ = facteur < 1 ? 1 : facteur > 3 ? 3 : facteur;
@@ -57,6 +63,15 @@ void EcranDigit::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);
     p.drawImage(rect(), image_);
+    if (!croix_.empty()) {
+        const qreal f = facteur_;
+        p.setPen(QPen(QColor(255, 0, 255), 1));
+        for (const QPoint& c : croix_) {
+            const QPointF centre((c.x() + 0.5) * f, (c.y() + 0.5) * f);
+            p.drawLine(centre + QPointF(-3 * f, -3 * f), centre + QPointF(3 * f, 3 * f));
+            p.drawLine(centre + QPointF(-3 * f, 3 * f), centre + QPointF(3 * f, -3 * f));
+        }
+    }
     if (marque_) {
         // A small square around the pixel, in a colour no plot uses.
         const qreal f = facteur_;

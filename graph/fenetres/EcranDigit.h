@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <optional>
+#include <vector>
 
 class EcranDigit : public QWidget {
     Q_OBJECT
@@ -18,6 +19,10 @@ public:
     // The trace mode's marker over pixel (X, Y), drawn over the picture,
     // never into it; none to hide it.
     void DefinitMarque(std::optional<QPoint> pixel);
+    // Small crosses over the points a study found, over the picture as the
+    // marker is; none to hide them.
+    void DefinitCroix(std::vector<QPoint> pixels);
+    const std::vector<QPoint>& Croix() const { return croix_; }
     // Screen pixels per picture pixel: 1, 2 or 3 ("Agrandissement").
     void DefinitAgrandissement(int facteur);
     int Agrandissement() const { return facteur_; }
@@ -38,5 +43,6 @@ private:
     std::optional<QPoint> PixelSous(const QPointF& position) const;
     QImage image_;
     std::optional<QPoint> marque_;
+    std::vector<QPoint> croix_;
     int facteur_ = 1;
 };

@@ -117,6 +117,14 @@ void Dessine(QPainter& p, const char* nom)
         p.drawLine(QPointF(12, 3), QPointF(12, 21));
         p.setPen(QPen(Encre, 1));
         p.drawLine(QPointF(8, 5.5), QPointF(16, 5.5));
+    } else if (is("EtudeButton")) { // a curve and the points a study finds
+        p.setPen(crayon);
+        p.drawPath(Trace(0.0, 1.0, [](double t) { return QPointF(3 + 18 * t, 12 - 7 * std::sin(2 * M_PI * t)); }));
+        p.setPen(QPen(Encre, 1));
+        for (const QPointF c : {QPointF(3, 12), QPointF(7.5, 5), QPointF(12, 12), QPointF(16.5, 19), QPointF(21, 12)}) {
+            p.drawLine(c + QPointF(-1.5, -1.5), c + QPointF(1.5, 1.5));
+            p.drawLine(c + QPointF(-1.5, 1.5), c + QPointF(1.5, -1.5));
+        }
     } else if (is("Secours")) {
         Texte(p, "?", 17);
     }

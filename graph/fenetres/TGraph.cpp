@@ -204,6 +204,9 @@ void TGraph::CreeOutils()
         {"SomButton", "Intégrale", "Intégrale de f(x) entre les deux curseurs .", {}},
         {"ZeroButton", "Zéro", "Zéro de f(x) entre les deux curseurs .", {}},
         {"ExtremumButton", "Extremum", "Maximum et minimum de f(x) entre les deux curseurs .", {}},
+        {"EtudeButton", "Etude de la fonction",
+         "Etude de f(x) sur un intervalle : zéros, extremums, points d'inflexion, pôles, intégrale .",
+         [this] { EtudeFonctionClick(); }},
         {"Secours", "Aide", "Aide sur le module graphique .", [] { LaPlateforme().Aide("GRAPH"); }},
     };
     for (const Outil& o : liste) {
@@ -315,6 +318,10 @@ void TGraph::CreeMenus()
     Action(calculs, "CalcInt", "&Intégration", Bouton("SomButton")->statusTip());
     Action(calculs, "CalcZero", "Recherche de &zéro", Bouton("ZeroButton")->statusTip());
     Action(calculs, "CalcExtremum", "Recherche d'&extremum", Bouton("ExtremumButton")->statusTip());
+    QAction* etude = Action(calculs, "EtudeFonction", "E&tude de la fonction ...", Bouton("EtudeButton")->statusTip());
+    // Ctrl+E never reaches the window while a field has the focus.
+    etude->setShortcut(QKeySequence("Ctrl+Shift+E"));
+    connect(etude, &QAction::triggered, this, &TGraph::EtudeFonctionClick);
     calculs->addSeparator();
     QAction* suivi = Action(calculs, "SuiviCourbe", "&Suivre la courbe",
                             "Un repère suit la courbe au clavier : flèches, Entrée pour un curseur, Echap pour finir .");
@@ -346,6 +353,8 @@ void TGraph::CreeMenus()
     Action(popup, "Intgration", "&Intégration", Bouton("SomButton")->statusTip());
     Action(popup, "Recherchedezro", "Recherche de &zéro", Bouton("ZeroButton")->statusTip());
     Action(popup, "Extremum", "Recherche d'&extremum", Bouton("ExtremumButton")->statusTip());
+    connect(Action(popup, "EtudeContexte", "E&tude de la fonction ...", Bouton("EtudeButton")->statusTip()),
+            &QAction::triggered, this, &TGraph::EtudeFonctionClick);
     Action(popup, "Rinitialisationdesparamtres", "&Réinitialisation des paramètres",
            "Réinitialise les paramètres de traçage à leurs valeurs par défaut .");
 }
@@ -425,6 +434,7 @@ void TGraph::AfficheParametres()
     modele_.MontreParametres();
     MontreLectures();
     AppliqueCommandes();
+    MarqueEtude();
 }
 
 void TGraph::RemetCurseursAZero()

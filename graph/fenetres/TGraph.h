@@ -6,6 +6,7 @@
 #include "app/fenetres/Activation.h"
 #include "app/fenetres/Travail.h"
 #include "graph/modele/FichierGraphe.h"
+#include "graph/modele/Etude.h"
 #include "graph/modele/ModeleGraphe.h"
 #include "graph/modele/Suivi.h"
 
@@ -26,6 +27,8 @@ class QMenu;
 class QProgressBar;
 class QPushButton;
 class QToolButton;
+class TEtude;
+class TResultatsEtude;
 class TTableau;
 
 class TGraph : public QMainWindow, public FenetreActivable {
@@ -104,6 +107,10 @@ public slots:
     // "Agrandissement": the picture at 1, 2 or 3 screen pixels per pixel.
     void AgrandissementClick(int facteur);
     TTableau* FenetreTableau() const { return tableau_; }
+    // « Etude de la fonction ... »: the interval asked for, then the study
+    // as a job that « Arrêter » stops; its results in their window.
+    void EtudeFonctionClick();
+    TResultatsEtude* FenetreEtude() const { return resultatsEtude_; }
     // "Arrêter": the plot ends with what it drew.
     void ArreteTrace();
 
@@ -216,6 +223,16 @@ private:
     bool dessinEcranComplet_ = true;
     int boutonsSouris_ = 2;
     TTableau* tableau_ = nullptr;
+    TEtude* dialogueEtude_ = nullptr;
+    TResultatsEtude* resultatsEtude_ = nullptr;
+    void LanceEtude(Etendu a, Etendu b);
+    // A job begins: « Arrêter » beside the bar, the hourglass over the area,
+    // the commands asleep; and ends.
+    void DebutTravail();
+    void FinTravail();
+    void MontreEtude(const Etude& etude, Etendu a, Etendu b);
+    // The crosses over the points of the study shown, at the window in force.
+    void MarqueEtude();
     QPushButton* arret_;        // "Arrêter", shown while a plot runs
     bool arretDemande_ = false; // the user stopped the plot that runs
     Travail* travail_;          // the plot that runs

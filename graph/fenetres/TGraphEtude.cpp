@@ -5,7 +5,9 @@
 #include "app/fenetres/DansLEcran.h"
 #include "app/fenetres/Plateforme.h"
 #include "app/modele/Options.h"
+#include "graph/fenetres/Dialogues.h"
 #include "graph/fenetres/EcranDigit.h"
+#include "graph/fenetres/TResultatsEtude.h"
 #include "graph/fenetres/TTableau.h"
 
 #include <QAction>
@@ -145,4 +147,76 @@ void TGraph::TableauValeursClick()
     tableau_->show();
     tableau_->raise();
     tableau_->activateWindow();
+}
+
+void TGraph::EtudeFonctionClick()
+{
+    if (modele_.Type != TypeCourbe::Carte || !modele_.FoncXValidee || TraceEnCours()) {
+        LaPlateforme().Bip();
+        return;
+    }
+    // The cursors' interval when both are placed, else the study interval.
+    const Curseurs& c = modele_.Souris();
+    const bool curseurs = c.Curseur2Pose();
+    if (!dialogueEtude_)
+        dialogueEtude_ = new TEtude(this);
+    if (!dialogueEtude_->Demande({curseurs ? c.Curseur1X : modele_.EtudeMin(), curseurs ? c.Curseur2X : modele_.EtudeMax()}))
+        return;
+    LanceEtude(dialogueEtude_->Debut, dialogueEtude_->Fin);
+}
+
+void TGraph::LanceEtude(Etendu a, Etendu b)
+{
+    if (b < a)
+        std::swap(a, b);
+    // 20,000 steps, or the pixel columns at 10 points per pixel when they
+    // are more, within a bound that keeps the job short.
+    const Etendu colonnes = (b - a) / PasDe(modele_.Fenetre(), 10);
+    const int echantillons = std::isfinite(colonnes) ? static_cast<int>(std::clamp(colonnes, 0.0L, 2E6L)) : 0;
+    DebutTravail();
+    travail_->Lance([this, f = modele_.ExprFx, a, b, echantillons](Travail::Canal& canal) {
+        Etude etude = EtudieFonction(f, a, b, echantillons, [&canal] { return canal.Arret(); });
+        canal.Envoie([this, etude = std::move(etude), a, b] {
+            FinTravail();
+            MontreEtude(etude, a, b);
+        });
+    });
+}
+
+void TGraph::MontreEtude(const Etude& etude, Etendu a, Etendu b)
+{
+    if (!resultatsEtude_) {
+        resultatsEtude_ = new TResultatsEtude(this);
+        resultatsEtude_->placeCurseur = [this](Etendu x, Etendu y) {
+            LacheCurseurs();
+            modele_.PlaceCurseur1(x, y);
+            MontreLectures();
+            AppliqueCommandes();
+        };
+        resultatsEtude_->fermee = [this] { ecran_->DefinitCroix({}); };
+    }
+    resultatsEtude_->Affiche(etude, QString::fromStdString(modele_.SaisieFx), a, b);
+    resultatsEtude_->show();
+    resultatsEtude_->raise();
+    resultatsEtude_->activateWindow();
+    if (etude.interrompue)
+        panneau_->setText(" Etude interrompue .");
+    MarqueEtude();
+}
+
+void TGraph::MarqueEtude()
+{
+    if (!resultatsEtude_ || !resultatsEtude_->isVisible()) {
+        ecran_->DefinitCroix({});
+        return;
+    }
+    std::vector<QPoint> croix;
+    const Vue& vue = modele_.Fenetre();
+    for (const PointEtude& p : resultatsEtude_->Resultat().points) {
+        if (!p.y || p.sorte == SortePoint::Integrale || !Vue::Visible(vue.Px(p.x), vue.Py(*p.y)))
+            continue;
+        croix.emplace_back(std::min(ArrondiPixel(vue.Px(p.x)), LargeurEcran - 1),
+                           std::min(ArrondiPixel(vue.Py(*p.y)), HauteurEcran - 1));
+    }
+    ecran_->DefinitCroix(std::move(croix));
 }

@@ -19,9 +19,8 @@
 #include <algorithm>
 #include <chrono>
 
-void TGraph::Dessine(CalculTrace calcul, std::function<void(bool)> suite)
+void TGraph::DebutTravail()
 {
-    drawProgress_->setValue(1);
     arretDemande_ = false;
     // "Arrêter" at the right end of the bar, which leaves it room.
     barre_ = drawProgress_->geometry();
@@ -34,6 +33,21 @@ void TGraph::Dessine(CalculTrace calcul, std::function<void(bool)> suite)
     traceEnCours_ = true;
     VerrouilleCommandes(true);
     arret_->setFocus();
+}
+
+void TGraph::FinTravail()
+{
+    arret_->hide();
+    drawProgress_->setGeometry(barre_);
+    ecran_->unsetCursor();
+    traceEnCours_ = false;
+    VerrouilleCommandes(false);
+}
+
+void TGraph::Dessine(CalculTrace calcul, std::function<void(bool)> suite)
+{
+    drawProgress_->setValue(1);
+    DebutTravail();
     travail_->Lance([this, calcul = std::move(calcul), suite = std::move(suite)](Travail::Canal& canal) {
         // The bar moves a few times a second, not at every sample.
         auto dernier = std::chrono::steady_clock::now();
@@ -106,11 +120,7 @@ void TGraph::Replot()
 
 void TGraph::FinDessin(const ResultatTrace& r, const std::function<void(bool)>& suite)
 {
-    arret_->hide();
-    drawProgress_->setGeometry(barre_);
-    ecran_->unsetCursor();
-    traceEnCours_ = false;
-    VerrouilleCommandes(false);
+    FinTravail();
     bool correct = true;
     if (r.Fatal()) {
         EffaceEcran();

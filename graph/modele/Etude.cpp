@@ -1,11 +1,13 @@
 #include "graph/modele/Etude.h"
 
 #include "funclang/Arrondi.h"
+#include "funclang/Nombres.h"
 #include "funclang/Programme.h"
 #include "numerics/Quadrature.h"
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 const char* NomSorte(SortePoint sorte)
 {
@@ -304,6 +306,43 @@ private:
 };
 
 } // namespace
+
+namespace {
+std::string TexteIntegrale(Etendu v, Etendu erreur, bool copie)
+{
+    if (copie)
+        return TexteCourt(Arrondi15(v)) + (erreur > 1E-15L * std::fabs(v) ? "\t" + TexteCourt(erreur) : "");
+    if (!(erreur > 1E-15L * std::fabs(v)))
+        return TexteNombre(v);
+    // The digits the bound leaves, at least one.
+    const int chiffres = std::clamp(static_cast<int>(std::floor(std::log10(std::fabs(v) / erreur))), 1, 15);
+    char texte[64];
+    std::snprintf(texte, sizeof texte, "%.*LE", chiffres - 1, v);
+    return std::string(texte) + " ± " + TexteScientifiqueCourt(erreur).substr(1);
+}
+} // namespace
+
+std::vector<LigneEtude> LignesEtude(const Etude& etude, Etendu b, bool copie)
+{
+    auto nombre = [copie](Etendu v) { return copie ? TexteCourt(Arrondi15(v)) : TexteNombre(v); };
+    std::vector<LigneEtude> lignes;
+    for (const PointEtude& p : etude.points) {
+        LigneEtude l{NomSorte(p.sorte), nombre(p.x), p.message, p.x, p.y};
+        if (p.sorte == SortePoint::Integrale)
+            l = LigneEtude{NomSorte(p.sorte), TexteCourt(p.x) + " .. " + TexteCourt(b), p.message, std::nullopt,
+                           std::nullopt};
+        if (p.y)
+            l.y = p.sorte == SortePoint::Integrale ? TexteIntegrale(*p.y, p.erreur, copie) : nombre(*p.y);
+        else if (!copie && !l.y.empty() && l.y.back() == '.')
+            l.y.erase(l.y.find_last_not_of(" .") + 1);
+        lignes.push_back(l);
+    }
+    for (int k = 0; k < NombreSortes; ++k)
+        if (etude.autres[k] > 0)
+            lignes.push_back({NomSorte(static_cast<SortePoint>(k)), "... et " + std::to_string(etude.autres[k]) + " autres",
+                              std::string(), std::nullopt, std::nullopt});
+    return lignes;
+}
 
 Etude EtudieFonction(const std::string& expr, Etendu a, Etendu b, int echantillons, const std::function<bool()>& arret)
 {

@@ -38,6 +38,19 @@ inline constexpr const char* IntegralePole = "Intégrale non calculée : pôle d
 inline constexpr int PointsParSorte = 100;
 inline constexpr int EchecsListes = 10;
 
+// The rows the results show: the kind, x (the integral's row: its
+// interval) and f(x) (the integral's value, with « ± » its bound and only
+// the digits the bound leaves when it is above 1E-15 of the value; the
+// message where there is no value), then a row « ... et N autres » for each
+// kind the list cut short. copie: the copy form instead (numbers as
+// TexteCourt writes them, the bound after a tab).
+struct LigneEtude {
+    std::string nature, x, y;
+    std::optional<Etendu> abscisse; // where a cursor can go
+    std::optional<Etendu> ordonnee;
+};
+std::vector<LigneEtude> LignesEtude(const Etude& etude, Etendu b, bool copie = false);
+
 // The study of the normalised text expr (in x) on [a, b] (the bounds in
 // either order), on echantillons equal steps (at least EchantillonsEtude).
 // arret() stops it: what was found stays, marked interrupted.

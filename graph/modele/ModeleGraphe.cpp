@@ -312,6 +312,16 @@ Curseurs::Clic ModeleGraphe::ClicGauche(int X, int Y)
     return clic;
 }
 
+void ModeleGraphe::PlaceCurseur1(Etendu x, Etendu y)
+{
+    OublieCurseurs();
+    auto pixel = [](Etendu p, int n) { return std::isfinite(p) ? std::clamp(ArrondiPixel(p), 0, n - 1) : 0; };
+    ClicGauche(pixel(fenetre_.Px(x), LargeurEcran), pixel(fenetre_.Py(y), HauteurEcran));
+    souris_.Curseur1X = x;
+    souris_.Curseur1Y = y;
+    MontreCurseur(1);
+}
+
 void ModeleGraphe::ApresCalculCurseurs(bool parMenu)
 {
     CacheCurseurs();

@@ -198,6 +198,9 @@ public:
     // A left click with both cursors placed: they go (the window first
     // restores the band's pixels).
     void TroisiemeClic();
+    // Cursor 1 alone, on the point (x, y) itself (a study's result): its
+    // pixel the nearest one, inside the area.
+    void PlaceCurseur1(Etendu x, Etendu y);
     // A left click placing the next cursor.
     Curseurs::Clic ClicGauche(int X, int Y);
     // After the integral or the zero, by the tool button or by a menu.
