@@ -2,6 +2,8 @@
 // painting on the 320 x 240 image, in milliseconds, each beside the same
 // loop over the formula compiled as C++.
 #include "funclang/Normalisation.h"
+#include "funclang/Programme.h"
+#include "graph/modele/Etude.h"
 #include "graph/modele/ModeleGraphe.h"
 #include "graph/modele/Suivi.h"
 #include "graph/modele/TableauValeurs.h"
@@ -254,3 +256,30 @@ void TableauCentLignes(benchmark::State& etat)
     }
 }
 BENCHMARK(TableauCentLignes)->Unit(benchmark::kMicrosecond);
+
+namespace {
+// The whole study of a 20-term sum on [-10, 10], and one evaluation of f
+// with f' and f'' against f alone.
+void EtudeSomme20(benchmark::State& etat)
+{
+    const std::string texte = *NormaliseFonction(Somme20(), TypeCourbe::Carte, Jete());
+    for (auto _ : etat)
+        benchmark::DoNotOptimize(EtudieFonction(texte, -10.0L, 10.0L).points.size());
+}
+BENCHMARK(EtudeSomme20)->Unit(benchmark::kMillisecond);
+
+void Somme20SeuleOuDerivees(benchmark::State& etat, bool derivees)
+{
+    Programme f(*NormaliseFonction(Somme20(), TypeCourbe::Carte, Jete()), 'x');
+    Etendu x = 0.1L;
+    for (auto _ : etat) {
+        if (derivees)
+            benchmark::DoNotOptimize(f.ExecuteDerivees(x).seconde.resultat);
+        else
+            benchmark::DoNotOptimize(f.Execute(x).resultat);
+        x += 1E-3L;
+    }
+}
+BENCHMARK_CAPTURE(Somme20SeuleOuDerivees, f, false);
+BENCHMARK_CAPTURE(Somme20SeuleOuDerivees, f_et_derivees, true);
+} // namespace
