@@ -34,7 +34,6 @@ TResultatsEtude::TResultatsEtude(QWidget* parent) : QMainWindow(parent, Qt::Wind
     grille_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grille_->setSelectionBehavior(QAbstractItemView::SelectRows);
     grille_->verticalHeader()->setVisible(false);
-    grille_->horizontalHeader()->setStretchLastSection(true);
     grille_->setStatusTip("Ctrl+C copie les lignes choisies, toutes sans choix .");
     QFont chiffres("Liberation Mono");
     chiffres.setStyleHint(QFont::Monospace);
