@@ -128,10 +128,15 @@ void TDonnees::Entree(int champ, const QString& texte)
 }
 
 TIntervalle::TIntervalle(QWidget* parent)
-    : TDialogueGraphe("Intervalle", "Intervalle d'étude de la variable", parent)
+    : TIntervalle("Intervalle", "Intervalle d'étude de la variable", "Borne inférieure :", "Borne supérieure :", parent)
 {
-    AjouteChamp("Borne inférieure :");
-    AjouteChamp("Borne supérieure :");
+}
+
+TIntervalle::TIntervalle(const char* nom, const QString& titre, const QString& inf, const QString& sup, QWidget* parent)
+    : TDialogueGraphe(nom, titre, parent)
+{
+    AjouteChamp(inf);
+    AjouteChamp(sup);
 }
 
 void TIntervalle::FormActivate()
@@ -156,52 +161,21 @@ void TIntervalle::Entree(int champ, const QString& texte)
         BorneInf = v;
         infConfirmee_ = true;
         Suivant(champ);
+    } else if (!BorneSupAcceptee(v)) {
+        LaPlateforme().Bip();
     } else {
         BorneSup = v;
         accept();
     }
 }
 
-TEtude::TEtude(QWidget* parent) : TDialogueGraphe("TEtude", "Etude de la fonction", parent)
+TEtude::TEtude(QWidget* parent) : TIntervalle("TEtude", "Etude de la fonction", "De :", "A :", parent)
 {
-    AjouteChamp("De :")->setObjectName("EtudeDebut");
-    AjouteChamp("A :")->setObjectName("EtudeFin");
+    champs_[0]->setObjectName("EtudeDebut");
+    champs_[1]->setObjectName("EtudeFin");
     champs_[0]->setStatusTip("Début de l'intervalle étudié (Entrée : passe à la fin) .");
     champs_[1]->setStatusTip("Fin de l'intervalle étudié (Entrée : lance l'étude) .");
     AjouteNote("Zéros, extremums, points d'inflexion, pôles et intégrale .");
-}
-
-void TEtude::FormActivate()
-{
-    if (enVigueur_.size() == 2) {
-        Debut = enVigueur_[0];
-        Fin = enVigueur_[1];
-    }
-    debutConfirme_ = false;
-}
-
-void TEtude::Entree(int champ, const QString& texte)
-{
-    Etendu v;
-    if ((champ == 1 && !debutConfirme_) || texte.isEmpty()) {
-        LaPlateforme().Bip();
-        return;
-    }
-    if (!Lit(texte, v))
-        return;
-    if (champ == 0) {
-        Debut = v;
-        debutConfirme_ = true;
-        Suivant(champ);
-        return;
-    }
-    // An interval of no width has nothing to study.
-    if (v == Debut) {
-        LaPlateforme().Bip();
-        return;
-    }
-    Fin = v;
-    accept();
 }
 
 TScaleEcran::TScaleEcran(QWidget* parent) : TDialogueGraphe("ScaleEcran", "Echelle sur les axes", parent)

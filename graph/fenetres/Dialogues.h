@@ -57,6 +57,7 @@ private:
     int confirmes_ = 0; // fields confirmed in order
 };
 
+// Two bounds, the second waiting for the first.
 class TIntervalle : public TDialogueGraphe {
     Q_OBJECT
 public:
@@ -65,7 +66,10 @@ public:
     void FormActivate() override;
 
 protected:
+    TIntervalle(const char* nom, const QString& titre, const QString& inf, const QString& sup, QWidget* parent);
     void Entree(int champ, const QString& texte) override;
+    // Whether the upper bound may close the dialog (a beep otherwise).
+    virtual bool BorneSupAcceptee(Etendu) const { return true; }
 
 private:
     bool infConfirmee_ = false;
@@ -82,18 +86,14 @@ protected:
     void Entree(int champ, const QString& texte) override;
 };
 
-class TEtude : public TDialogueGraphe {
+// The interval of a function's study: any two different bounds.
+class TEtude : public TIntervalle {
     Q_OBJECT
 public:
     explicit TEtude(QWidget* parent = nullptr);
-    Etendu Debut = -3.2L, Fin = 3.2L;
-    void FormActivate() override;
 
 protected:
-    void Entree(int champ, const QString& texte) override;
-
-private:
-    bool debutConfirme_ = false;
+    bool BorneSupAcceptee(Etendu v) const override { return v != BorneInf; }
 };
 
 class TZoomChoose : public TDialogueGraphe {

@@ -162,7 +162,7 @@ void TGraph::EtudeFonctionClick()
         dialogueEtude_ = new TEtude(this);
     if (!dialogueEtude_->Demande({curseurs ? c.Curseur1X : modele_.EtudeMin(), curseurs ? c.Curseur2X : modele_.EtudeMax()}))
         return;
-    LanceEtude(dialogueEtude_->Debut, dialogueEtude_->Fin);
+    LanceEtude(dialogueEtude_->BorneInf, dialogueEtude_->BorneSup);
 }
 
 void TGraph::LanceEtude(Etendu a, Etendu b)
