@@ -606,6 +606,11 @@ private slots:
                          qPrintable(QString("%1 : %2 en %3").arg(c.texte, NomSorte(sorte)).arg(double(x))));
             }
         }
+        // More zeros than the list holds: 100 listed, the others counted.
+        const Etude dense = EtudieFonction(NormaliseFonction("sin(1000*x)", TypeCourbe::Carte, Jete()).value(), 0, 100);
+        QCOMPARE(std::count_if(dense.points.begin(), dense.points.end(), [](const PointEtude& p) { return p.sorte == S::Zero; }),
+                 std::ptrdiff_t(PointsParSorte));
+        QVERIFY(dense.autres[int(S::Zero)] > 1000);
     }
 
     void tableauDeValeurs()

@@ -79,7 +79,9 @@ public:
             // A run of exact zeros (int(x) on ]-1, 1[) is told once.
             if (signe(i, 0) == 0 && (i == 0 || signe(i - 1, 0) != 0))
                 AjouteZero(xs[i]);
-            if (i < n && Opposes(signe(i, 0), signe(i + 1, 0)) && Place(SortePoint::Zero)) {
+            if (i < n && Opposes(signe(i, 0), signe(i + 1, 0)) && !Place(SortePoint::Zero)) {
+                Compte(SortePoint::Zero); // beyond the list: counted, not refined
+            } else if (i < n && Opposes(signe(i, 0), signe(i + 1, 0))) {
                 const Crochet c = Affine(0, xs[i], xs[i + 1], *signe(i, 0));
                 const Evaluation v = f_.Execute(c.x);
                 if (v.faute || std::fabs(v.resultat) > grandeur(i, i + 1))
@@ -105,8 +107,8 @@ public:
                         x = SurLaGrille(ordre, Affine(ordre, xs[i], xs[i + 1], avant));
                     else
                         Compte(ordre == 1 ? (avant > 0 ? SortePoint::Maximum : SortePoint::Minimum) : SortePoint::Inflexion);
-                } else if (interieur && signe(i, ordre) != std::optional<int>(1) && signe(i, ordre) != std::optional<int>(-1) &&
-                           Opposes(signe(i - 1, ordre), signe(i + 1, ordre))) {
+                } else if (const std::optional<int> ici = signe(i, ordre);
+                           interieur && (!ici || *ici == 0) && Opposes(signe(i - 1, ordre), signe(i + 1, ordre))) {
                     // Zero at the sample itself, or a failure there (a kink).
                     if (ordre == 2 && Ordre(d[i], 2).faute)
                         continue;
