@@ -48,12 +48,16 @@ std::optional<DeriveesFonction> DeriveesDe(const Fonction& f, Etendu v)
         return Regle(1.0L / v, -1.0L / (v * v));
     if (code == "LOG")
         return Regle(1.0L / (v * Ln10), -1.0L / (v * v * Ln10));
-    if (code == "SIN")
-        return Regle(std::cos(v), -std::sin(v));
-    if (code == "COS")
-        return Regle(-std::sin(v), -std::cos(v));
-    if (code == "TAN") {
-        const Etendu t = std::tan(v), d = 1.0L + t * t;
+    if (code == "SIN" || code == "COS" || code == "TAN") {
+        // One reduction of the argument for both: it is most of the cost
+        // of a sum of sines.
+        Etendu s, c;
+        sincosl(v, &s, &c);
+        if (code == "SIN")
+            return Regle(c, -s);
+        if (code == "COS")
+            return Regle(-s, -c);
+        const Etendu t = s / c, d = 1.0L + t * t;
         return Regle(d, 2.0L * t * d);
     }
     if (code == "ASI" || code == "ACO") {

@@ -3,11 +3,14 @@
 #include "funclang/Arrondi.h"
 #include "funclang/Nombres.h"
 #include "funclang/Programme.h"
+#include "graph/modele/Trace.h"
 #include "numerics/Quadrature.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <thread>
+#include <utility>
 
 const char* NomSorte(SortePoint sorte)
 {
@@ -53,6 +56,91 @@ int Groupe(SortePoint s)
     return s >= SortePoint::Minimum ? k - 1 : k;
 }
 
+// A zero of f's derivative of this order between l and r, where it
+// has the sign signeL at l and the other at r: Newton's step (for f'',
+// whose own derivative is not computed, the secant's) where it stays
+// inside the bracket and shrinks faster than bisection would, a
+// bisection otherwise; until the bracket or the step holds no more of
+// the digits the results show.
+struct Crochet {
+    Etendu l, r, x;
+};
+Crochet Affine(Programme& f, int ordre, Etendu l, Etendu r, int signeL, const std::function<bool()>& arret)
+{
+    if (l < 0.0L && r > 0.0L) {
+        const Programme::Derivees zero = f.ExecuteDerivees(0.0L);
+        if (Signe(Ordre(zero, ordre)) == 0)
+            return {0.0L, 0.0L, 0.0L};
+    }
+    Etendu x = (l + r) * 0.5L, pas = r - l, pasAvant = pas;
+    std::optional<std::pair<Etendu, Etendu>> precedent;
+    for (int k = 0; k < 400 && !(arret && arret()); ++k) {
+        const Programme::Derivees d = f.ExecuteDerivees(x);
+        const Evaluation& g = Ordre(d, ordre);
+        const std::optional<int> s = Signe(g);
+        if (s == 0 || !s)
+            return {x, x, x}; // exactly zero, or the point where it fails
+        (*s == signeL ? l : r) = x;
+        const Etendu milieu = (l + r) * 0.5L;
+        if (milieu == l || milieu == r || r - l <= 1E-16L * std::max(std::fabs(l), std::fabs(r)))
+            break;
+        std::optional<Etendu> pente;
+        if (ordre < 2 && !Ordre(d, ordre + 1).faute)
+            pente = Ordre(d, ordre + 1).resultat;
+        else if (ordre == 2 && precedent && precedent->first != x)
+            pente = (g.resultat - precedent->second) / (x - precedent->first);
+        precedent = {x, g.resultat};
+        Etendu suivant = milieu;
+        if (pente && *pente != 0.0L && std::isfinite(*pente)) {
+            const Etendu newton = x - g.resultat / *pente;
+            if (newton > l && newton < r && std::fabs(newton - x) < 0.5L * pasAvant) {
+                if (std::fabs(newton - x) <= 1E-19L * std::fabs(x))
+                    break;
+                suivant = newton;
+            }
+        }
+        pasAvant = pas;
+        pas = std::fabs(suivant - x);
+        x = suivant;
+    }
+    return {l, r, x};
+}
+
+// The values are computed from x through 15 digits: near the zero, g
+// is a staircase whose sign changes between two 15-digit numbers. Of
+// those, the one where |g| is smaller: the zero to 15 digits.
+Etendu SurLaGrille(Programme& f, int ordre, const Crochet& crochet)
+{
+    Etendu meilleur = crochet.x, ecart = INFINITY;
+    for (const Etendu c : {Arrondi15(crochet.l), Arrondi15(crochet.r), Arrondi15(crochet.x)}) {
+        const Programme::Derivees d = f.ExecuteDerivees(c);
+        const Evaluation& g = Ordre(d, ordre);
+        if (!g.faute && std::fabs(g.resultat) < ecart) {
+            ecart = std::fabs(g.resultat);
+            meilleur = c;
+        }
+    }
+    return meilleur;
+}
+
+// calcul(f, i) for every i < n, the indices dealt out between the cores,
+// each core on its own clone of f. arret is asked on every thread.
+template <class Calcul>
+void SurLesCoeurs(std::size_t n, const Programme& f, const std::function<bool()>& arret, Calcul calcul)
+{
+    const std::size_t coeurs = std::max<std::size_t>(1, std::min<std::size_t>(CoeursMachine(), n));
+    auto part = [&](Programme clone, std::size_t premier) {
+        for (std::size_t i = premier; i < n && !(arret && arret()); i += coeurs)
+            calcul(clone, i);
+    };
+    std::vector<std::thread> fils;
+    for (std::size_t k = 1; k < coeurs; ++k)
+        fils.emplace_back(part, f, k);
+    part(f, 0);
+    for (std::thread& t : fils)
+        t.join();
+}
+
 class Etudieur {
 public:
     Etudieur(const std::string& expr, const std::function<bool()>& arret) : f_(expr, 'x'), arret_(arret) {}
@@ -63,16 +151,48 @@ public:
             std::swap(a, b);
         const Etendu h = (b - a) / n;
         std::vector<Etendu> xs(n + 1);
-        std::vector<Programme::Derivees> d(n + 1);
-        for (int i = 0; i <= n; ++i) {
-            if (i % 1024 == 0 && Arrete())
-                return Fin();
+        for (int i = 0; i <= n; ++i)
             xs[i] = i == n ? b : a + i * h;
-            d[i] = f_.ExecuteDerivees(xs[i]);
-        }
+        std::vector<Programme::Derivees> d(n + 1);
+        SurLesCoeurs(d.size(), f_, arret_, [&](Programme& f, std::size_t i) { d[i] = f.ExecuteDerivees(xs[i]); });
+        if (Arrete())
+            return Fin();
         auto f = [&d](int i) -> const Evaluation& { return d[i].valeur; };
         auto signe = [&d](int i, int ordre) { return Signe(Ordre(d[i], ordre)); };
         auto grandeur = [&](int i, int j) { return std::max(std::fabs(f(i).resultat), std::fabs(f(j).resultat)); };
+
+        // The refinements the loops below ask for, the changes of sign of
+        // f, f' and f'' between two samples, as many as can be listed:
+        // computed ahead on every core.
+        struct Affinage {
+            int ordre, i;
+            Crochet crochet;
+            Etendu grille;
+        };
+        std::vector<Affinage> affinages;
+        for (int ordre = 0; ordre <= 2; ++ordre)
+            for (int i = 0, k = 0; i < n && k < 2 * PointsParSorte + 2; ++i)
+                if (Opposes(signe(i, ordre), signe(i + 1, ordre)) && (ordre == 0 || !(f(i).faute || f(i + 1).faute))) {
+                    affinages.push_back({ordre, i, {}, 0.0L});
+                    ++k;
+                }
+        SurLesCoeurs(affinages.size(), f_, arret_, [&](Programme& p, std::size_t k) {
+            Affinage& t = affinages[k];
+            t.crochet = Affine(p, t.ordre, xs[t.i], xs[t.i + 1], *signe(t.i, t.ordre), arret_);
+            t.grille = SurLaGrille(p, t.ordre, t.crochet);
+        });
+        if (Arrete())
+            return Fin();
+        // The change of sign of the derivative of this order between the
+        // samples i and i + 1, refined.
+        auto affine = [&](int ordre, int i) -> Affinage {
+            const auto fait = std::find_if(affinages.begin(), affinages.end(),
+                                           [&](const Affinage& t) { return t.ordre == ordre && t.i == i; });
+            if (fait != affinages.end())
+                return *fait;
+            const Crochet c = Affine(f_, ordre, xs[i], xs[i + 1], *signe(i, ordre), [this] { return Arrete(); });
+            return {ordre, i, c, SurLaGrille(f_, ordre, c)};
+        };
 
         // Poles and zeros: the sign changes of f, and its exact zeros.
         for (int i = 0; i <= n && !Arrete(); ++i) {
@@ -82,12 +202,12 @@ public:
             if (i < n && Opposes(signe(i, 0), signe(i + 1, 0)) && !Place(SortePoint::Zero)) {
                 Compte(SortePoint::Zero); // beyond the list: counted, not refined
             } else if (i < n && Opposes(signe(i, 0), signe(i + 1, 0))) {
-                const Crochet c = Affine(0, xs[i], xs[i + 1], *signe(i, 0));
-                const Evaluation v = f_.Execute(c.x);
+                const Affinage z = affine(0, i);
+                const Evaluation v = f_.Execute(z.crochet.x);
                 if (v.faute || std::fabs(v.resultat) > grandeur(i, i + 1))
                     Ajoute(Point(SortePoint::Pole, Arrondi15(Pole(xs[i], xs[i + 1], *signe(i, 0)))));
                 else
-                    AjouteZero(SurLaGrille(0, c));
+                    AjouteZero(z.grille);
             }
             // A single failing sample between values of opposite signs.
             if (i > 0 && i < n && f(i).faute && Opposes(signe(i - 1, 0), signe(i + 1, 0)))
@@ -104,7 +224,7 @@ public:
                 if (Opposes(signe(i, ordre), signe(i + 1, ordre))) {
                     avant = *signe(i, ordre);
                     if (Place(ordre == 1 ? SortePoint::Maximum : SortePoint::Inflexion))
-                        x = SurLaGrille(ordre, Affine(ordre, xs[i], xs[i + 1], avant));
+                        x = affine(ordre, i).grille;
                     else
                         Compte(ordre == 1 ? (avant > 0 ? SortePoint::Maximum : SortePoint::Minimum) : SortePoint::Inflexion);
                 } else if (const std::optional<int> ici = signe(i, ordre);
@@ -192,42 +312,6 @@ private:
                            [x](const PointEtude& p) { return p.sorte == SortePoint::Pole && p.x == x; });
     }
 
-    // A zero of f's derivative of this order between l and r, where it
-    // has the sign signeL at l and the other at r: Newton's step where it
-    // stays inside the bracket, a bisection otherwise and every other step,
-    // until the bracket holds no more digits.
-    struct Crochet {
-        Etendu l, r, x;
-    };
-    Crochet Affine(int ordre, Etendu l, Etendu r, int signeL)
-    {
-        if (l < 0.0L && r > 0.0L) {
-            const Programme::Derivees zero = f_.ExecuteDerivees(0.0L);
-            if (Signe(Ordre(zero, ordre)) == 0)
-                return {0.0L, 0.0L, 0.0L};
-        }
-        Etendu x = (l + r) * 0.5L;
-        for (int k = 0; k < 400 && !Arrete(); ++k) {
-            const Programme::Derivees d = f_.ExecuteDerivees(x);
-            const std::optional<int> s = Signe(Ordre(d, ordre));
-            if (s == 0 || !s)
-                return {x, x, x}; // exactly zero, or the point where it fails
-            (*s == signeL ? l : r) = x;
-            const Etendu milieu = (l + r) * 0.5L;
-            if (milieu == l || milieu == r)
-                break;
-            Etendu suivant = milieu;
-            const Evaluation& pente = Ordre(d, ordre + 1 <= 2 ? ordre + 1 : 2);
-            if (k % 2 == 0 && ordre < 2 && !pente.faute && pente.resultat != 0.0L) {
-                const Etendu newton = x - Ordre(d, ordre).resultat / pente.resultat;
-                if (newton > l && newton < r)
-                    suivant = newton;
-            }
-            x = suivant;
-        }
-        return {l, r, x};
-    }
-
     // A pole by bisection on f in full extended precision: through 15
     // digits, x would put the change of sign half-way between two of them.
     Etendu Pole(Etendu l, Etendu r, int signeL)
@@ -242,23 +326,6 @@ private:
             (*s == signeL ? l : r) = x;
         }
         return (l + r) * 0.5L;
-    }
-
-    // The values are computed from x through 15 digits: near the zero, g
-    // is a staircase whose sign changes between two 15-digit numbers. Of
-    // those, the one where |g| is smaller: the zero to 15 digits.
-    Etendu SurLaGrille(int ordre, const Crochet& crochet)
-    {
-        Etendu meilleur = crochet.x, ecart = INFINITY;
-        for (const Etendu c : {Arrondi15(crochet.l), Arrondi15(crochet.r), Arrondi15(crochet.x)}) {
-            const Programme::Derivees d = f_.ExecuteDerivees(c);
-            const Evaluation& g = Ordre(d, ordre);
-            if (!g.faute && std::fabs(g.resultat) < ecart) {
-                ecart = std::fabs(g.resultat);
-                meilleur = c;
-            }
-        }
-        return meilleur;
     }
 
     void Integre(Etendu a, Etendu b)

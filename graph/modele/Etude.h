@@ -53,6 +53,7 @@ std::vector<LigneEtude> LignesEtude(const Etude& etude, Etendu b, bool copie = f
 
 // The study of the normalised text expr (in x) on [a, b] (the bounds in
 // either order), on echantillons equal steps (at least EchantillonsEtude).
-// arret() stops it: what was found stays, marked interrupted.
+// arret() stops it: what was found stays, marked interrupted. The study
+// runs on every core, and arret is asked on each.
 Etude EtudieFonction(const std::string& expr, Etendu a, Etendu b, int echantillons = EchantillonsEtude,
                      const std::function<bool()>& arret = {});

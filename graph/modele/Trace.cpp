@@ -10,6 +10,13 @@
 #include <tuple>
 #include <vector>
 
+unsigned CoeursMachine()
+{
+    // Asked once: the system reads a file to answer.
+    static const unsigned coeurs = std::max(1u, std::thread::hardware_concurrency());
+    return coeurs;
+}
+
 namespace {
 
 Primitive Pixel(int x, int y, Couleur c) { return Primitive{Primitive::Sorte::Pixel, x, y, x, y, c}; }
@@ -143,9 +150,7 @@ bool EchantillonneTout(const ParametresTrace& p, long maximum, const Progression
         }
         return true;
     };
-    // Asked once: the system reads a file to answer.
-    static const unsigned CoeursMachine = std::max(1u, std::thread::hardware_concurrency());
-    const unsigned coeurs = !paralleles ? 1u : p.coeurs ? p.coeurs : CoeursMachine;
+    const unsigned coeurs = !paralleles ? 1u : p.coeurs ? p.coeurs : CoeursMachine();
     if (coeurs == 1 || total < static_cast<Etendu>(EchantillonsParalleles)) {
         // The values of suivante, kept in locals: a short plot of a cheap
         // function runs a third slower through the lambda's references.

@@ -28,6 +28,8 @@ inline constexpr const char* TraceInterrompu = "Tracé interrompu .";
 // it gains (bench/: PolaireCourte, Cartesienne).
 inline constexpr std::size_t BlocEchantillons = 8192;
 inline constexpr std::size_t EchantillonsParalleles = 4096;
+// The threads a long sampling runs on: one per core.
+unsigned CoeursMachine();
 // The primitives a plot holds at once before it hands them to its caller
 // (about 1.5 MB), however many samples it takes.
 inline constexpr std::size_t DessinMax = 65536;
