@@ -1,6 +1,7 @@
 #include "numerics/Quadrature.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 #include <vector>
 
@@ -23,6 +24,7 @@ constexpr Etendu PoidsGauss[4] = {0.129484966168869693270611432679082L, 0.279705
 
 struct Panneau {
     Etendu a, b, valeur, erreur;
+    Etendu absolu; // the integral of |f|, the scale of the rounding
     bool operator<(const Panneau& autre) const { return erreur < autre.erreur; }
 };
 
@@ -30,7 +32,7 @@ struct Panneau {
 bool Panneau15(const Integrande& f, Etendu a, Etendu b, Panneau& p, Etendu& echec)
 {
     const Etendu centre = (a + b) * 0.5L, demi = (b - a) * 0.5L;
-    Etendu kronrod = 0.0L, gauss = 0.0L;
+    Etendu kronrod = 0.0L, gauss = 0.0L, absolu = 0.0L;
     for (int k = 0; k < 8; ++k) {
         const int cotes = k == 7 ? 1 : 2;
         for (int s = 0; s < cotes; ++s) {
@@ -41,11 +43,12 @@ bool Panneau15(const Integrande& f, Etendu a, Etendu b, Panneau& p, Etendu& eche
                 return false;
             }
             kronrod += PoidsKronrod[k] * y;
+            absolu += PoidsKronrod[k] * std::fabs(y);
             if (k % 2 == 1)
                 gauss += PoidsGauss[k / 2] * y;
         }
     }
-    p = Panneau{a, b, kronrod * demi, std::fabs((kronrod - gauss) * demi)};
+    p = Panneau{a, b, kronrod * demi, std::fabs((kronrod - gauss) * demi), absolu * std::fabs(demi)};
     return true;
 }
 
@@ -65,8 +68,13 @@ Integration IntegreGaussKronrod(const Integrande& f, Etendu a, Etendu b, Etendu 
         return r;
     }
     panneaux.push_back(p);
-    Etendu valeur = p.valeur, erreur = p.erreur;
-    while (erreur > toleranceRelative * std::fabs(valeur) && static_cast<int>(panneaux.size()) < panelsMax) {
+    Etendu valeur = p.valeur, erreur = p.erreur, absolu = p.absolu;
+    // Where the values cancel (sin over a period), the rounding of the
+    // panels' sums, a few units of the last place of the integral of |f|,
+    // is the bound that can be reached.
+    auto arrondi = [&] { return 64.0L * LDBL_EPSILON * absolu; };
+    auto atteinte = [&] { return erreur <= std::max(toleranceRelative * std::fabs(valeur), arrondi()); };
+    while (!atteinte() && static_cast<int>(panneaux.size()) < panelsMax) {
         if (arret && arret()) {
             r.interrompue = true;
             break;
@@ -88,13 +96,15 @@ Integration IntegreGaussKronrod(const Integrande& f, Etendu a, Etendu b, Etendu 
         std::push_heap(panneaux.begin(), panneaux.end());
         // Summed again rather than updated: the differences would pile up
         // their rounding over thousands of panels.
-        valeur = erreur = 0.0L;
+        valeur = erreur = absolu = 0.0L;
         for (const Panneau& q : panneaux) {
             valeur += q.valeur;
             erreur += q.erreur;
+            absolu += q.absolu;
         }
     }
     r.valeur = valeur;
-    r.erreur = erreur;
+    // The estimates do not hold the rounding: the bound holds both.
+    r.erreur = std::max(erreur, arrondi());
     return r;
 }

@@ -585,6 +585,10 @@ private slots:
             {"exp(-x^2)", -10, 10, {{S::Maximum, 0, 1}, {S::Inflexion, -0.707106781186547524L, 0.606530659712633424L},
                                     {S::Inflexion, 0.707106781186547524L, 0.606530659712633424L},
                                     {S::Integrale, -10, 1.77245385090551602730L}}},
+            // A jump over 0 is no zero; where one unit of the 15th digit of x
+            // spans many periods, changes of sign are noise.
+            {"int(x)-0.5", -2.5, 2.5, {}},
+            {"sin(x)", -1E4000L, 1E4000L, {{S::Zero, 0, 0}}},
         };
         auto proche = [](Etendu v, Etendu attendu) { return std::isnan(attendu) || TexteNombre(v) == TexteNombre(attendu); };
         for (const Cas& c : cas) {
@@ -611,6 +615,16 @@ private slots:
         QCOMPARE(std::count_if(dense.points.begin(), dense.points.end(), [](const PointEtude& p) { return p.sorte == S::Zero; }),
                  std::ptrdiff_t(PointsParSorte));
         QVERIFY(dense.autres[int(S::Zero)] > 1000);
+        // Too few samples between two zeros: the count is a lower bound.
+        QVERIFY(LignesEtude(dense).back().x.starts_with("... et au moins "));
+        // The interval in order; an integral whose bound is above its value
+        // shows the interval that holds it, not a digit.
+        const std::vector<LigneEtude> periode =
+            LignesEtude(EtudieFonction(NormaliseFonction("sin(x)", TypeCourbe::Carte, Jete()).value(), 2 * pi, 0));
+        const auto integrale = std::find_if(periode.begin(), periode.end(), [](const LigneEtude& l) { return l.nature == "Intégrale"; });
+        QVERIFY(integrale != periode.end());
+        QCOMPARE(QString::fromStdString(integrale->x), QString("0 .. 6.283185307179586477"));
+        QVERIFY2(integrale->y.starts_with("0 ± "), integrale->y.c_str());
     }
 
     void tableauDeValeurs()

@@ -230,7 +230,7 @@ private:
     // the commands asleep; and ends.
     void DebutTravail();
     void FinTravail();
-    void MontreEtude(const Etude& etude, Etendu a, Etendu b);
+    void MontreEtude(const Etude& etude);
     // The crosses over the points of the study shown, at the window in force.
     void MarqueEtude();
     QPushButton* arret_;        // "Arrêter", shown while a plot runs

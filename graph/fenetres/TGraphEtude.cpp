@@ -176,14 +176,14 @@ void TGraph::LanceEtude(Etendu a, Etendu b)
     DebutTravail();
     travail_->Lance([this, f = modele_.ExprFx, a, b, echantillons](Travail::Canal& canal) {
         Etude etude = EtudieFonction(f, a, b, echantillons, [&canal] { return canal.Arret(); });
-        canal.Envoie([this, etude = std::move(etude), a, b] {
+        canal.Envoie([this, etude = std::move(etude)] {
             FinTravail();
-            MontreEtude(etude, a, b);
+            MontreEtude(etude);
         });
     });
 }
 
-void TGraph::MontreEtude(const Etude& etude, Etendu a, Etendu b)
+void TGraph::MontreEtude(const Etude& etude)
 {
     if (!resultatsEtude_) {
         resultatsEtude_ = new TResultatsEtude(this);
@@ -195,7 +195,7 @@ void TGraph::MontreEtude(const Etude& etude, Etendu a, Etendu b)
         };
         resultatsEtude_->fermee = [this] { ecran_->DefinitCroix({}); };
     }
-    resultatsEtude_->Affiche(etude, QString::fromStdString(modele_.SaisieFx), a, b);
+    resultatsEtude_->Affiche(etude, QString::fromStdString(modele_.SaisieFx));
     resultatsEtude_->show();
     resultatsEtude_->raise();
     resultatsEtude_->activateWindow();

@@ -50,13 +50,12 @@ TResultatsEtude::TResultatsEtude(QWidget* parent) : QMainWindow(parent, Qt::Wind
     resize(640, 360);
 }
 
-void TResultatsEtude::Affiche(const Etude& etude, const QString& fonction, Etendu a, Etendu b)
+void TResultatsEtude::Affiche(const Etude& etude, const QString& fonction)
 {
     etude_ = etude;
-    fin_ = b;
-    lignes_ = LignesEtude(etude, b);
+    lignes_ = LignesEtude(etude);
     titre_->setText(QString("f(x) = %1 sur [%2 ; %3]%4")
-                        .arg(fonction, QString::fromStdString(TexteCourt(a)), QString::fromStdString(TexteCourt(b)),
+                        .arg(fonction, QString::fromStdString(TexteCourt(etude.debut)), QString::fromStdString(TexteCourt(etude.fin)),
                              etude.interrompue ? QString(" : étude interrompue .") : QString()));
     grille_->clearContents();
     grille_->setRowCount(static_cast<int>(lignes_.size()));
@@ -80,7 +79,7 @@ void TResultatsEtude::Copie()
     std::set<int> rangs;
     for (const QModelIndex& i : grille_->selectionModel()->selectedRows())
         rangs.insert(i.row());
-    const std::vector<LigneEtude> copies = LignesEtude(etude_, fin_, true);
+    const std::vector<LigneEtude> copies = LignesEtude(etude_, true);
     std::string texte;
     for (int r = 0; r < static_cast<int>(copies.size()); ++r)
         if (rangs.empty() || rangs.count(r))

@@ -20,7 +20,7 @@ public:
 
     // The study of the function titled, on [a, b]; interrompue: stopped
     // before its end.
-    void Affiche(const Etude& etude, const QString& fonction, Etendu a, Etendu b);
+    void Affiche(const Etude& etude, const QString& fonction);
     const Etude& Resultat() const { return etude_; }
 
     std::function<void(Etendu x, Etendu y)> placeCurseur;
@@ -36,7 +36,6 @@ private:
     void PlaceCurseur();
 
     Etude etude_;
-    Etendu fin_ = 0.0L;
     std::vector<LigneEtude> lignes_;
     QLabel* titre_;
     QTableWidget* grille_;

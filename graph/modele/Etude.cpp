@@ -29,6 +29,12 @@ const char* NomSorte(SortePoint sorte)
 
 namespace {
 
+// One unit of the 15th significant digit of x.
+Etendu Unite15(Etendu x)
+{
+    return x == 0.0L ? 0.0L : std::pow(10.0L, std::floor(std::log10(std::fabs(x))) - 14.0L);
+}
+
 const Evaluation& Ordre(const Programme::Derivees& d, int ordre)
 {
     return ordre == 0 ? d.valeur : ordre == 1 ? d.premiere : d.seconde;
@@ -149,6 +155,8 @@ public:
     {
         if (b < a)
             std::swap(a, b);
+        r_.debut = a;
+        r_.fin = b;
         const Etendu h = (b - a) / n;
         std::vector<Etendu> xs(n + 1);
         for (int i = 0; i <= n; ++i)
@@ -160,6 +168,17 @@ public:
         auto f = [&d](int i) -> const Evaluation& { return d[i].valeur; };
         auto signe = [&d](int i, int ordre) { return Signe(Ordre(d[i], ordre)); };
         auto grandeur = [&](int i, int j) { return std::max(std::fabs(f(i).resultat), std::fabs(f(j).resultat)); };
+        // Whether the 15-digit values of x can show f between the samples
+        // i and i + 1: not where one unit of the 15th digit of x moves f
+        // more than f's values there (sin(x) near 1E4000, where every
+        // change of sign is noise).
+        auto resolue = [&](int i) {
+            Etendu pente = 0.0L;
+            for (const int j : {i, i + 1})
+                if (!d[j].premiere.faute)
+                    pente = std::max(pente, std::fabs(d[j].premiere.resultat));
+            return 4.0L * pente * Unite15(std::max(std::fabs(xs[i]), std::fabs(xs[i + 1]))) <= grandeur(i, i + 1);
+        };
 
         // The refinements the loops below ask for, the changes of sign of
         // f, f' and f'' between two samples, as many as can be listed:
@@ -199,20 +218,27 @@ public:
             // A run of exact zeros (int(x) on ]-1, 1[) is told once.
             if (signe(i, 0) == 0 && (i == 0 || signe(i - 1, 0) != 0))
                 AjouteZero(xs[i]);
-            if (i < n && Opposes(signe(i, 0), signe(i + 1, 0)) && !Place(SortePoint::Zero)) {
+            const bool change = i < n && Opposes(signe(i, 0), signe(i + 1, 0)) && resolue(i);
+            if (change && !Place(SortePoint::Zero)) {
                 Compte(SortePoint::Zero); // beyond the list: counted, not refined
-            } else if (i < n && Opposes(signe(i, 0), signe(i + 1, 0))) {
+            } else if (change) {
                 const Affinage z = affine(0, i);
                 const Evaluation v = f_.Execute(z.crochet.x);
-                if (v.faute || std::fabs(v.resultat) > grandeur(i, i + 1))
+                if (v.faute || std::fabs(v.resultat) > 1E3L * grandeur(i, i + 1))
                     Ajoute(Point(SortePoint::Pole, Arrondi15(Pole(xs[i], xs[i + 1], *signe(i, 0)))));
-                else
+                else if (Continue(z.grille, grandeur(i, i + 1)))
                     AjouteZero(z.grille);
             }
             // A single failing sample between values of opposite signs.
             if (i > 0 && i < n && f(i).faute && Opposes(signe(i - 1, 0), signe(i + 1, 0)))
                 Ajoute(Point(SortePoint::Pole, xs[i]));
         }
+        // Fewer than 8 samples between two extrema: zeros and extrema may
+        // lie unseen between two samples.
+        int extremaVus = 0;
+        for (int i = 0; i < n; ++i)
+            extremaVus += Opposes(signe(i, 1), signe(i + 1, 1));
+        r_.echantillonnageGrossier = extremaVus > n / 8;
         // Extrema and inflection points, inside the interval.
         for (int ordre = 1; ordre <= 2 && !Arrete(); ++ordre) {
             for (int i = 0; i < n && !Arrete(); ++i) {
@@ -221,14 +247,15 @@ public:
                 const bool interieur = i > 0;
                 std::optional<Etendu> x;
                 int avant = 0;
-                if (Opposes(signe(i, ordre), signe(i + 1, ordre))) {
+                if (Opposes(signe(i, ordre), signe(i + 1, ordre)) && resolue(i)) {
                     avant = *signe(i, ordre);
                     if (Place(ordre == 1 ? SortePoint::Maximum : SortePoint::Inflexion))
                         x = affine(ordre, i).grille;
                     else
                         Compte(ordre == 1 ? (avant > 0 ? SortePoint::Maximum : SortePoint::Minimum) : SortePoint::Inflexion);
                 } else if (const std::optional<int> ici = signe(i, ordre);
-                           interieur && (!ici || *ici == 0) && Opposes(signe(i - 1, ordre), signe(i + 1, ordre))) {
+                           interieur && (!ici || *ici == 0) && Opposes(signe(i - 1, ordre), signe(i + 1, ordre)) &&
+                           resolue(i)) {
                     // Zero at the sample itself, or a failure there (a kink).
                     if (ordre == 2 && Ordre(d[i], 2).faute)
                         continue;
@@ -306,6 +333,18 @@ private:
                 return;
         Ajoute(Point(SortePoint::Zero, x, 0.0L));
     }
+    // Whether f crosses 0 at the 15-digit x, rather than jumping over it
+    // (int(x) - 0.5 at 1): |f(x)| within what its slope moves in one unit of
+    // the 15th digit, and the noise of the 15-digit steps.
+    bool Continue(Etendu x, Etendu grandeur)
+    {
+        const Programme::Derivees d = f_.ExecuteDerivees(x);
+        if (d.valeur.faute)
+            return false;
+        const Etendu pente = d.premiere.faute ? 0.0L : std::fabs(d.premiere.resultat);
+        return std::fabs(d.valeur.resultat) <= 4.0L * pente * Unite15(x) + 1E-12L * grandeur;
+    }
+
     bool EstPole(Etendu x) const
     {
         return std::any_of(r_.points.begin(), r_.points.end(),
@@ -377,28 +416,39 @@ private:
 } // namespace
 
 namespace {
+// A bound written with two digits, rounded up: what is shown still bounds.
+std::string TexteBorne(Etendu e)
+{
+    const Etendu unite = std::pow(10.0L, std::floor(std::log10(e)) - 1.0L);
+    return TexteScientifiqueCourt(std::ceil(e / unite * (1.0L - 1E-15L)) * unite).substr(1);
+}
+
 std::string TexteIntegrale(Etendu v, Etendu erreur, bool copie)
 {
     if (copie)
         return TexteCourt(Arrondi15(v)) + (erreur > 1E-15L * std::fabs(v) ? "\t" + TexteCourt(erreur) : "");
     if (!(erreur > 1E-15L * std::fabs(v)))
         return TexteNombre(v);
+    // Where the bound is above the value, not even its sign is known: the
+    // interval that holds the integral, around 0.
+    if (!(std::fabs(v) > erreur))
+        return "0 ± " + TexteBorne(std::fabs(v) + erreur);
     // The digits the bound leaves, at least one.
     const int chiffres = std::clamp(static_cast<int>(std::floor(std::log10(std::fabs(v) / erreur))), 1, 15);
     char texte[64];
     std::snprintf(texte, sizeof texte, "%.*LE", chiffres - 1, v);
-    return std::string(texte) + " ± " + TexteScientifiqueCourt(erreur).substr(1);
+    return std::string(texte) + " ± " + TexteBorne(erreur);
 }
 } // namespace
 
-std::vector<LigneEtude> LignesEtude(const Etude& etude, Etendu b, bool copie)
+std::vector<LigneEtude> LignesEtude(const Etude& etude, bool copie)
 {
     auto nombre = [copie](Etendu v) { return copie ? TexteCourt(Arrondi15(v)) : TexteNombre(v); };
     std::vector<LigneEtude> lignes;
     for (const PointEtude& p : etude.points) {
         LigneEtude l{NomSorte(p.sorte), nombre(p.x), p.message, p.x, p.y};
         if (p.sorte == SortePoint::Integrale)
-            l = LigneEtude{NomSorte(p.sorte), TexteCourt(p.x) + " .. " + TexteCourt(b), p.message, std::nullopt,
+            l = LigneEtude{NomSorte(p.sorte), TexteCourt(etude.debut) + " .. " + TexteCourt(etude.fin), p.message, std::nullopt,
                            std::nullopt};
         if (p.y)
             l.y = p.sorte == SortePoint::Integrale ? TexteIntegrale(*p.y, p.erreur, copie) : nombre(*p.y);
@@ -408,7 +458,9 @@ std::vector<LigneEtude> LignesEtude(const Etude& etude, Etendu b, bool copie)
     }
     for (int k = 0; k < NombreSortes; ++k)
         if (etude.autres[k] > 0)
-            lignes.push_back({NomSorte(static_cast<SortePoint>(k)), "... et " + std::to_string(etude.autres[k]) + " autres",
+            lignes.push_back({NomSorte(static_cast<SortePoint>(k)),
+                              (etude.echantillonnageGrossier ? "... et au moins " : "... et ") +
+                                  std::to_string(etude.autres[k]) + " autres",
                               std::string(), std::nullopt, std::nullopt});
     return lignes;
 }

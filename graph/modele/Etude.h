@@ -27,29 +27,34 @@ struct PointEtude {
 };
 
 struct Etude {
-    std::vector<PointEtude> points; // by kind, then by x
-    // What the sampling found beyond the points listed, by kind.
+    Etendu debut = 0.0L, fin = 0.0L; // the interval, in order
+    std::vector<PointEtude> points;  // by kind, then by x
+    // What the sampling found beyond the points listed, by kind; with
+    // fewer than a few samples between two extrema it cannot see them all.
     std::array<int, NombreSortes> autres{};
+    bool echantillonnageGrossier = false;
     bool interrompue = false;
 };
 
 inline constexpr int EchantillonsEtude = 20000;
 inline constexpr const char* IntegralePole = "Intégrale non calculée : pôle dans l'intervalle .";
+inline constexpr const char* IntegraleImprecise = "Intégrale non calculée : précision insuffisante .";
 inline constexpr int PointsParSorte = 100;
 inline constexpr int EchecsListes = 10;
 
 // The rows the results show: the kind, x (the integral's row: its
 // interval) and f(x) (the integral's value, with « ± » its bound and only
-// the digits the bound leaves when it is above 1E-15 of the value; the
-// message where there is no value), then a row « ... et N autres » for each
-// kind the list cut short. copie: the copy form instead (numbers as
+// the digits the bound leaves when it is above 1E-15 of the value,
+// IntegraleImprecise when it leaves none; the message where there is no
+// value), then a row « ... et N autres » for each kind the list cut short
+// (« ... et au moins N autres » when the sampling was too coarse to count). copie: the copy form instead (numbers as
 // TexteCourt writes them, the bound after a tab).
 struct LigneEtude {
     std::string nature, x, y;
     std::optional<Etendu> abscisse; // where a cursor can go
     std::optional<Etendu> ordonnee;
 };
-std::vector<LigneEtude> LignesEtude(const Etude& etude, Etendu b, bool copie = false);
+std::vector<LigneEtude> LignesEtude(const Etude& etude, bool copie = false);
 
 // The study of the normalised text expr (in x) on [a, b] (the bounds in
 // either order), on echantillons equal steps (at least EchantillonsEtude).
