@@ -552,8 +552,15 @@ private slots:
         grille->selectRow(1);
         QTest::mouseClick(r->findChild<QPushButton*>("PlacerCurseur"), Qt::LeftButton);
         QCOMPARE(Texte("Cur1X"), QString("1.000000"));
-        r->close();
-        QVERIFY(Zone()->Croix().empty());
+        // Beside the picture rather than over it.
+        const QRect image(Zone()->mapToGlobal(QPoint()), Zone()->size()), cache = image.intersected(r->frameGeometry());
+        QVERIFY(cache.width() * cache.height() * 5 < image.width() * image.height());
+        // The marks are of the function studied, the results of the graph.
+        champ->setText("x^2");
+        QTest::keyClick(champ, Qt::Key_Return);
+        QVERIFY(Zone()->Croix().empty() && r->isVisible());
+        Menu("Fermer")->trigger();
+        QVERIFY(!r->isVisible());
     }
 
     void fenetreSansOrigine()

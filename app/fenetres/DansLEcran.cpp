@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <utility>
 
 void RameneDansLEcran(QWidget* fenetre)
 {
@@ -25,6 +26,44 @@ void RameneDansLEcran(QWidget* fenetre)
     cadre.moveTop(std::max(cadre.top(), zone.top()));
     if (cadre.topLeft() != fenetre->frameGeometry().topLeft())
         fenetre->move(cadre.topLeft());
+}
+
+void PlaceACote(QWidget* fenetre, const QWidget* dessin)
+{
+    const QWidget* principale = dessin->window();
+    const QScreen* ecran = principale->screen();
+    if (!ecran)
+        return;
+    const QRect zone = ecran->availableGeometry();
+    const QRect image(dessin->mapToGlobal(QPoint(0, 0)), dessin->size());
+    const QRect cadre = principale->frameGeometry();
+    const QSize taille = fenetre->frameGeometry().size();
+    auto cache = [](const QRect& a, const QRect& b) {
+        const QRect c = a.intersected(b);
+        return static_cast<long>(c.width()) * c.height();
+    };
+    const QPoint candidats[] = {
+        {cadre.right() + 1, cadre.top()}, {cadre.left() - taille.width(), cadre.top()},
+        {cadre.left(), cadre.bottom() + 1}, {cadre.left(), cadre.top() - taille.height()},
+        {zone.right() + 1 - taille.width(), zone.top()}, {zone.left(), zone.bottom() + 1 - taille.height()},
+    };
+    std::pair<long, long> meilleur{-1, -1};
+    QPoint choisi = fenetre->pos();
+    for (QPoint p : candidats) {
+        p.setX(std::clamp(p.x(), zone.left(), std::max(zone.left(), zone.right() + 1 - taille.width())));
+        p.setY(std::clamp(p.y(), zone.top(), std::max(zone.top(), zone.bottom() + 1 - taille.height())));
+        const QRect ici(p, taille);
+        long autres = 0;
+        for (const QWidget* w : QApplication::topLevelWidgets())
+            if (w != fenetre && w->isVisible() && w->windowType() != Qt::Popup && w->windowType() != Qt::ToolTip)
+                autres += cache(ici, w->frameGeometry());
+        const std::pair<long, long> note{cache(ici, image), autres};
+        if (meilleur.first < 0 || note < meilleur) {
+            meilleur = note;
+            choisi = p;
+        }
+    }
+    fenetre->move(choisi);
 }
 
 namespace {

@@ -8,6 +8,12 @@ class QWidget;
 // frame is moved in.
 void RameneDansLEcran(QWidget* fenetre);
 
+// Puts a window that works on a picture (a table, results) where it hides
+// the least of that picture, then of the other windows shown: beside the
+// main window, on whichever side, inside the screen. For its first showing;
+// the user's moves are kept afterwards.
+void PlaceACote(QWidget* fenetre, const QWidget* dessin);
+
 // From now on, each window is brought in as soon as it is shown (menus and
 // hints excepted: Qt places those itself).
 void GardeLesFenetresDansLEcran();

@@ -500,6 +500,7 @@ void TGraph::FonctionXouRoKeyPress()
 void TGraph::ApresValidation()
 {
     AppliqueCommandes();
+    MarqueEtude();
     // The table follows the function.
     if (tableau_ && tableau_->isVisible() && modele_.PeutTracer())
         tableau_->Calcule();

@@ -141,8 +141,10 @@ void TGraph::TableauValeursClick()
         LaPlateforme().Bip();
         return;
     }
-    if (!tableau_)
+    if (!tableau_) {
         tableau_ = new TTableau(this, modele_);
+        PlaceACote(tableau_, ecran_);
+    }
     tableau_->Initialise();
     tableau_->show();
     tableau_->raise();
@@ -187,6 +189,7 @@ void TGraph::MontreEtude(const Etude& etude)
 {
     if (!resultatsEtude_) {
         resultatsEtude_ = new TResultatsEtude(this);
+        PlaceACote(resultatsEtude_, ecran_);
         resultatsEtude_->placeCurseur = [this](Etendu x, Etendu y) {
             LacheCurseurs();
             modele_.PlaceCurseur1(x, y);
@@ -206,7 +209,9 @@ void TGraph::MontreEtude(const Etude& etude)
 
 void TGraph::MarqueEtude()
 {
-    if (!resultatsEtude_ || !resultatsEtude_->isVisible()) {
+    // The marks belong to the curve studied, not to one typed since.
+    if (!resultatsEtude_ || !resultatsEtude_->isVisible() || resultatsEtude_->Resultat().expression != modele_.ExprFx ||
+        !modele_.FoncXValidee) {
         ecran_->DefinitCroix({});
         return;
     }

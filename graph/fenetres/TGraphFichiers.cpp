@@ -6,6 +6,7 @@
 #include "app/fenetres/Plateforme.h"
 #include "app/modele/Options.h"
 #include "graph/fenetres/EcranDigit.h"
+#include "graph/fenetres/TResultatsEtude.h"
 #include "graph/toile/Export.h"
 
 #include <QAction>
@@ -200,6 +201,9 @@ void TGraph::FermerClick()
     fonctionY_->clear();
     EffaceEcran();
     CocheRecent(-1);
+    // The study was of the graph just closed.
+    if (resultatsEtude_)
+        resultatsEtude_->close();
 }
 
 void TGraph::ExporteImageClick()

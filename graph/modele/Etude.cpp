@@ -149,12 +149,15 @@ void SurLesCoeurs(std::size_t n, const Programme& f, const std::function<bool()>
 
 class Etudieur {
 public:
-    Etudieur(const std::string& expr, const std::function<bool()>& arret) : f_(expr, 'x'), arret_(arret) {}
+    Etudieur(const std::string& expr, const std::function<bool()>& arret) : expression_(expr), f_(expr, 'x'), arret_(arret)
+    {
+    }
 
     Etude Etudie(Etendu a, Etendu b, int n)
     {
         if (b < a)
             std::swap(a, b);
+        r_.expression = expression_;
         r_.debut = a;
         r_.fin = b;
         const Etendu h = (b - a) / n;
@@ -406,6 +409,7 @@ private:
         return r_;
     }
 
+    std::string expression_;
     Programme f_;
     std::function<bool()> arret_;
     Etude r_;

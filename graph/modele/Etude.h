@@ -27,6 +27,7 @@ struct PointEtude {
 };
 
 struct Etude {
+    std::string expression;          // the normalised text studied
     Etendu debut = 0.0L, fin = 0.0L; // the interval, in order
     std::vector<PointEtude> points;  // by kind, then by x
     // What the sampling found beyond the points listed, by kind; with
