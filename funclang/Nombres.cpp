@@ -199,17 +199,20 @@ std::string TexteLecture(Etendu x, int decimales)
     return TexteScientifiqueExact(x);
 }
 
-std::string TexteScientifiqueCourt(Etendu x)
+std::string TexteScientifiqueCourt(Etendu x) { return TexteScientifique(x, 2); }
+
+std::string TexteScientifique(Etendu x, int chiffres)
 {
     if (!std::isfinite(x))
         return TexteNombre(x);
+    chiffres = std::clamp(chiffres, 1, 15);
     char tampon[64];
-    std::snprintf(tampon, sizeof tampon, "%.1Le", std::fabs(x));
-    // "d.de±x": the mantissa, then the exponent written on four digits.
+    std::snprintf(tampon, sizeof tampon, "%.*Le", chiffres - 1, std::fabs(x));
+    // "d.ddde±x": the mantissa, then the exponent written on four digits.
     const char* e = std::strchr(tampon, 'e');
     const int exposant = std::atoi(e + 1);
-    char texte[32];
-    std::snprintf(texte, sizeof texte, "%c%.3sE%c%04d", x < 0.0L ? '-' : ' ', tampon,
+    char texte[48];
+    std::snprintf(texte, sizeof texte, "%c%.*sE%c%04d", x < 0.0L ? '-' : ' ', static_cast<int>(e - tampon), tampon,
                   exposant < 0 ? '-' : '+', std::abs(exposant));
     return texte;
 }

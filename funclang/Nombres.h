@@ -61,6 +61,8 @@ std::string TexteLecture(Etendu x, int decimales);
 // Two significant digits: a blank or "-", a digit, ".", a digit, "E", the
 // exponent sign and four exponent digits (" 1.2E+0036").
 std::string TexteScientifiqueCourt(Etendu x);
+// The same form with 1 to 15 significant digits (" 3.679E-0001").
+std::string TexteScientifique(Etendu x, int chiffres);
 
 // A whole text that is exactly one decimal number: leading blanks, an
 // optional sign, digits, optionally "." and at least one digit (the digits

@@ -609,12 +609,42 @@ private slots:
                 QVERIFY2(trouve != vus.end() && proche(trouve->y.value_or(NAN), y),
                          qPrintable(QString("%1 : %2 en %3").arg(c.texte, NomSorte(sorte)).arg(double(x))));
             }
+            // Smooth functions: every point shows its 15 digits.
+            for (const LigneEtude& l : LignesEtude(e))
+                if (l.abscisse)
+                    QVERIFY2(l.x.find('E') == 17 && (!l.ordonnee || l.y.find('E') == 17), (l.x + " " + l.y).c_str());
         }
         // More zeros than the list holds: 100 listed, the others counted.
         const Etude dense = EtudieFonction(NormaliseFonction("sin(1000*x)", TypeCourbe::Carte, Jete()).value(), 0, 100);
         QCOMPARE(std::count_if(dense.points.begin(), dense.points.end(), [](const PointEtude& p) { return p.sorte == S::Zero; }),
                  std::ptrdiff_t(PointsParSorte));
         QVERIFY(dense.autres[int(S::Zero)] > 1000);
+        // A sum whose 15-digit steps scatter its derivatives: each x shows
+        // the digits that stay within one unit of the true point (mpmath),
+        // fewer than 15 for most.
+        std::string somme = "sin(x)";
+        for (int k = 2; k <= 20; ++k)
+            somme += "+sin(" + std::to_string(k) + "*x)/" + std::to_string(k);
+        const std::vector<LigneEtude> diffuse =
+            LignesEtude(EtudieFonction(NormaliseFonction(somme, TypeCourbe::Carte, Jete()).value(), -10, -9));
+        const std::pair<S, Etendu> vrais[] = {
+            {S::Minimum, -9.738937226128359039L},   {S::Maximum, -9.723977261111264786L},
+            {S::Minimum, -9.125578660427494645L},   {S::Maximum, -9.110618695410400392L},
+            {S::Inflexion, -9.884801815367069200L}, {S::Inflexion, -9.731458687101445200L},
+            {S::Inflexion, -9.578117781353076400L}, {S::Inflexion, -9.424777960769379715L},
+            {S::Inflexion, -9.271438140185683000L}, {S::Inflexion, -9.118097234437314200L}};
+        int reduits = 0;
+        for (const auto& [sorte, vrai] : vrais) {
+            const auto l = std::find_if(diffuse.begin(), diffuse.end(), [&, s = sorte, v = vrai](const LigneEtude& l) {
+                return l.nature == NomSorte(s) && l.abscisse && std::fabs(*l.abscisse - v) < 1E-9L;
+            });
+            QVERIFY2(l != diffuse.end(), NomSorte(sorte));
+            const int chiffres = static_cast<int>(l->x.find('E')) - 2;
+            const Etendu unite = std::pow(10.0L, std::floor(std::log10(-vrai)) - chiffres + 1);
+            QVERIFY2(std::fabs(std::strtold(l->x.c_str(), nullptr) - vrai) <= unite, l->x.c_str());
+            reduits += chiffres < 15;
+        }
+        QVERIFY(reduits >= 5);
         // Too few samples between two zeros: the count is a lower bound.
         QVERIFY(LignesEtude(dense).back().x.starts_with("... et au moins "));
         // The interval in order; an integral whose bound is above its value

@@ -129,6 +129,56 @@ Etendu SurLaGrille(Programme& f, int ordre, const Crochet& crochet)
     return meilleur;
 }
 
+// How far the zero z of f's derivative of this order may lie from the true
+// one: the scatter of that derivative about its line through z's nine
+// nearest 15-digit neighbours, over the line's slope. Rounding each step to
+// 15 digits makes it scatter where its terms cancel (a sum of sines at an
+// extremum); a smooth function scatters by less than one unit of the 15th
+// digit.
+Etendu Incertitude(Programme& f, int ordre, Etendu z)
+{
+    const Etendu u = Unite15(z);
+    if (u == 0.0L)
+        return 0.0L;
+    std::vector<std::pair<Etendu, Etendu>> points;
+    for (int k = -4; k <= 4; ++k) {
+        const Programme::Derivees d = f.ExecuteDerivees(Arrondi15(z + k * u));
+        const Evaluation& g = Ordre(d, ordre);
+        if (!g.faute)
+            points.emplace_back(k, g.resultat);
+    }
+    if (points.size() < 5)
+        return 0.0L;
+    Etendu sm = 0.0L, sg = 0.0L;
+    for (const auto& [m, g] : points) {
+        sm += m;
+        sg += g;
+    }
+    const Etendu mm = sm / points.size(), mg = sg / points.size();
+    Etendu smm = 0.0L, smg = 0.0L;
+    for (const auto& [m, g] : points) {
+        smm += (m - mm) * (m - mm);
+        smg += (m - mm) * (g - mg);
+    }
+    const Etendu pente = smg / smm;
+    Etendu ecart = 0.0L;
+    for (const auto& [m, g] : points)
+        ecart = std::max(ecart, std::fabs(g - (mg + pente * (m - mm))));
+    return pente == 0.0L ? (ecart == 0.0L ? 0.0L : INFINITY) : ecart / std::fabs(pente) * u;
+}
+
+// The significant digits of v that an uncertainty leaves: 15 within half a
+// unit of the 15th digit, one less for each power of ten beyond, at least 1.
+int Chiffres(Etendu v, Etendu incertitude)
+{
+    const Etendu demi = 0.5L * Unite15(v);
+    if (!(incertitude > demi))
+        return 15;
+    if (!std::isfinite(incertitude) || demi == 0.0L)
+        return 1;
+    return std::clamp(15 - static_cast<int>(std::ceil(std::log10(incertitude / demi))), 1, 15);
+}
+
 // calcul(f, i) for every i < n, the indices dealt out between the cores,
 // each core on its own clone of f. arret is asked on every thread.
 template <class Calcul>
@@ -190,6 +240,7 @@ public:
             int ordre, i;
             Crochet crochet;
             Etendu grille;
+            Etendu incertitude = 0.0L;
         };
         std::vector<Affinage> affinages;
         for (int ordre = 0; ordre <= 2; ++ordre)
@@ -202,6 +253,7 @@ public:
             Affinage& t = affinages[k];
             t.crochet = Affine(p, t.ordre, xs[t.i], xs[t.i + 1], *signe(t.i, t.ordre), arret_);
             t.grille = SurLaGrille(p, t.ordre, t.crochet);
+            t.incertitude = Incertitude(p, t.ordre, t.grille);
         });
         if (Arrete())
             return Fin();
@@ -213,7 +265,8 @@ public:
             if (fait != affinages.end())
                 return *fait;
             const Crochet c = Affine(f_, ordre, xs[i], xs[i + 1], *signe(i, ordre), [this] { return Arrete(); });
-            return {ordre, i, c, SurLaGrille(f_, ordre, c)};
+            const Etendu grille = SurLaGrille(f_, ordre, c);
+            return {ordre, i, c, grille, Incertitude(f_, ordre, grille)};
         };
 
         // Poles and zeros: the sign changes of f, and its exact zeros.
@@ -230,7 +283,7 @@ public:
                 if (v.faute || std::fabs(v.resultat) > 1E3L * grandeur(i, i + 1))
                     Ajoute(Point(SortePoint::Pole, Arrondi15(Pole(xs[i], xs[i + 1], *signe(i, 0)))));
                 else if (Continue(z.grille, grandeur(i, i + 1)))
-                    AjouteZero(z.grille);
+                    AjouteZero(z.grille, Chiffres(z.grille, z.incertitude));
             }
             // A single failing sample between values of opposite signs.
             if (i > 0 && i < n && f(i).faute && Opposes(signe(i - 1, 0), signe(i + 1, 0)))
@@ -249,13 +302,17 @@ public:
                     continue;
                 const bool interieur = i > 0;
                 std::optional<Etendu> x;
+                Etendu incertitude = 0.0L;
                 int avant = 0;
                 if (Opposes(signe(i, ordre), signe(i + 1, ordre)) && resolue(i)) {
                     avant = *signe(i, ordre);
-                    if (Place(ordre == 1 ? SortePoint::Maximum : SortePoint::Inflexion))
-                        x = affine(ordre, i).grille;
-                    else
+                    if (Place(ordre == 1 ? SortePoint::Maximum : SortePoint::Inflexion)) {
+                        const Affinage t = affine(ordre, i);
+                        x = t.grille;
+                        incertitude = t.incertitude;
+                    } else {
                         Compte(ordre == 1 ? (avant > 0 ? SortePoint::Maximum : SortePoint::Minimum) : SortePoint::Inflexion);
+                    }
                 } else if (const std::optional<int> ici = signe(i, ordre);
                            interieur && (!ici || *ici == 0) && Opposes(signe(i - 1, ordre), signe(i + 1, ordre)) &&
                            resolue(i)) {
@@ -274,7 +331,16 @@ public:
                 const SortePoint sorte = ordre == 2 ? SortePoint::Inflexion
                                          : avant > 0 ? SortePoint::Maximum
                                                      : SortePoint::Minimum;
-                Ajoute(Point(sorte, *x, v.resultat));
+                PointEtude p = Point(sorte, *x, v.resultat);
+                p.chiffresX = Chiffres(*x, incertitude);
+                // f(x) is f at the 15-digit x shown; where x shows fewer
+                // digits, the inflection point may be off by the uncertainty
+                // of x, and f by its slope times it (flat at an extremum).
+                if (ordre == 2 && p.chiffresX < 15) {
+                    const Evaluation pente = f_.ExecuteDerivees(*x).premiere;
+                    p.chiffresY = pente.faute ? 1 : Chiffres(v.resultat, std::fabs(pente.resultat) * incertitude);
+                }
+                Ajoute(p);
                 if (ordre == 1 && v.resultat == 0.0L)
                     AjouteZero(*x); // a zero the curve touches
             }
@@ -329,12 +395,14 @@ private:
         else
             Compte(p.sorte);
     }
-    void AjouteZero(Etendu x)
+    void AjouteZero(Etendu x, int chiffres = 15)
     {
         for (const PointEtude& p : r_.points)
             if (p.sorte == SortePoint::Zero && p.x == x)
                 return;
-        Ajoute(Point(SortePoint::Zero, x, 0.0L));
+        PointEtude p = Point(SortePoint::Zero, x, 0.0L);
+        p.chiffresX = chiffres;
+        Ajoute(p);
     }
     // Whether f crosses 0 at the 15-digit x, rather than jumping over it
     // (int(x) - 0.5 at 1): |f(x)| within what its slope moves in one unit of
@@ -439,23 +507,26 @@ std::string TexteIntegrale(Etendu v, Etendu erreur, bool copie)
         return "0 ± " + TexteBorne(std::fabs(v) + erreur);
     // The digits the bound leaves, at least one.
     const int chiffres = std::clamp(static_cast<int>(std::floor(std::log10(std::fabs(v) / erreur))), 1, 15);
-    char texte[64];
-    std::snprintf(texte, sizeof texte, "%.*LE", chiffres - 1, v);
-    return std::string(texte) + " ± " + TexteBorne(erreur);
+    return TexteScientifique(v, chiffres) + " ± " + TexteBorne(erreur);
 }
 } // namespace
 
 std::vector<LigneEtude> LignesEtude(const Etude& etude, bool copie)
 {
-    auto nombre = [copie](Etendu v) { return copie ? TexteCourt(Arrondi15(v)) : TexteNombre(v); };
+    auto nombre = [copie](Etendu v, int chiffres) {
+        if (chiffres >= 15)
+            return copie ? TexteCourt(Arrondi15(v)) : TexteNombre(v);
+        const std::string texte = TexteScientifique(v, chiffres);
+        return copie ? TexteCourt(std::strtold(texte.c_str(), nullptr)) : texte;
+    };
     std::vector<LigneEtude> lignes;
     for (const PointEtude& p : etude.points) {
-        LigneEtude l{NomSorte(p.sorte), nombre(p.x), p.message, p.x, p.y};
+        LigneEtude l{NomSorte(p.sorte), nombre(p.x, p.chiffresX), p.message, p.x, p.y};
         if (p.sorte == SortePoint::Integrale)
             l = LigneEtude{NomSorte(p.sorte), TexteCourt(etude.debut) + " .. " + TexteCourt(etude.fin), p.message, std::nullopt,
                            std::nullopt};
         if (p.y)
-            l.y = p.sorte == SortePoint::Integrale ? TexteIntegrale(*p.y, p.erreur, copie) : nombre(*p.y);
+            l.y = p.sorte == SortePoint::Integrale ? TexteIntegrale(*p.y, p.erreur, copie) : nombre(*p.y, p.chiffresY);
         else if (!copie && !l.y.empty() && l.y.back() == '.')
             l.y.erase(l.y.find_last_not_of(" .") + 1);
         lignes.push_back(l);

@@ -24,6 +24,8 @@ struct PointEtude {
     std::optional<Etendu> y;   // f(x); the integral's value
     Etendu erreur = 0.0L;      // the integral's error bound
     std::string message;       // why there is no value
+    // The significant digits of x and y the method guarantees.
+    int chiffresX = 15, chiffresY = 15;
 };
 
 struct Etude {
