@@ -182,11 +182,66 @@ private slots:
                 QCOMPARE(m_->Modele().MatB(l, c).Im, m_->Modele().MatA(l, c).Im);
             }
         QVERIFY(p_->journal.empty());
+        // A refused cell is named and the block changes nothing; blanks
+        // separate cells as tabs do.
         QGuiApplication::clipboard()->setText("9\tabc");
         m_->findChild<QAction*>("CollerCellules")->trigger();
-        QCOMPARE(m_->Modele().MatB(1, 1).Re, 9.0L);
-        QCOMPARE(m_->Modele().MatB(1, 2).Im, -3.0L);
-        QCOMPARE(p_->journal, std::vector<std::string>{"bip"});
+        QCOMPARE(m_->Modele().MatB(1, 1).Re, 1.0L);
+        QVERIFY(!p_->journal.empty() && p_->journal.back() == "avertissement: Cellule refusée (ligne 1, colonne 2) : « abc » .");
+        // A block that runs out of the order: its first cell outside.
+        QGuiApplication::clipboard()->setText("1 2  3\n4 5 6\n");
+        Mat()->setCurrentCell(2, 0);
+        m_->findChild<QAction*>("CollerCellules")->trigger();
+        QCOMPARE(m_->Modele().MatB(3, 1).Re, 7.0L);
+        QVERIFY(p_->journal.back().find("(ligne 4, colonne 1) : « 4 »") != std::string::npos);
+        Mat()->setCurrentCell(1, 0);
+        m_->findChild<QAction*>("CollerCellules")->trigger();
+        QCOMPARE(m_->Modele().MatB(3, 3).Re, 6.0L);
+        QCOMPARE(m_->Modele().TailleB, 3);
+    }
+
+    // « A », « B », « A »: each shows what was typed into it; the order of
+    // one never changes the other.
+    void aPuisBPuisA()
+    {
+        Reglages(10);
+        Clique("MatABtn");
+        for (int k = 0; k < 4; ++k)
+            Tape(k / 2, k % 2, QString::number(k + 1));
+        Clique("MatBBtn");
+        for (int k = 0; k < 4; ++k)
+            Tape(k / 2, k % 2, QString::number(k + 5));
+        Clique("MatABtn");
+        QCOMPARE((QStringList{Cellule(0, 0), Cellule(1, 1)}), (QStringList{"1.00000", "4.00000"}));
+        QCOMPARE(m_->Modele().MatB(2, 2).Re, 8.0L);
+        Clique("MatBBtn");
+        QCOMPARE(Cellule(0, 1), QString("6.00000"));
+        m_->findChild<QSpinBox*>("TailMat")->setValue(4);
+        QCOMPARE((QStringList{Texte("GrosA"), Texte("GrosB")}), (QStringList{"2 * 2", "4 * 4"}));
+        QCOMPARE(m_->Modele().TailleA, 2);
+    }
+
+    // Every change of A or B is a step of « Annuler » and « Rétablir »,
+    // bit for bit.
+    void inverseAnnuleeEtRetablie()
+    {
+        Reglages(10);
+        Entre("MatABtn", 2, {"1", "2", "3", "4.1"});
+        const TMat avant = m_->Modele().MatA;
+        Menu("Ope4");
+        const TMat inverse = m_->Modele().MatA;
+        QVERIFY(inverse(1, 1).Re != avant(1, 1).Re);
+        QTest::keyClick(m_.get(), Qt::Key_Z, Qt::ControlModifier);
+        for (int k = 0; k < 4; ++k)
+            QVERIFY(m_->Modele().MatA(k / 2 + 1, k % 2 + 1).Re == avant(k / 2 + 1, k % 2 + 1).Re);
+        QTest::keyClick(m_.get(), Qt::Key_Y, Qt::ControlModifier);
+        QVERIFY(m_->Modele().MatA(2, 2).Re == inverse(2, 2).Re);
+        // The inverse and the four cells typed: then nothing left to undo.
+        for (int k = 0; k < 5; ++k)
+            Menu("AnnulerMatrice");
+        QVERIFY(m_->Modele().MatA(1, 1).Re == 0.0L && m_->Modele().MatA(2, 2).Re == 0.0L);
+        QVERIFY(!m_->findChild<QAction*>("AnnulerMatrice")->isEnabled());
+        QVERIFY(m_->findChild<QAction*>("RetablirMatrice")->isEnabled());
     }
 
     void sommeDeDeuxIdentites()
@@ -311,7 +366,7 @@ private slots:
                  std::string("avertissement: Entrez la matrice dans A et le vecteur solution dans la 1ère colonne de B ."));
     }
 
-    void activationRameneLOrdreADeux()
+    void activationGardeLaSaisie()
     {
         Reglages(10);
         Clique("MatABtn");
@@ -323,9 +378,10 @@ private slots:
         auto activable = std::make_unique<TMatrice>();
         SuiviActivation::Activee(activable.get());
         SuiviActivation::Activee(m_.get());
-        QCOMPARE(m_->findChild<QSpinBox*>("TailMat")->value(), 2);
-        QCOMPARE(Texte("GrosA"), QString("2 * 2"));
-        QCOMPARE(Cellule(3, 3), QString("0.00000"));
+        // What was typed stays as it was.
+        QCOMPARE(m_->findChild<QSpinBox*>("TailMat")->value(), 4);
+        QCOMPARE(Texte("GrosA"), QString("4 * 4"));
+        QCOMPARE(Cellule(3, 3), QString("8.00000"));
         QCOMPARE(m_->Modele().MatA(4, 4).Re, 8.0L);
     }
 
@@ -395,10 +451,12 @@ private slots:
         Entre("MatABtn", 3, {"4"});
         QCOMPARE(Texte("GrosA"), QString("3 * 3"));
         Menu("Bye");
-        QCOMPARE(Texte("GrosA"), QString("---"));
+        // A and B live as long as the program.
+        QVERIFY(MontreActive(m_.get()));
+        QCOMPARE(Texte("GrosA"), QString("3 * 3"));
         Clique("MatABtn");
-        QCOMPARE(Cellule(0, 0), QString("(0.00000,0.00000)"));
-        QCOMPARE(Texte("GrosA"), QString("2 * 2"));
+        QCOMPARE(Cellule(0, 0), QString("(4.00000,0.00000)"));
+        QCOMPARE(Texte("GrosA"), QString("3 * 3"));
     }
 };
 

@@ -92,10 +92,9 @@ TMatrice::TMatrice(QWidget* parent) : QMainWindow(parent)
     // Creation: nothing entered yet, orders 2, the mode of the settings.
     LitReglages();
     tailMat_->setValue(2);
-    tailleCour_ = 2;
     AppliqueMode();
-    Dimensionne(resulMat_, tailleCour_, 1);
-    Dimensionne(mat_, tailleCour_, tailleCour_);
+    Dimensionne(resulMat_, 2, 1);
+    Dimensionne(mat_, 2, 2);
     ZeroMat(modele_.MatA);
     ZeroMat(modele_.MatB);
     cadreTaille_->hide();
@@ -119,10 +118,6 @@ void TMatrice::CreePanneaux(QWidget* centre)
     mat_->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
                           QAbstractItemView::EditKeyPressed);
     mat_->installEventFilter(this);
-    connect(mat_, &QTableWidget::currentCellChanged, this, [this](int ligne, int colonne) {
-        colCour_ = colonne + 1;
-        ligCour_ = ligne + 1;
-    });
 
     cadreResult_ = Cadre(centre, "CadreResult", QRect(8, 236, 520, 52));
     Etiquette(cadreResult_, nullptr, "Résultat :", 8, 6, 80, 18);
@@ -226,6 +221,18 @@ void TMatrice::CreeMenus()
         return a;
     };
     QMenuBar* barre = menuBar();
+    QMenu* edition = barre->addMenu("&Edition");
+    edition->setObjectName("EditionMatrice");
+    annuler_ = edition->addAction("&Annuler");
+    annuler_->setObjectName("AnnulerMatrice");
+    annuler_->setShortcut(QKeySequence::Undo);
+    annuler_->setStatusTip("Annule la dernière modification de A ou de B .");
+    connect(annuler_, &QAction::triggered, this, &TMatrice::AnnuleClick);
+    retablir_ = edition->addAction("&Rétablir");
+    retablir_->setObjectName("RetablirMatrice");
+    retablir_->setShortcuts({QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")});
+    retablir_->setStatusTip("Rétablit la dernière modification annulée .");
+    connect(retablir_, &QAction::triggered, this, &TMatrice::RetablitClick);
     QMenu* arith = barre->addMenu("&Opérations arithmétiques");
     commande(arith, "Ope1", "&Somme", "SomBtn", &TMatrice::SommeClick);
     commande(arith, "Ope2", "&Différence", "DifBtn", &TMatrice::DifferenceClick);
@@ -297,41 +304,43 @@ void TMatrice::FormActivate()
 {
     panneau_->setText(" ");
     LitReglages();
-    tailMat_->setValue(2); // a matrix being entered falls back to order 2
-    tailleCour_ = 2;
     AppliqueMode();
-    const QString zero = modele_.ModeComplexe() ? "(0.00000,0.00000)" : "0.00000";
-    for (int l = 0; l < Cotes; ++l)
-        for (int c = 0; c < Cotes; ++c)
-            mat_->item(l, c)->setText(zero);
-    for (int c = 0; c < Cotes; ++c)
-        resulMat_->item(0, c)->setText(zero);
-    Dimensionne(mat_, tailleCour_, tailleCour_);
+    // What was typed stays: the matrix in the grid shows again, in the
+    // order the mode allows.
+    MontreMatrices();
+}
+
+// The grid, the order and the sizes of A and B as the model holds them.
+void TMatrice::MontreMatrices()
+{
+    if (modele_.Editee != ModeleMatrice::Grille::Aucune)
+        modele_.Ouvre(modele_.Editee == ModeleMatrice::Grille::A);
+    const int taille = modele_.TailleEditee();
+    {
+        const QSignalBlocker bloque(tailMat_);
+        tailMat_->setValue(taille);
+    }
+    mat_->horizontalHeader()->setDefaultSectionSize(LargeurColonne());
+    AfficheMat(modele_.MatEditee());
+    Dimensionne(mat_, taille, taille);
+    const bool grille = modele_.Editee != ModeleMatrice::Grille::Aucune;
+    cadreTaille_->setVisible(grille);
+    mat_->setVisible(grille);
+    grosA_->setText(modele_.DefA ? QString("%1 * %1").arg(modele_.TailleA) : QString("---"));
+    grosB_->setText(modele_.DefB ? QString("%1 * %1").arg(modele_.TailleB) : QString("---"));
+    if (annuler_) {
+        annuler_->setEnabled(modele_.PeutAnnuler());
+        retablir_->setEnabled(modele_.PeutRetablir());
+    }
 }
 
 void TMatrice::Ouvre(bool a)
 {
-    (a ? modele_.EditA : modele_.EditB) = true;
-    mat_->horizontalHeader()->setDefaultSectionSize(LargeurColonne());
+    modele_.Ouvre(a);
     cadreResult_->hide();
     cadreResCalculMat_->hide();
     resulMat_->hide();
-    bool& defini = a ? modele_.DefA : modele_.DefB;
-    TMat& store = a ? modele_.MatA : modele_.MatB;
-    if (!defini) {
-        defini = true;
-        ZeroMat(store);
-    }
-    // The order the spinner allows in the current mode (a matrix of order 10
-    // opened in complex mode becomes 5 x 5).
-    tailMat_->setValue(a ? modele_.TailleA : modele_.TailleB);
-    const int taille = tailMat_->value();
-    (a ? modele_.TailleA : modele_.TailleB) = taille;
-    AfficheMat(store);
-    cadreTaille_->show();
-    mat_->show();
-    Dimensionne(mat_, taille, taille);
-    (a ? grosA_ : grosB_)->setText(QString("%1 * %1").arg(taille));
+    MontreMatrices();
 }
 
 void TMatrice::MatABtnClick() { Ouvre(true); }
@@ -340,71 +349,68 @@ void TMatrice::MatBBtnClick() { Ouvre(false); }
 
 void TMatrice::TailMatChange(int v)
 {
-    tailleCour_ = v;
-    Dimensionne(mat_, v, v);
-    if (modele_.EditA) {
-        modele_.TailleA = v;
-        grosA_->setText(QString("%1 * %1").arg(v));
-    }
-    if (modele_.EditB) {
-        grosB_->setText(QString("%1 * %1").arg(v));
-        modele_.TailleB = v;
-    }
+    modele_.ChangeTaille(v);
+    MontreMatrices();
 }
 
 void TMatrice::AquiMatClick()
 {
-    cadreTaille_->hide();
-    mat_->hide();
+    modele_.FermeGrille();
     resulMat_->hide();
-    modele_.EditA = modele_.EditB = false;
+    MontreMatrices();
 }
 
 void TMatrice::Refuse(const RefusMatrice& refus) { RaconteJournal({refus}, modele_.SonsActifs); }
 
 void TMatrice::SwapABClick()
 {
-    if (!modele_.DefA || !modele_.DefB) {
-        Refuse({"Une des deux matrices n'a pas été définie .", IconeFaute::Avertissement});
-        return;
-    }
-    std::swap(modele_.MatA, modele_.MatB);
-    std::swap(modele_.TailleA, modele_.TailleB);
-    const QString a = grosA_->text();
-    grosA_->setText(grosB_->text());
-    grosB_->setText(a);
+    if (const auto refus = modele_.Echange())
+        return Refuse(*refus);
+    MontreMatrices();
 }
 
 void TMatrice::ClearClick()
 {
-    cadreTaille_->hide();
-    mat_->hide();
+    modele_.Efface();
     resulMat_->hide();
-    ZeroMat(modele_.MatA);
-    ZeroMat(modele_.MatB);
-    modele_.TailleA = modele_.TailleB = 2;
-    grosA_->setText("---");
-    grosB_->setText("---");
+    MontreMatrices();
+}
+
+void TMatrice::AnnuleClick()
+{
+    if (!modele_.Annule())
+        return LaPlateforme().Bip();
+    ApresAnnulation();
+}
+
+void TMatrice::RetablitClick()
+{
+    if (!modele_.Retablit())
+        return LaPlateforme().Bip();
+    ApresAnnulation();
+}
+
+// A and B as they were: the results shown were of the others.
+void TMatrice::ApresAnnulation()
+{
+    cadreResult_->hide();
+    cadreResCalculMat_->hide();
+    resulMat_->hide();
+    MontreMatrices();
 }
 
 void TMatrice::ByeClick()
 {
-    modele_.DefA = modele_.DefB = false;
-    modele_.TailleA = modele_.TailleB = 2;
-    grosA_->setText("---");
-    grosB_->setText("---");
-    cadreTaille_->hide();
-    mat_->hide();
-    resulMat_->hide();
+    // A and B stay for the next opening of the window.
     cadreResult_->hide();
-    tailMat_->setValue(2);
+    resulMat_->hide();
     close();
 }
 
 void TMatrice::MontreA()
 {
-    AfficheMat(modele_.MatA);
-    mat_->show();
+    modele_.Ouvre(true);
+    MontreMatrices();
     resulMat_->hide();
     cadreResCalculMat_->hide();
 }

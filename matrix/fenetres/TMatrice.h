@@ -8,6 +8,7 @@
 
 class DelegueCellule;
 class QAbstractButton;
+class QAction;
 class QFrame;
 class QLabel;
 class QModelIndex;
@@ -30,6 +31,8 @@ public slots:
     void AquiMatClick();
     void SwapABClick();
     void ClearClick();
+    void AnnuleClick();
+    void RetablitClick();
     void ByeClick();
     void SommeClick();
     void DifferenceClick();
@@ -68,6 +71,8 @@ private:
     void Dimensionne(QTableWidget* grille, int colonnes, int lignes);
     void AfficheMat(const TMat& m);
     void MontreA();
+    void MontreMatrices();
+    void ApresAnnulation();
     // A result shown with the text that a copy takes.
     void MontreValeur(const QString& titre, const QString& valeur, const QString& copie);
     // A value in a cell of a grid, in the grid's form; scientific when that
@@ -79,9 +84,8 @@ private:
     int LargeurColonne() const { return modele_.ModeComplexe() ? 100 : 50; }
 
     ModeleMatrice modele_;
-    int tailleCour_ = 2;
-    int colCour_ = 1;
-    int ligCour_ = 1;
+    QAction* annuler_ = nullptr;
+    QAction* retablir_ = nullptr;
 
     QTableWidget* mat_;
     QTableWidget* resulMat_;

@@ -10,23 +10,18 @@
 #include <QGuiApplication>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QTableWidget>
 
 #include <algorithm>
 
 void TMatrice::MatKeyPress(int ligne, int colonne)
 {
-    colCour_ = colonne + 1;
-    ligCour_ = ligne + 1;
-    QTableWidgetItem* cellule = mat_->item(ligne, colonne);
-    const auto z = LitCoef(cellule->text().toStdString());
-    TComplexe& coefficient = (modele_.EditA ? modele_.MatA : modele_.MatB)(ligCour_, colCour_);
     // A refused text beeps; either way the cell shows what the matrix holds.
-    if (!z)
+    if (!modele_.EcritCellule(ligne + 1, colonne + 1, mat_->item(ligne, colonne)->text().toStdString()))
         LaPlateforme().Bip();
-    else
-        coefficient = *z;
-    MontreCellule(mat_, ligne, colonne, coefficient, modele_.ModeComplexe());
+    MontreCellule(mat_, ligne, colonne, modele_.MatEditee()(ligne + 1, colonne + 1), modele_.ModeComplexe());
+    MontreMatrices();
 }
 
 void TMatrice::MontreCellule(QTableWidget* grille, int ligne, int colonne, TComplexe z, bool complexe)
@@ -45,12 +40,13 @@ void TMatrice::MontreCellule(QTableWidget* grille, int ligne, int colonne, TComp
 
 void TMatrice::CopieCellules()
 {
-    const TMat& m = modele_.EditA ? modele_.MatA : modele_.MatB;
+    const TMat& m = modele_.MatEditee();
+    const int n = modele_.TailleEditee();
     QStringList lignes;
     for (const QTableWidgetSelectionRange& zone : mat_->selectedRanges()) {
-        for (int l = zone.topRow(); l <= std::min(zone.bottomRow(), tailleCour_ - 1); ++l) {
+        for (int l = zone.topRow(); l <= std::min(zone.bottomRow(), n - 1); ++l) {
             QStringList cellules;
-            for (int c = zone.leftColumn(); c <= std::min(zone.rightColumn(), tailleCour_ - 1); ++c)
+            for (int c = zone.leftColumn(); c <= std::min(zone.rightColumn(), n - 1); ++c)
                 cellules << QString::fromStdString(TexteCelluleCopie(m(l + 1, c + 1), modele_.ModeComplexe()));
             lignes << cellules.join('\t');
         }
@@ -60,17 +56,33 @@ void TMatrice::CopieCellules()
 
 void TMatrice::ColleCellules()
 {
-    if (!modele_.EditA && !modele_.EditB)
+    if (modele_.Editee == ModeleMatrice::Grille::Aucune)
         return;
-    const int l0 = std::max(mat_->currentRow(), 0), c0 = std::max(mat_->currentColumn(), 0);
-    const QStringList lignes = QGuiApplication::clipboard()->text().remove('\r').split('\n', Qt::SkipEmptyParts);
-    for (int dl = 0; dl < lignes.size() && l0 + dl < tailleCour_; ++dl) {
-        const QStringList cellules = lignes[dl].split('\t');
-        for (int dc = 0; dc < cellules.size() && c0 + dc < tailleCour_; ++dc) {
-            mat_->item(l0 + dl, c0 + dc)->setText(cellules[dc].trimmed());
-            MatKeyPress(l0 + dl, c0 + dc);
-        }
+    // Rows of cells separated by tabs (a spreadsheet, this program) or by
+    // runs of blanks (a text editor).
+    std::vector<std::vector<std::string>> bloc;
+    for (const QString& ligne : QGuiApplication::clipboard()->text().split(QRegularExpression("\r\n|\r|\n"), Qt::SkipEmptyParts)) {
+        const QStringList cellules = ligne.trimmed().split(ligne.contains('\t') ? QRegularExpression("\\s*\t\\s*") : QRegularExpression("\\s+"));
+        if (ligne.trimmed().isEmpty())
+            continue;
+        bloc.emplace_back();
+        for (const QString& cellule : cellules)
+            bloc.back().push_back(cellule.trimmed().toStdString());
     }
+    if (bloc.empty())
+        return LaPlateforme().Bip();
+    const int l0 = std::max(mat_->currentRow(), 0), c0 = std::max(mat_->currentColumn(), 0);
+    if (const auto refus = modele_.ColleBloc(l0 + 1, c0 + 1, bloc)) {
+        const QString texte = QString::fromStdString(refus->texte);
+        Refuse({QString("Cellule refusée (ligne %1, colonne %2) : « %3 » .")
+                    .arg(refus->ligne)
+                    .arg(refus->colonne)
+                    .arg(texte.size() > 40 ? texte.left(40) + "..." : texte)
+                    .toStdString(),
+                IconeFaute::Avertissement});
+        return;
+    }
+    MontreMatrices();
 }
 
 void TMatrice::CopieResultat() { QGuiApplication::clipboard()->setText(copieResultat_); }

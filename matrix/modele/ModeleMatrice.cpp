@@ -2,7 +2,9 @@
 
 #include "funclang/Nombres.h"
 
+#include <algorithm>
 #include <cmath>
+#include <tuple>
 
 std::optional<TComplexe> LitCoef(const std::string& texte)
 {
@@ -70,6 +72,137 @@ bool Fini(const TMat& m, int n)
 
 } // namespace
 
+bool EtatMatrices::operator==(const EtatMatrices& autre) const
+{
+    auto egales = [](const TMat& x, const TMat& y) {
+        for (int i = 0; i < 12; ++i)
+            for (int j = 0; j < 12; ++j)
+                if (x(i, j).Re != y(i, j).Re || x(i, j).Im != y(i, j).Im ||
+                    std::signbit(x(i, j).Re) != std::signbit(y(i, j).Re) ||
+                    std::signbit(x(i, j).Im) != std::signbit(y(i, j).Im))
+                    return false;
+        return true;
+    };
+    return tailleA == autre.tailleA && tailleB == autre.tailleB && defA == autre.defA && defB == autre.defB &&
+           egales(a, autre.a) && egales(b, autre.b);
+}
+
+EtatMatrices ModeleMatrice::Etat() const { return {MatA, MatB, TailleA, TailleB, DefA, DefB}; }
+
+void ModeleMatrice::Restaure(const EtatMatrices& etat)
+{
+    MatA = etat.a;
+    MatB = etat.b;
+    TailleA = etat.tailleA;
+    TailleB = etat.tailleB;
+    DefA = etat.defA;
+    DefB = etat.defB;
+}
+
+template <class Changement>
+auto ModeleMatrice::Change(Changement changement)
+{
+    const EtatMatrices avant = Etat();
+    auto resultat = changement();
+    if (!(Etat() == avant))
+        annulation_.Enregistre({avant, Etat()});
+    return resultat;
+}
+
+bool ModeleMatrice::Annule()
+{
+    const Etape* e = annulation_.Annule();
+    if (e)
+        Restaure(e->avant);
+    return e != nullptr;
+}
+
+bool ModeleMatrice::Retablit()
+{
+    const Etape* e = annulation_.Retablit();
+    if (e)
+        Restaure(e->apres);
+    return e != nullptr;
+}
+
+void ModeleMatrice::Ouvre(bool a)
+{
+    Editee = a ? Grille::A : Grille::B;
+    bool& defini = a ? DefA : DefB;
+    if (!defini) {
+        defini = true;
+        ZeroMat(a ? MatA : MatB);
+    }
+    // A matrix of order 10 opened in complex mode becomes 5 x 5.
+    int& taille = a ? TailleA : TailleB;
+    taille = std::clamp(taille, 2, TailleMax);
+}
+
+int ModeleMatrice::TailleEditee() const
+{
+    return Editee == Grille::A ? TailleA : Editee == Grille::B ? TailleB : 2;
+}
+
+void ModeleMatrice::ChangeTaille(int taille)
+{
+    if (Editee == Grille::Aucune)
+        return;
+    Change([&] { return (Editee == Grille::A ? TailleA : TailleB) = std::clamp(taille, 2, TailleMax); });
+}
+
+bool ModeleMatrice::EcritCellule(int ligne, int colonne, const std::string& texte)
+{
+    const std::optional<TComplexe> z = LitCoef(texte);
+    if (!z || Editee == Grille::Aucune)
+        return false;
+    return Change([&] { return static_cast<bool>(MatEditee()(ligne, colonne) = *z, true); });
+}
+
+std::optional<ModeleMatrice::CelluleRefusee>
+ModeleMatrice::ColleBloc(int ligne, int colonne, const std::vector<std::vector<std::string>>& bloc)
+{
+    const int n = TailleEditee();
+    std::vector<std::tuple<int, int, TComplexe>> cellules;
+    for (std::size_t l = 0; l < bloc.size(); ++l)
+        for (std::size_t c = 0; c < bloc[l].size(); ++c) {
+            const int i = ligne + static_cast<int>(l), j = colonne + static_cast<int>(c);
+            const std::optional<TComplexe> z = i <= n && j <= n ? LitCoef(bloc[l][c]) : std::nullopt;
+            if (!z || Editee == Grille::Aucune)
+                return CelluleRefusee{i, j, bloc[l][c]};
+            cellules.emplace_back(i, j, *z);
+        }
+    Change([&] {
+        for (const auto& [i, j, z] : cellules)
+            MatEditee()(i, j) = z;
+        return true;
+    });
+    return std::nullopt;
+}
+
+std::optional<RefusMatrice> ModeleMatrice::Echange()
+{
+    if (!DefA || !DefB)
+        return Faute{"Une des deux matrices n'a pas été définie .", IconeFaute::Avertissement};
+    Change([this] {
+        std::swap(MatA, MatB);
+        std::swap(TailleA, TailleB);
+        return true;
+    });
+    return std::nullopt;
+}
+
+void ModeleMatrice::Efface()
+{
+    Change([this] {
+        ZeroMat(MatA);
+        ZeroMat(MatB);
+        TailleA = TailleB = 2;
+        DefA = DefB = false;
+        return true;
+    });
+    Editee = Grille::Aucune;
+}
+
 void ModeleMatrice::RemplaceBlocA(const TMat& resultat)
 {
     for (int i = 1; i <= TailleA; ++i)
@@ -92,22 +225,33 @@ std::optional<RefusMatrice> ModeleMatrice::Combine(TMat (*operation)(const TMat&
 
 std::optional<RefusMatrice> ModeleMatrice::Somme()
 {
-    return Combine(SommeMat, "Tailles des matrices incompatibles .");
+    return Change([this] { return Combine(SommeMat, "Tailles des matrices incompatibles ."); });
 }
 
 std::optional<RefusMatrice> ModeleMatrice::Difference()
 {
-    return Combine(DiffMat, "Taille des matrices incompatible .");
+    return Change([this] { return Combine(DiffMat, "Taille des matrices incompatible ."); });
 }
 
 std::optional<RefusMatrice> ModeleMatrice::Produit()
 {
-    return Combine(ProduitMat, "Taille des matrices incompatible .");
+    return Change([this] { return Combine(ProduitMat, "Taille des matrices incompatible ."); });
 }
 
-void ModeleMatrice::Transpose() { RemplaceBlocA(TransposeMat(BlocMat(MatA, TailleA))); }
+void ModeleMatrice::Transpose()
+{
+    Change([this] {
+        RemplaceBlocA(TransposeMat(BlocMat(MatA, TailleA)));
+        return true;
+    });
+}
 
 std::optional<RefusMatrice> ModeleMatrice::Inverse()
+{
+    return Change([this] { return InverseSurPlace(); });
+}
+
+std::optional<RefusMatrice> ModeleMatrice::InverseSurPlace()
 {
     TMat r;
     if (const std::optional<Faute> refus = InverseMat(TailleA, BlocMat(MatA, TailleA), r))

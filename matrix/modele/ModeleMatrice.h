@@ -2,6 +2,7 @@
 // The matrix calculator's state and its eleven commands, without a window:
 // the stores of A and B, their orders and entry flags, the mode, and what
 // each command computes, always on the active n x n blocks.
+#include "calc/modele/Annulation.h"
 #include "numerics/Faute.h"
 #include "numerics/Matrices.h"
 
@@ -34,16 +35,56 @@ std::string TexteCelluleCopie(TComplexe z, bool complexe);
 // the box).
 using RefusMatrice = Faute;
 
+// What undo puts back: both matrices, their orders and whether they were
+// entered.
+struct EtatMatrices {
+    TMat a, b;
+    int tailleA = 2, tailleB = 2;
+    bool defA = false, defB = false;
+    bool operator==(const EtatMatrices& autre) const;
+};
+
 class ModeleMatrice {
 public:
     TMat MatA, MatB;
     int TailleA = 2, TailleB = 2;
     bool DefA = false, DefB = false;
-    bool EditA = false, EditB = false;
+    // The matrix the grid shows and edits, if any.
+    enum class Grille { Aucune, A, B };
+    Grille Editee = Grille::Aucune;
     int TailleMax = 5;
     bool SonsActifs = true;
 
     bool ModeComplexe() const { return TailleMax <= 5; }
+
+    // « A » or « B »: that matrix in the grid, entered as zero the first
+    // time, its order as the mode allows; the other matrix untouched.
+    void Ouvre(bool a);
+    void FermeGrille() { Editee = Grille::Aucune; }
+    // The edited matrix and its order (2 when none is edited).
+    TMat& MatEditee() { return Editee == Grille::B ? MatB : MatA; }
+    int TailleEditee() const;
+    // The order of the edited matrix only.
+    void ChangeTaille(int taille);
+    // A cell of the edited matrix typed (1-based); false for a text the
+    // cell reader refuses, which changes nothing.
+    bool EcritCellule(int ligne, int colonne, const std::string& texte);
+    // A block of cell texts from (ligne, colonne) on, all read before any is
+    // stored: one step. The first refused cell (1-based row, column, text)
+    // if any, and nothing changed.
+    struct CelluleRefusee {
+        int ligne, colonne;
+        std::string texte;
+    };
+    std::optional<CelluleRefusee> ColleBloc(int ligne, int colonne, const std::vector<std::vector<std::string>>& bloc);
+    std::optional<RefusMatrice> Echange();
+    void Efface();
+
+    // Every change of A or B is one step of undo (200 kept).
+    bool PeutAnnuler() const { return annulation_.PeutAnnuler(); }
+    bool PeutRetablir() const { return annulation_.PeutRetablir(); }
+    bool Annule();
+    bool Retablit();
 
     // Sum, difference and product put their result in A and empty B;
     // transpose and inverse replace A. Cells outside the order are kept.
@@ -65,7 +106,18 @@ public:
     std::optional<RefusMatrice> Systeme(std::vector<TComplexe>& x) const;
 
 private:
+    struct Etape {
+        EtatMatrices avant, apres;
+    };
+    EtatMatrices Etat() const;
+    void Restaure(const EtatMatrices& etat);
+    // Runs a change; a step of undo when it changed something.
+    template <class Changement>
+    auto Change(Changement changement);
+
+    Annulation<Etape> annulation_;
     std::optional<RefusMatrice> Combine(TMat (*operation)(const TMat&, const TMat&),
                                         const char* refus);
     void RemplaceBlocA(const TMat& resultat);
+    std::optional<RefusMatrice> InverseSurPlace();
 };
