@@ -7,6 +7,7 @@
 #include "funclang/Normalisation.h"
 #include "graph/modele/TypeCourbe.h"
 #include "numerics/Matrices.h"
+#include "numerics/ValeursPropres.h"
 
 #include <benchmark/benchmark.h>
 
@@ -128,6 +129,21 @@ void PolynomeCaracteristiqueDix(benchmark::State& etat)
         benchmark::DoNotOptimize(PolyCaract(10, m));
 }
 BENCHMARK(PolynomeCaracteristiqueDix);
+
+// The eigenvalues of a 10 x 10 by the QR algorithm, with the residual of
+// each pair; and of a non-symmetric one with complex pairs.
+void ValeursPropresDix(benchmark::State& etat, bool symetrique)
+{
+    TMat m = MatriceDix();
+    if (!symetrique)
+        for (int i = 1; i <= 10; ++i)
+            for (int j = 1; j < i; ++j)
+                m(i, j) = Complexe(-m(i, j).Re * 30.0L, 0.0L);
+    for (auto _ : etat)
+        benchmark::DoNotOptimize(ValeursPropresQR(m, 10).residu);
+}
+BENCHMARK_CAPTURE(ValeursPropresDix, symetrique, true)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(ValeursPropresDix, paires_complexes, false)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

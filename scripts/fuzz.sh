@@ -9,7 +9,7 @@ set -eu
 cd "$(dirname "$0")/.."
 DUREE="${1:-60}"
 
-PAQUETS="clang libclang-rt-14-dev cmake pkg-config libsimpleini-dev"
+PAQUETS="clang libclang-rt-14-dev cmake pkg-config libsimpleini-dev libeigen3-dev"
 MANQUANTS=""
 for p in $PAQUETS; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || MANQUANTS="$MANQUANTS $p"

@@ -4,7 +4,7 @@
 set -eu
 cd "$(dirname "$0")/.."
 
-PAQUETS="g++ make cmake pkg-config qt6-base-dev qt6-multimedia-dev qt6-svg-dev libsimpleini-dev fonts-liberation qt6-translations-l10n"
+PAQUETS="g++ make cmake pkg-config qt6-base-dev qt6-multimedia-dev qt6-svg-dev libsimpleini-dev libeigen3-dev fonts-liberation qt6-translations-l10n"
 # With "paquet": also what builds and checks the Debian package.
 if [ "${1:-}" = paquet ]; then
     PAQUETS="$PAQUETS dpkg-dev file desktop-file-utils appstream lintian"

@@ -244,6 +244,25 @@ private slots:
         QVERIFY(m_->findChild<QAction*>("RetablirMatrice")->isEnabled());
     }
 
+    // Beyond order 4, by the QR algorithm: the values in the result grid,
+    // how closely they fit in its hint.
+    void valeursPropresDOrdreSix()
+    {
+        Reglages(10);
+        QList<QString> cellules;
+        for (int k = 0; k < 36; ++k)
+            cellules << (k % 7 == 0 ? QString::number(k / 7 + 1) : k == 1 ? "-4" : "0");
+        Entre("MatABtn", 6, cellules);
+        Menu("Alg5");
+        QVERIFY(ResulMat()->isVisible() && !ResulMat()->isColumnHidden(5) && ResulMat()->isColumnHidden(6));
+        QStringList valeurs;
+        for (int c = 0; c < 6; ++c)
+            valeurs << ResulMat()->item(0, c)->text();
+        QCOMPARE(valeurs, (QStringList{"(6.00000,0.00000)", "(5.00000,0.00000)", "(4.00000,0.00000)", "(3.00000,0.00000)",
+                                       "(2.00000,0.00000)", "(1.00000,0.00000)"}));
+        QVERIFY(ResulMat()->toolTip().startsWith("Plus grand résidu |Av - λv| / (|A| |v|) : "));
+    }
+
     void sommeDeDeuxIdentites()
     {
         Reglages(10);
@@ -310,12 +329,12 @@ private slots:
         QCOMPARE(ResulMat()->item(0, 1)->text(), QString("(2.00000,0.00000)"));
     }
 
-    void valeursPropresDOrdreCinqNeFontRien()
+    void valeursPropresDOrdreCinq()
     {
         Reglages(10);
         Entre("MatABtn", 5, {"1"});
         Clique("VProBtn");
-        QVERIFY(!ResulMat()->isVisible());
+        QVERIFY(ResulMat()->isVisible() && ResulMat()->item(0, 0)->text() == "(1.00000,0.00000)");
         QVERIFY(p_->journal.empty());
     }
 

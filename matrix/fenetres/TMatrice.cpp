@@ -3,6 +3,7 @@
 #include "app/fenetres/Disposition.h"
 #include "app/fenetres/Plateforme.h"
 #include "app/modele/Options.h"
+#include "funclang/Nombres.h"
 #include "matrix/fenetres/DelegueCellule.h"
 
 #include <QAction>
@@ -17,6 +18,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStatusBar>
+#include <QScrollBar>
 #include <QStatusTipEvent>
 #include <QTableWidget>
 #include <QToolBar>
@@ -290,7 +292,13 @@ void TMatrice::Dimensionne(QTableWidget* grille, int colonnes, int lignes)
     }
     for (int l = 0; l < grille->rowCount(); ++l)
         grille->setRowHidden(l, l >= lignes);
-    grille->resize((largeur + 1) * colonnes + 3, (HauteurLigne + 1) * lignes + 3);
+    // Wider than the window (ten complex eigenvalues): the grid scrolls.
+    const int voulue = (largeur + 1) * colonnes + 3;
+    const int place = grille->parentWidget()->width() - grille->x() - 8;
+    const bool defile = voulue > place;
+    grille->setHorizontalScrollBarPolicy(defile ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    grille->resize(defile ? place : voulue, (HauteurLigne + 1) * lignes + 3 +
+                                                (defile ? grille->horizontalScrollBar()->sizeHint().height() : 0));
 }
 
 void TMatrice::AfficheMat(const TMat& m)
@@ -429,9 +437,10 @@ void TMatrice::MontreListe(const QString& titre, const std::vector<TComplexe>& v
 {
     const int n = static_cast<int>(valeurs.size());
     liste_ = valeurs;
+    // The columns' widths first: each text is chosen for its column.
+    Dimensionne(resulMat_, n, 1);
     for (int i = 0; i < n; ++i)
         MontreCellule(resulMat_, 0, i, valeurs[i], complexe || modele_.ModeComplexe());
-    Dimensionne(resulMat_, n, 1);
     resCalculMat_->setText(titre);
     cadreResCalculMat_->show();
     resulMat_->show();
@@ -517,8 +526,16 @@ void TMatrice::PolynomeClick()
 void TMatrice::ValeursPropresClick()
 {
     std::vector<TComplexe> x;
-    if (const auto refus = modele_.ValeursPropres(x))
+    Etendu residu = -1.0L;
+    if (const auto refus = modele_.ValeursPropres(x, &residu))
         return Refuse(*refus);
+    // How closely the values of the QR algorithm fit A.
+    const QString ajustement =
+        residu < 0.0L ? QString()
+                      : QString("Plus grand résidu |Av - λv| / (|A| |v|) : %1 .")
+                            .arg(QString::fromStdString(TexteScientifiqueCourt(residu)).trimmed());
+    resulMat_->setToolTip(ajustement);
+    resulMat_->setStatusTip(ajustement);
     if (modele_.TailleMax > 6)
         resulMat_->horizontalHeader()->setDefaultSectionSize(100); // complex values in real mode
     if (x.empty())

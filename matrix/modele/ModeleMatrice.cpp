@@ -1,6 +1,7 @@
 #include "matrix/modele/ModeleMatrice.h"
 
 #include "funclang/Nombres.h"
+#include "numerics/ValeursPropres.h"
 
 #include <algorithm>
 #include <cmath>
@@ -302,9 +303,19 @@ std::optional<RefusMatrice> ModeleMatrice::Polynome(TVecteur& p) const
     return std::nullopt;
 }
 
-std::optional<RefusMatrice> ModeleMatrice::ValeursPropres(std::vector<TComplexe>& x) const
+std::optional<RefusMatrice> ModeleMatrice::ValeursPropres(std::vector<TComplexe>& x, Etendu* residu) const
 {
     x.clear();
+    if (TailleA > 4) {
+        const Spectre s = ValeursPropresQR(MatA, TailleA);
+        const bool finies = std::all_of(s.valeurs.begin(), s.valeurs.end(), [](TComplexe z) { return Fini(z); });
+        if (!s.converge || !finies || !std::isfinite(s.residu))
+            return Depassement;
+        x = s.valeurs;
+        if (residu)
+            *residu = s.residu;
+        return std::nullopt;
+    }
     std::array<TComplexe, 4> racines{};
     if (!::ValeursPropres(TailleA, BlocMat(MatA, TailleA), racines))
         return std::nullopt;

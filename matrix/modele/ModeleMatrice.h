@@ -100,8 +100,10 @@ public:
     std::optional<RefusMatrice> Rang(int& rang, TMat& forme) const;
     std::optional<RefusMatrice> Det(TComplexe& d) const;
     std::optional<RefusMatrice> Polynome(TVecteur& p) const;
-    // The eigenvalues for orders 2 to 4; none for any other order.
-    std::optional<RefusMatrice> ValeursPropres(std::vector<TComplexe>& x) const;
+    // The eigenvalues: for orders 2 to 4 the roots of the characteristic
+    // polynomial, beyond by the QR algorithm, with the largest residual
+    // |Av - λv| / (|A| |v|) of its pairs.
+    std::optional<RefusMatrice> ValeursPropres(std::vector<TComplexe>& x, Etendu* residu = nullptr) const;
     // A x = b with b the first column of B.
     std::optional<RefusMatrice> Systeme(std::vector<TComplexe>& x) const;
 
