@@ -216,7 +216,11 @@ private slots:
         QCOMPARE(m_->Modele().MatB(2, 2).Re, 8.0L);
         Clique("MatBBtn");
         QCOMPARE(Cellule(0, 1), QString("6.00000"));
-        m_->findChild<QSpinBox*>("TailMat")->setValue(4);
+        // The order, from its box's arrows.
+        auto* taille = m_->findChild<QSpinBox*>("TailMat");
+        taille->setFocus();
+        QTest::keyClick(taille, Qt::Key_Up);
+        QTest::keyClick(taille, Qt::Key_Up);
         QCOMPARE((QStringList{Texte("GrosA"), Texte("GrosB")}), (QStringList{"2 * 2", "4 * 4"}));
         QCOMPARE(m_->Modele().TailleA, 2);
     }
