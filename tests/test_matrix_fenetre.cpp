@@ -169,7 +169,7 @@ private slots:
         Clique("MatABtn");
         Mat()->setRangeSelected(QTableWidgetSelectionRange(0, 0, 2, 2), true);
         m_->findChild<QAction*>("CopierCellules")->trigger();
-        QCOMPARE(QGuiApplication::clipboard()->text().split('\n').first(), QString("(1,0)\t(2,-3)\t(2.5E-7,0)"));
+        QCOMPARE(QGuiApplication::clipboard()->text().split('\n').first(), QString("1\t2-3i\t2.5E-7"));
         QTest::mouseClick(m_->findChild<QWidget*>("AquiMat"), Qt::LeftButton);
         Clique("MatBBtn");
         m_->findChild<QSpinBox*>("TailMat")->setValue(3);
@@ -442,7 +442,8 @@ private slots:
         m_->findChild<QLabel*>("Resultat")->setFocus();
         QTest::keyClick(m_->findChild<QLabel*>("Resultat"), Qt::Key_C, Qt::ControlModifier);
         const QString copie = QGuiApplication::clipboard()->text();
-        QVERIFY2(copie.startsWith("(2.737") && copie.endsWith("E-33,0)"), qPrintable(copie));
+        // A real value copies as a plain number.
+        QVERIFY2(copie.startsWith("2.737") && copie.endsWith("E-33"), qPrintable(copie));
         // The inverse's entries are too wide for 50 pixels: scientific, the
         // value itself as a tool tip where even that is too wide.
         Menu("Ope4");
@@ -464,8 +465,20 @@ private slots:
         ResulMat()->selectAll();
         ResulMat()->setFocus();
         QTest::keyClick(ResulMat(), Qt::Key_C, Qt::ControlModifier);
-        const QStringList copies = QGuiApplication::clipboard()->text().split('\t');
-        QVERIFY2(copies.size() == 2 && copies[0].endsWith(",1)") && copies[1].endsWith(",-1)"), qPrintable(copies.join('|')));
+        // One value a line, in the copy form.
+        const QStringList copies = QGuiApplication::clipboard()->text().split('\n');
+        QVERIFY2(copies.size() == 2 && copies[0].endsWith("+1i") && copies[1].endsWith("-1i"), qPrintable(copies.join('|')));
+        // The characteristic polynomial: one coefficient a line, highest
+        // degree first, whatever the grid edited before.
+        Clique("MatBBtn");
+        Menu("Alg4");
+        Mat()->clearSelection();
+        Mat()->setFocus();
+        QTest::keyClick(Mat(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("1\n0\n1"));
+        // The grid shows a result: no cell to type into.
+        QTest::keyClick(Mat(), Qt::Key_5);
+        QCOMPARE(m_->Modele().MatB(1, 1).Re, 0.0L);
     }
 
     void quitterPuisRouvrir()

@@ -332,6 +332,7 @@ void TMatrice::MontreMatrices()
     AfficheMat(modele_.MatEditee());
     Dimensionne(mat_, taille, taille);
     const bool grille = modele_.Editee != ModeleMatrice::Grille::Aucune;
+    MontreResultatDansLaGrille({});
     cadreTaille_->setVisible(grille);
     mat_->setVisible(grille);
     grosA_->setText(modele_.DefA ? QString("%1 * %1").arg(modele_.TailleA) : QString("---"));
@@ -340,6 +341,16 @@ void TMatrice::MontreMatrices()
         annuler_->setEnabled(modele_.PeutAnnuler());
         retablir_->setEnabled(modele_.PeutRetablir());
     }
+}
+
+// A result in the grid (the polynomial's coefficients, the echelon form):
+// what a copy takes, cell by cell, and no cell to type into meanwhile.
+void TMatrice::MontreResultatDansLaGrille(std::vector<std::vector<std::string>> copies)
+{
+    copieGrille_ = std::move(copies);
+    mat_->setEditTriggers(copieGrille_.empty() ? QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
+                                                     QAbstractItemView::EditKeyPressed
+                                               : QAbstractItemView::NoEditTriggers);
 }
 
 void TMatrice::Ouvre(bool a)
@@ -497,6 +508,11 @@ void TMatrice::RangClick()
         return Refuse(*refus);
     AfficheMat(forme);
     mat_->show();
+    std::vector<std::vector<std::string>> copies(modele_.TailleA);
+    for (int i = 1; i <= modele_.TailleA; ++i)
+        for (int j = 1; j <= modele_.TailleA; ++j)
+            copies[i - 1].push_back(TexteCelluleCopie(forme(i, j), modele_.ModeComplexe()));
+    MontreResultatDansLaGrille(std::move(copies));
     MontreValeur("Rang de la matrice A", QString::number(rang), QString::number(rang));
 }
 
@@ -515,11 +531,16 @@ void TMatrice::PolynomeClick()
     TVecteur p;
     if (const auto refus = modele_.Polynome(p))
         return Refuse(*refus);
+    // The widths first, then the texts; a copy takes one coefficient a line,
+    // highest degree first.
+    Dimensionne(mat_, 2, n + 1);
+    std::vector<std::vector<std::string>> copies;
     for (int r = 1; r <= n + 1; ++r) {
         MontreCellule(mat_, r - 1, 0, p(r), modele_.ModeComplexe());
         mat_->item(r - 1, 1)->setText(r <= n ? QString("* x^%1").arg(n + 1 - r) : QString());
+        copies.push_back({TexteCelluleCopie(p(r), modele_.ModeComplexe())});
     }
-    Dimensionne(mat_, 2, n + 1);
+    MontreResultatDansLaGrille(std::move(copies));
     mat_->show();
 }
 

@@ -72,6 +72,7 @@ private:
     void AfficheMat(const TMat& m);
     void MontreA();
     void MontreMatrices();
+    void MontreResultatDansLaGrille(std::vector<std::vector<std::string>> copies);
     void ApresAnnulation();
     // A result shown with the text that a copy takes.
     void MontreValeur(const QString& titre, const QString& valeur, const QString& copie);
@@ -103,5 +104,8 @@ private:
     QLabel* panneau_;
     QString copieResultat_;
     std::vector<TComplexe> liste_; // the values of the result grid
+    // What the editing grid shows when it shows a result, cell by cell in
+    // the copy form; empty when it shows A or B.
+    std::vector<std::vector<std::string>> copieGrille_;
     DelegueCellule* delegue_ = nullptr; // reads a cell when its editor commits
 };

@@ -40,6 +40,23 @@ void TMatrice::MontreCellule(QTableWidget* grille, int ligne, int colonne, TComp
 
 void TMatrice::CopieCellules()
 {
+    if (!copieGrille_.empty()) {
+        // The result shown: the selected cells, or all of it.
+        QStringList lignes;
+        const auto zones = mat_->selectedRanges();
+        for (int l = 0; l < static_cast<int>(copieGrille_.size()); ++l) {
+            QStringList cellules;
+            for (int c = 0; c < static_cast<int>(copieGrille_[l].size()); ++c)
+                if (zones.isEmpty() || std::any_of(zones.begin(), zones.end(), [&](const QTableWidgetSelectionRange& z) {
+                        return l >= z.topRow() && l <= z.bottomRow() && c >= z.leftColumn() && c <= z.rightColumn();
+                    }))
+                    cellules << QString::fromStdString(copieGrille_[l][c]);
+            if (!cellules.isEmpty())
+                lignes << cellules.join('\t');
+        }
+        QGuiApplication::clipboard()->setText(lignes.join('\n'));
+        return;
+    }
     const TMat& m = modele_.MatEditee();
     const int n = modele_.TailleEditee();
     QStringList lignes;
@@ -89,12 +106,12 @@ void TMatrice::CopieResultat() { QGuiApplication::clipboard()->setText(copieResu
 
 void TMatrice::CopieListe()
 {
-    // Eigenvalues and solutions are complex: "(re,im)" in either mode.
+    // Eigenvalues and solutions, one a line, in the copy form ("3-4i").
     QStringList cellules;
     for (const QTableWidgetSelectionRange& zone : resulMat_->selectedRanges())
         for (int c = zone.leftColumn(); c <= std::min<int>(zone.rightColumn(), static_cast<int>(liste_.size()) - 1); ++c)
             cellules << QString::fromStdString(TexteCelluleCopie(liste_[c], true));
-    QGuiApplication::clipboard()->setText(cellules.join('\t'));
+    QGuiApplication::clipboard()->setText(cellules.join('\n'));
 }
 
 void TMatrice::CreeActionsCellules()

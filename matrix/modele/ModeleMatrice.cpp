@@ -1,5 +1,7 @@
 #include "matrix/modele/ModeleMatrice.h"
 
+#include "calc/modele/Pile.h"
+#include "calc/modele/SaisieComplexe.h"
 #include "funclang/Nombres.h"
 #include "numerics/ValeursPropres.h"
 
@@ -14,6 +16,14 @@ std::optional<TComplexe> LitCoef(const std::string& texte)
     Etendu re = 0.0L, im = 0.0L;
     if (texte.find(',') == std::string::npos && LitDecimal(texte, re))
         return Complexe(re, 0.0L);
+    // The copy form of the stack and of this grid ("3-4i", "4i"), with the
+    // calculator's reader; a comma is no decimal point here either.
+    if (!texte.empty() && texte.back() == 'i' && texte.find(',') == std::string::npos) {
+        const SaisieLue lu = LitSaisie(texte, true);
+        if (lu.sorte == SaisieLue::Sorte::Complexe || lu.sorte == SaisieLue::Sorte::Reel)
+            return lu.valeur;
+        return std::nullopt;
+    }
     // "(re,im)": the outer characters must be a pair of brackets, so that a
     // decimal comma ("100,25") is refused instead of read as 0 + 2i.
     if (texte.size() < 2 || std::string_view("([{").find(texte.front()) == std::string_view::npos ||
@@ -349,9 +359,4 @@ std::optional<RefusMatrice> ModeleMatrice::Systeme(std::vector<TComplexe>& x) co
     return std::nullopt;
 }
 
-std::string TexteCelluleCopie(TComplexe z, bool complexe)
-{
-    if (!complexe)
-        return TexteCourt(z.Re);
-    return "(" + TexteCourt(z.Re) + "," + TexteCourt(z.Im) + ")";
-}
+std::string TexteCelluleCopie(TComplexe z, bool complexe) { return complexe ? TexteCopie(z) : TexteCourt(z.Re); }

@@ -14,8 +14,9 @@
 // unreadable text.
 inline constexpr std::size_t LongueurCelluleMax = 1000;
 
-// A cell text: a decimal number, or "(re,im)" between any pair of brackets
-// "(", "[" or "{" and ")", "]" or "}". No value for anything else.
+// A cell text: a decimal number, "(re,im)" between any pair of brackets
+// "(", "[" or "{" and ")", "]" or "}", or the copy form "3-4i". No value
+// for anything else.
 std::optional<TComplexe> LitCoef(const std::string& texte);
 // The complex form "(re,im)", each part as in FormatCoef's real form.
 std::string FormatComplexe(TComplexe z, bool scientifique = false);
@@ -27,8 +28,8 @@ std::string FormatComplexe(TComplexe z, bool scientifique = false);
 std::string FormatCoef(TComplexe z, bool complexe, bool scientifique = false);
 
 // A cell as it leaves the program (copy): the stored value with the fewest
-// digits that read back the same, in the form LitCoef reads ("2.5",
-// "(3,-4)"), so that pasting it back gives the same matrix.
+// digits that read back the same, in the program's one copy form ("2.5",
+// "3-4i"; in real mode the real part shown), which LitCoef reads back.
 std::string TexteCelluleCopie(TComplexe z, bool complexe);
 
 // A refused command: the failure the window tells (the error sound, then
