@@ -14,6 +14,7 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QScreen>
+#include <QScrollArea>
 #include <QToolButton>
 #include <QtTest>
 
@@ -71,10 +72,19 @@ private slots:
             w->show();
             QTRY_VERIFY2(Dedans(w), qPrintable(w->objectName()));
         };
-        // (The matrix window's own layout is larger than this screen.)
         for (QWidget* w : std::initializer_list<QWidget*>{LesFenetres().Calculatrice, g_,
-                                                          reinterpret_cast<QWidget*>(LesFenetres().Solveur)})
+                                                          reinterpret_cast<QWidget*>(LesFenetres().Solveur),
+                                                          reinterpret_cast<QWidget*>(LesFenetres().Matrice)})
             montre(w);
+        // The matrix window, larger than this screen: it shrinks, and its
+        // panels scroll to the size panel's OK.
+        auto* matrice = reinterpret_cast<QWidget*>(LesFenetres().Matrice);
+        auto* defilement = matrice->findChild<QScrollArea*>("DefilementMatrice");
+        QTest::mouseClick(matrice->findChild<QToolButton*>("MatABtn"), Qt::LeftButton);
+        QWidget* ok = matrice->findChild<QWidget*>("AquiMat");
+        defilement->ensureWidgetVisible(ok);
+        QVERIFY(QRect(QPoint(), defilement->viewport()->size()).contains(QRect(ok->mapTo(defilement->viewport(), QPoint()), ok->size())));
+        matrice->hide();
         // The table of values, taller than this screen at its usual size.
         QVERIFY(MontreActive(g_));
         QTest::mouseClick(g_->findChild<QToolButton*>("SpeedButton2"), Qt::LeftButton);

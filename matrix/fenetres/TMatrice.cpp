@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStatusBar>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusTipEvent>
 #include <QTableWidget>
@@ -81,15 +82,27 @@ TMatrice::TMatrice(QWidget* parent) : QMainWindow(parent)
     setObjectName("Matrice");
     setWindowTitle("Module matriciel");
 
-    auto* centre = new QWidget(this);
+    // The panels keep their places; on a screen too small for them (a
+    // scale of 2 on 1280 x 1024) the window shrinks and they scroll.
+    auto* defilement = new QScrollArea(this);
+    defilement->setObjectName("DefilementMatrice");
+    defilement->setFrameShape(QFrame::NoFrame);
+    defilement->setFocusPolicy(Qt::NoFocus);
+    auto* centre = new QWidget;
     centre->setFixedSize(700, 372);
-    setCentralWidget(centre);
+    defilement->setWidget(centre);
+    setCentralWidget(defilement);
     CreeOutils(); // first in the Tab order, as it comes first in reading order
     CreePanneaux(centre);
     CreeMenus();
 
     panneau_ = BarreDEtat(this, "StatusBar");
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // As large as the panels and no larger; smaller only where the screen
+    // is.
+    defilement->setMinimumSize(centre->size());
+    resize(sizeHint());
+    setMaximumSize(size());
+    defilement->setMinimumSize(QSize(160, 120));
 
     // Creation: nothing entered yet, orders 2, the mode of the settings.
     LitReglages();
