@@ -449,8 +449,14 @@ private slots:
         Menu("Ope4");
         QCOMPARE(Cellule(0, 0), QString("64.00000"));
         QCOMPARE(Cellule(0, 1), QString("-2.0E+0003"));
-        QVERIFY(Mat()->item(0, 0)->toolTip().isEmpty());
+        // Every cell's tool tip: the value as a copy takes it; every text
+        // fits its column, widened where needed.
+        QVERIFY(Mat()->item(0, 0)->toolTip().startsWith("64"));
         QVERIFY(Mat()->item(0, 5)->toolTip().startsWith("-288288.0000"));
+        const QFontMetrics mesure(Mat()->font());
+        for (int l = 0; l < 8; ++l)
+            for (int c = 0; c < 8; ++c)
+                QVERIFY(mesure.horizontalAdvance(Cellule(l, c)) + 6 <= Mat()->columnWidth(c));
         // A cell accepted shows the value's form at once.
         Tape(0, 0, "1e400");
         QCOMPARE(Cellule(0, 0), QString(" 1.0E+0400"));

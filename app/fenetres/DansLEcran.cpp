@@ -43,8 +43,9 @@ void PlaceACote(QWidget* fenetre, const QWidget* dessin)
         return static_cast<long>(c.width()) * c.height();
     };
     const QPoint candidats[] = {
-        {cadre.right() + 1, cadre.top()}, {cadre.left() - taille.width(), cadre.top()},
-        {cadre.left(), cadre.bottom() + 1}, {cadre.left(), cadre.top() - taille.height()},
+        {cadre.right() + 1, cadre.top()},         {cadre.left() - taille.width(), cadre.top()},
+        {cadre.left(), cadre.bottom() + 1},       {cadre.left(), cadre.top() - taille.height()},
+        {image.right() + 1, cadre.top()},         {cadre.left(), image.bottom() + 1},
         {zone.right() + 1 - taille.width(), zone.top()}, {zone.left(), zone.bottom() + 1 - taille.height()},
     };
     std::pair<long, long> meilleur{-1, -1};

@@ -47,7 +47,7 @@ TResultatsEtude::TResultatsEtude(QWidget* parent) : QMainWindow(parent, Qt::Wind
     boutons->addStretch(1);
     colonne->addLayout(boutons);
     panneau_ = BarreDEtat(this, "BarreEtude");
-    resize(640, 360);
+    resize(480, 360);
 }
 
 void TResultatsEtude::Affiche(const Etude& etude, const QString& fonction)

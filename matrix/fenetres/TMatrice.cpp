@@ -296,22 +296,28 @@ void TMatrice::AppliqueMode()
 
 void TMatrice::Dimensionne(QTableWidget* grille, int colonnes, int lignes)
 {
+    // Each column as wide as the mode's, or as its widest text: no cell is
+    // ever cut. Hidden columns too, so that none keeps an old width.
     const int largeur = grille->horizontalHeader()->defaultSectionSize();
-    // Every column takes the width of the mode, hidden ones too: they keep
-    // their old width when shown again otherwise.
+    const QFontMetrics mesure(grille->font());
+    int totale = 0;
     for (int c = 0; c < Cotes; ++c) {
-        grille->setColumnWidth(c, largeur);
+        int voulue = largeur;
+        for (int l = 0; l < std::min(lignes, grille->rowCount()) && c < colonnes; ++l)
+            voulue = std::max(voulue, mesure.horizontalAdvance(grille->item(l, c)->text()) + 8);
+        grille->setColumnWidth(c, voulue);
         grille->setColumnHidden(c, c >= colonnes);
+        if (c < colonnes)
+            totale += voulue + 1;
     }
     for (int l = 0; l < grille->rowCount(); ++l)
         grille->setRowHidden(l, l >= lignes);
     // Wider than the window (ten complex eigenvalues): the grid scrolls.
-    const int voulue = (largeur + 1) * colonnes + 3;
     const int place = grille->parentWidget()->width() - grille->x() - 8;
-    const bool defile = voulue > place;
+    const bool defile = totale + 3 > place;
     grille->setHorizontalScrollBarPolicy(defile ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-    grille->resize(defile ? place : voulue, (HauteurLigne + 1) * lignes + 3 +
-                                                (defile ? grille->horizontalScrollBar()->sizeHint().height() : 0));
+    grille->resize(defile ? place : totale + 3,
+                   (HauteurLigne + 1) * lignes + 3 + (defile ? grille->horizontalScrollBar()->sizeHint().height() : 0));
 }
 
 void TMatrice::AfficheMat(const TMat& m)
@@ -461,10 +467,9 @@ void TMatrice::MontreListe(const QString& titre, const std::vector<TComplexe>& v
 {
     const int n = static_cast<int>(valeurs.size());
     liste_ = valeurs;
-    // The columns' widths first: each text is chosen for its column.
-    Dimensionne(resulMat_, n, 1);
     for (int i = 0; i < n; ++i)
         MontreCellule(resulMat_, 0, i, valeurs[i], complexe || modele_.ModeComplexe());
+    Dimensionne(resulMat_, n, 1);
     resCalculMat_->setText(titre);
     cadreResCalculMat_->show();
     resulMat_->show();
@@ -520,6 +525,7 @@ void TMatrice::RangClick()
     if (const auto refus = modele_.Rang(rang, forme))
         return Refuse(*refus);
     AfficheMat(forme);
+    Dimensionne(mat_, modele_.TailleA, modele_.TailleA);
     mat_->show();
     std::vector<std::vector<std::string>> copies(modele_.TailleA);
     for (int i = 1; i <= modele_.TailleA; ++i)
@@ -544,15 +550,14 @@ void TMatrice::PolynomeClick()
     TVecteur p;
     if (const auto refus = modele_.Polynome(p))
         return Refuse(*refus);
-    // The widths first, then the texts; a copy takes one coefficient a line,
-    // highest degree first.
-    Dimensionne(mat_, 2, n + 1);
+    // A copy takes one coefficient a line, highest degree first.
     std::vector<std::vector<std::string>> copies;
     for (int r = 1; r <= n + 1; ++r) {
         MontreCellule(mat_, r - 1, 0, p(r), modele_.ModeComplexe());
         mat_->item(r - 1, 1)->setText(r <= n ? QString("* x^%1").arg(n + 1 - r) : QString());
         copies.push_back({TexteCelluleCopie(p(r), modele_.ModeComplexe())});
     }
+    Dimensionne(mat_, 2, n + 1);
     MontreResultatDansLaGrille(std::move(copies));
     mat_->show();
 }

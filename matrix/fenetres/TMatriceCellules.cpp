@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QRegularExpression>
@@ -28,14 +29,15 @@ void TMatrice::MontreCellule(QTableWidget* grille, int ligne, int colonne, TComp
 {
     QTableWidgetItem* cellule = grille->item(ligne, colonne);
     const QFontMetrics mesure(grille->font());
-    const int place = grille->columnWidth(colonne) - 6; // the cell's margins
+    // Scientific where the fixed form is wider than the mode's column; the
+    // column widens for what is wider still (Dimensionne).
+    const int place = grille->horizontalHeader()->defaultSectionSize() - 6; // the cell's margins
     QString texte = QString::fromStdString(FormatCoef(z, complexe));
     if (mesure.horizontalAdvance(texte) > place)
         texte = QString::fromStdString(FormatCoef(z, complexe, true));
     cellule->setText(texte);
-    cellule->setToolTip(mesure.horizontalAdvance(texte) > place
-                            ? QString::fromStdString(TexteCelluleCopie(z, complexe))
-                            : QString());
+    // The value with every digit, as a copy takes it.
+    cellule->setToolTip(QString::fromStdString(TexteCelluleCopie(z, complexe)));
 }
 
 void TMatrice::CopieCellules()
