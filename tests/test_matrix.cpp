@@ -282,6 +282,21 @@ private slots:
         QVERIFY(!m.ValeursPropres(x) && x.size() == 10 && std::all_of(x.begin(), x.end(), [](TComplexe z) { return z.Re == 0 && z.Im == 0; }));
     }
 
+    // Undo keeps the last 200 changes; the oldest beyond are gone.
+    void annulationBornee()
+    {
+        ModeleMatrice m;
+        m.TailleMax = 10;
+        m.Ouvre(true);
+        for (int k = 1; k <= 250; ++k)
+            QVERIFY(m.EcritCellule(1, 1, std::to_string(k)));
+        int n = 0;
+        while (m.Annule())
+            ++n;
+        QCOMPARE(n, 200);
+        QCOMPARE(m.MatA(1, 1).Re, 50.0L);
+    }
+
     // The cell texts typed in the window's tests are not repeated here.
     void litCoef_data()
     {
