@@ -482,20 +482,45 @@ private slots:
         Mat()->setFocus();
         QTest::keyClick(Mat(), Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QGuiApplication::clipboard()->text(), QString("1\n0\n1"));
-        // The grid shows a result: no cell to type into.
+        // The grid shows a result: no cell to type into, nor to read with
+        // Enter.
         QTest::keyClick(Mat(), Qt::Key_5);
+        Mat()->setCurrentCell(0, 0);
+        QTest::keyClick(Mat(), Qt::Key_Return);
         QCOMPARE(m_->Modele().MatB(1, 1).Re, 0.0L);
+    }
+
+    // A result of A + B while A was never opened is A's first contents.
+    void sommeDansUnANeuf()
+    {
+        Reglages(10);
+        Entre("MatBBtn", 2, {"1", "2", "3", "4"});
+        Menu("Ope1");
+        QCOMPARE((QStringList{Cellule(0, 1), Cellule(1, 1), Texte("GrosA")}), (QStringList{"2.00000", "4.00000", "2 * 2"}));
+        Clique("MatBBtn");
+        Clique("MatABtn");
+        QCOMPARE(Cellule(1, 0), QString("3.00000"));
     }
 
     void quitterPuisRouvrir()
     {
         Reglages(5);
-        Entre("MatABtn", 3, {"4"});
+        Entre("MatABtn", 3, {"4", "0", "0", "0", "2"});
         QCOMPARE(Texte("GrosA"), QString("3 * 3"));
+        Menu("Alg1");
+        Menu("Alg5");
+        Menu("Alg4");
         Menu("Bye");
-        // A and B live as long as the program.
+        // A, B and the results live as long as the program.
+        SuiviActivation::Oublie();
         QVERIFY(MontreActive(m_.get()));
         QCOMPARE(Texte("GrosA"), QString("3 * 3"));
+        QCOMPARE(Texte("Resultat"), QString("(6.00000,0.00000)"));
+        QVERIFY(ResulMat()->isVisible() && Mat()->isVisible());
+        QVERIFY(!ResulMat()->findItems("(4.00000,0.00000)", Qt::MatchExactly).isEmpty());
+        QCOMPARE((QStringList{Cellule(0, 1), Cellule(1, 0)}), (QStringList{"* x^3", "(6.00000,0.00000)"}));
+        // The polynomial is a result: nothing pastes into it.
+        QVERIFY(!m_->findChild<QAction*>("CollerCellules")->isEnabled());
         Clique("MatABtn");
         QCOMPARE(Cellule(0, 0), QString("(4.00000,0.00000)"));
         QCOMPARE(Texte("GrosA"), QString("3 * 3"));

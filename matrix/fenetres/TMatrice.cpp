@@ -111,11 +111,8 @@ TMatrice::TMatrice(QWidget* parent) : QMainWindow(parent)
     Dimensionne(mat_, 2, 2);
     ZeroMat(modele_.MatA);
     ZeroMat(modele_.MatB);
-    cadreTaille_->hide();
-    mat_->show();
-    resulMat_->hide();
-    cadreResult_->hide();
-    tipCalc_->clear();
+    Montre();
+    mat_->show(); // empty until a matrix is opened
     CentreSurEcran(this);
 }
 
@@ -279,7 +276,7 @@ void TMatrice::LitReglages()
 {
     modele_.SonsActifs = LitSons();
     const long taille = LitTailleMatrices();
-    modele_.TailleMax = taille >= 2 && taille <= 10 ? static_cast<int>(taille) : 5;
+    modele_.FixeTailleMax(taille >= 2 && taille <= 10 ? static_cast<int>(taille) : 5);
     tailMat_->setMaximum(modele_.TailleMax);
 }
 
@@ -331,118 +328,64 @@ void TMatrice::FormActivate()
     panneau_->setText(" ");
     LitReglages();
     AppliqueMode();
-    // What was typed stays: the matrix in the grid shows again, in the
-    // order the mode allows.
-    MontreMatrices();
+    // What was typed and computed stays: the matrix in the grid and the
+    // results show again, in the order the mode allows.
+    Montre();
 }
 
-// The grid, the order and the sizes of A and B as the model holds them.
-void TMatrice::MontreMatrices()
+void TMatrice::MatABtnClick()
 {
-    if (modele_.Editee != ModeleMatrice::Grille::Aucune)
-        modele_.Ouvre(modele_.Editee == ModeleMatrice::Grille::A);
-    const int taille = modele_.TailleEditee();
-    {
-        const QSignalBlocker bloque(tailMat_);
-        tailMat_->setValue(taille);
-    }
-    mat_->horizontalHeader()->setDefaultSectionSize(LargeurColonne());
-    AfficheMat(modele_.MatEditee());
-    Dimensionne(mat_, taille, taille);
-    const bool grille = modele_.Editee != ModeleMatrice::Grille::Aucune;
-    MontreResultatDansLaGrille({});
-    cadreTaille_->setVisible(grille);
-    mat_->setVisible(grille);
-    grosA_->setText(modele_.DefA ? QString("%1 * %1").arg(modele_.TailleA) : QString("---"));
-    grosB_->setText(modele_.DefB ? QString("%1 * %1").arg(modele_.TailleB) : QString("---"));
-    if (annuler_) {
-        annuler_->setEnabled(modele_.PeutAnnuler());
-        retablir_->setEnabled(modele_.PeutRetablir());
-    }
+    modele_.Ouvre(true);
+    Montre();
 }
 
-// A result in the grid (the polynomial's coefficients, the echelon form):
-// what a copy takes, cell by cell, and no cell to type into meanwhile.
-void TMatrice::MontreResultatDansLaGrille(std::vector<std::vector<std::string>> copies)
+void TMatrice::MatBBtnClick()
 {
-    copieGrille_ = std::move(copies);
-    mat_->setEditTriggers(copieGrille_.empty() ? QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
-                                                     QAbstractItemView::EditKeyPressed
-                                               : QAbstractItemView::NoEditTriggers);
+    modele_.Ouvre(false);
+    Montre();
 }
-
-void TMatrice::Ouvre(bool a)
-{
-    modele_.Ouvre(a);
-    cadreResult_->hide();
-    cadreResCalculMat_->hide();
-    resulMat_->hide();
-    MontreMatrices();
-}
-
-void TMatrice::MatABtnClick() { Ouvre(true); }
-
-void TMatrice::MatBBtnClick() { Ouvre(false); }
 
 void TMatrice::TailMatChange(int v)
 {
     modele_.ChangeTaille(v);
-    MontreMatrices();
+    Montre();
 }
 
 void TMatrice::AquiMatClick()
 {
     modele_.FermeGrille();
-    resulMat_->hide();
-    MontreMatrices();
+    Montre();
 }
 
 void TMatrice::Refuse(const RefusMatrice& refus) { RaconteJournal({refus}, modele_.SonsActifs); }
 
 void TMatrice::SwapABClick()
 {
-    if (const auto refus = modele_.Echange())
-        return Refuse(*refus);
-    MontreMatrices();
+    Execute(modele_.Echange());
 }
 
 void TMatrice::ClearClick()
 {
     modele_.Efface();
-    resulMat_->hide();
-    MontreMatrices();
+    Montre();
 }
 
 void TMatrice::AnnuleClick()
 {
     if (!modele_.Annule())
         return LaPlateforme().Bip();
-    ApresAnnulation();
+    Montre();
 }
 
 void TMatrice::RetablitClick()
 {
     if (!modele_.Retablit())
         return LaPlateforme().Bip();
-    ApresAnnulation();
+    Montre();
 }
 
-// A and B as they were: the results shown were of the others.
-void TMatrice::ApresAnnulation()
-{
-    cadreResult_->hide();
-    cadreResCalculMat_->hide();
-    resulMat_->hide();
-    MontreMatrices();
-}
-
-void TMatrice::ByeClick()
-{
-    // A and B stay for the next opening of the window.
-    cadreResult_->hide();
-    resulMat_->hide();
-    close();
-}
+// A, B and the results stay for the next opening of the window.
+void TMatrice::ByeClick() { close(); }
 
 bool TMatrice::eventFilter(QObject* objet, QEvent* evenement)
 {

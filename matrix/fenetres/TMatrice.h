@@ -65,28 +65,27 @@ private:
     void CreeOutils();
     void CreeMenus();
     void CreePanneaux(QWidget* centre);
-    void Ouvre(bool a);
     void LitReglages();
     void AppliqueMode();
     void Dimensionne(QTableWidget* grille, int colonnes, int lignes);
     void AfficheMat(const TMat& m);
-    void MontreA();
-    void MontreMatrices();
-    void MontreResultatDansLaGrille(std::vector<std::vector<std::string>> copies);
-    void ApresAnnulation();
-    // A result shown with the text that a copy takes.
-    void MontreValeur(const QString& titre, const QString& valeur, const QString& copie);
+    // The window as the model holds it: the grid, the order, the sizes of A
+    // and B, the results, the commands that can be given.
+    void Montre();
+    void Execute(std::optional<RefusMatrice> refus);
     // A value in a cell of a grid, in the grid's form; scientific when that
     // is too wide for the column, and with the value as a tool tip when even
     // that is.
     void MontreCellule(QTableWidget* grille, int ligne, int colonne, TComplexe z, bool complexe);
-    void MontreListe(const QString& titre, const std::vector<TComplexe>& valeurs, bool complexe);
     void Refuse(const RefusMatrice& refus);
     int LargeurColonne() const { return modele_.ModeComplexe() ? 100 : 50; }
 
     ModeleMatrice modele_;
     QAction* annuler_ = nullptr;
     QAction* retablir_ = nullptr;
+    QAction* coller_ = nullptr;
+    QAction* copierValeur_ = nullptr;
+    QAction* copierListe_ = nullptr;
 
     QTableWidget* mat_;
     QTableWidget* resulMat_;
@@ -102,10 +101,5 @@ private:
     QFrame* cadreTypeMat_;
     QLabel* matImag_;
     QLabel* panneau_;
-    QString copieResultat_;
-    std::vector<TComplexe> liste_; // the values of the result grid
-    // What the editing grid shows when it shows a result, cell by cell in
-    // the copy form; empty when it shows A or B.
-    std::vector<std::vector<std::string>> copieGrille_;
     DelegueCellule* delegue_ = nullptr; // reads a cell when its editor commits
 };

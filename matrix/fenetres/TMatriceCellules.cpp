@@ -18,11 +18,14 @@
 
 void TMatrice::MatKeyPress(int ligne, int colonne)
 {
+    // Enter on a result in the grid reads nothing into the matrix.
+    if (!modele_.Permise(ModeleMatrice::Commande::Ecrire))
+        return;
     // A refused text beeps; either way the cell shows what the matrix holds.
     if (!modele_.EcritCellule(ligne + 1, colonne + 1, mat_->item(ligne, colonne)->text().toStdString()))
         LaPlateforme().Bip();
     MontreCellule(mat_, ligne, colonne, modele_.MatEditee()(ligne + 1, colonne + 1), modele_.ModeComplexe());
-    MontreMatrices();
+    Montre();
 }
 
 void TMatrice::MontreCellule(QTableWidget* grille, int ligne, int colonne, TComplexe z, bool complexe)
@@ -42,17 +45,18 @@ void TMatrice::MontreCellule(QTableWidget* grille, int ligne, int colonne, TComp
 
 void TMatrice::CopieCellules()
 {
-    if (!copieGrille_.empty()) {
+    if (const auto& resultat = modele_.Affichage.grille) {
         // The result shown: the selected cells, or all of it.
         QStringList lignes;
         const auto zones = mat_->selectedRanges();
-        for (int l = 0; l < static_cast<int>(copieGrille_.size()); ++l) {
+        const auto& valeurs = resultat->cellules;
+        for (int l = 0; l < static_cast<int>(valeurs.size()); ++l) {
             QStringList cellules;
-            for (int c = 0; c < static_cast<int>(copieGrille_[l].size()); ++c)
+            for (int c = 0; c < static_cast<int>(valeurs[l].size()); ++c)
                 if (zones.isEmpty() || std::any_of(zones.begin(), zones.end(), [&](const QTableWidgetSelectionRange& z) {
                         return l >= z.topRow() && l <= z.bottomRow() && c >= z.leftColumn() && c <= z.rightColumn();
                     }))
-                    cellules << QString::fromStdString(copieGrille_[l][c]);
+                    cellules << QString::fromStdString(TexteCelluleCopie(valeurs[l][c], modele_.ModeComplexe()));
             if (!cellules.isEmpty())
                 lignes << cellules.join('\t');
         }
@@ -75,7 +79,7 @@ void TMatrice::CopieCellules()
 
 void TMatrice::ColleCellules()
 {
-    if (modele_.Editee == ModeleMatrice::Grille::Aucune)
+    if (!modele_.Permise(ModeleMatrice::Commande::Ecrire))
         return;
     // Rows of cells separated by tabs (a spreadsheet, this program) or by
     // runs of blanks (a text editor).
@@ -101,18 +105,27 @@ void TMatrice::ColleCellules()
                 IconeFaute::Avertissement});
         return;
     }
-    MontreMatrices();
+    Montre();
 }
 
-void TMatrice::CopieResultat() { QGuiApplication::clipboard()->setText(copieResultat_); }
+void TMatrice::CopieResultat()
+{
+    if (const auto& v = modele_.Affichage.valeur)
+        QGuiApplication::clipboard()->setText(v->entier ? QString::number(static_cast<int>(v->z.Re))
+                                                        : QString::fromStdString(TexteCelluleCopie(v->z, true)));
+}
 
 void TMatrice::CopieListe()
 {
     // Eigenvalues and solutions, one a line, in the copy form ("3-4i").
+    const auto& liste = modele_.Affichage.liste;
+    if (!liste)
+        return;
     QStringList cellules;
+    const int n = static_cast<int>(liste->valeurs.size());
     for (const QTableWidgetSelectionRange& zone : resulMat_->selectedRanges())
-        for (int c = zone.leftColumn(); c <= std::min<int>(zone.rightColumn(), static_cast<int>(liste_.size()) - 1); ++c)
-            cellules << QString::fromStdString(TexteCelluleCopie(liste_[c], true));
+        for (int c = zone.leftColumn(); c <= std::min(zone.rightColumn(), n - 1); ++c)
+            cellules << QString::fromStdString(TexteCelluleCopie(liste->valeurs[c], true));
     QGuiApplication::clipboard()->setText(cellules.join('\n'));
 }
 
@@ -138,4 +151,7 @@ void TMatrice::CreeActionsCellules()
         lieu->setContextMenuPolicy(Qt::ActionsContextMenu);
         connect(a, &QAction::triggered, this, action);
     }
+    coller_ = mat_->findChild<QAction*>("CollerCellules");
+    copierValeur_ = resultat_->findChild<QAction*>("CopierResultat");
+    copierListe_ = resulMat_->findChild<QAction*>("CopierResulMat");
 }

@@ -1,156 +1,151 @@
-// The matrix window's commands: each asks the model, then shows its
-// result (A in the grid, a value, a list, the polynomial or the echelon
-// form) or tells its refusal.
+// The matrix window's commands and what it shows: each command asks the
+// model, which keeps its result; Montre draws the window from the model
+// alone, after a command as after a reopening.
 #include "matrix/fenetres/TMatrice.h"
 
 #include "funclang/Nombres.h"
 
+#include <QAction>
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
+#include <QSpinBox>
 #include <QTableWidget>
 
-void TMatrice::MontreA()
+void TMatrice::Montre()
 {
-    modele_.Ouvre(true);
-    MontreMatrices();
-    resulMat_->hide();
-    cadreResCalculMat_->hide();
+    const AffichageMatrice& vu = modele_.Affichage;
+    const bool complexe = modele_.ModeComplexe();
+    const bool edition = modele_.Editee != ModeleMatrice::Grille::Aucune;
+    const int taille = modele_.TailleEditee();
+    {
+        const QSignalBlocker bloque(tailMat_);
+        tailMat_->setValue(taille);
+    }
+    cadreTaille_->setVisible(edition);
+
+    // The grid: a result in place of the matrix, or the matrix edited.
+    mat_->horizontalHeader()->setDefaultSectionSize(LargeurColonne());
+    if (vu.grille) {
+        const auto& cellules = vu.grille->cellules;
+        const int lignes = static_cast<int>(cellules.size());
+        for (int l = 0; l < lignes; ++l)
+            MontreCellule(mat_, l, 0, cellules[l][0], complexe);
+        if (vu.grille->polynome) {
+            // "* x^n" down to "* x^1", then the constant term alone.
+            for (int l = 0; l < lignes; ++l) {
+                mat_->item(l, 1)->setText(l + 1 < lignes ? QString("* x^%1").arg(lignes - 1 - l) : QString());
+                mat_->item(l, 1)->setToolTip(QString());
+            }
+        } else {
+            for (int l = 0; l < lignes; ++l)
+                for (int c = 1; c < lignes; ++c)
+                    MontreCellule(mat_, l, c, cellules[l][c], complexe);
+        }
+        Dimensionne(mat_, vu.grille->polynome ? 2 : lignes, lignes);
+    } else {
+        AfficheMat(modele_.MatEditee());
+        Dimensionne(mat_, taille, taille);
+    }
+    // A result in the grid is read, not typed into.
+    mat_->setEditTriggers(!modele_.Permise(ModeleMatrice::Commande::Ecrire) ? QAbstractItemView::NoEditTriggers
+                                    : QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
+                                          QAbstractItemView::EditKeyPressed);
+    mat_->setVisible(edition || vu.grille);
+
+    cadreResult_->setVisible(vu.valeur.has_value());
+    if (vu.valeur) {
+        tipCalc_->setText(QString::fromStdString(vu.valeur->titre));
+        resultat_->setText(vu.valeur->entier ? QString::number(static_cast<int>(vu.valeur->z.Re))
+                                             : QString::fromStdString(FormatComplexe(vu.valeur->z)));
+    }
+
+    cadreResCalculMat_->setVisible(vu.liste.has_value());
+    resulMat_->setVisible(vu.liste.has_value());
+    if (vu.liste) {
+        const auto& valeurs = vu.liste->valeurs;
+        // Complex eigenvalues in real mode take the complex mode's column.
+        resulMat_->horizontalHeader()->setDefaultSectionSize(vu.liste->complexe ? 100 : LargeurColonne());
+        for (int i = 0; i < static_cast<int>(valeurs.size()); ++i)
+            MontreCellule(resulMat_, 0, i, valeurs[i], vu.liste->complexe || complexe);
+        Dimensionne(resulMat_, static_cast<int>(valeurs.size()), 1);
+        resCalculMat_->setText(QString::fromStdString(vu.liste->titre));
+        // How closely the values of the QR algorithm fit A.
+        const QString ajustement =
+            vu.liste->residu < 0.0L
+                ? QString()
+                : QString("Plus grand résidu |Av - λv| / (|A| |v|) : %1 .")
+                      .arg(QString::fromStdString(TexteScientifiqueCourt(vu.liste->residu)).trimmed());
+        resulMat_->setToolTip(ajustement);
+        resulMat_->setStatusTip(ajustement);
+    }
+
+    grosA_->setText(modele_.DefA ? QString("%1 * %1").arg(modele_.TailleA) : QString("---"));
+    grosB_->setText(modele_.DefB ? QString("%1 * %1").arg(modele_.TailleB) : QString("---"));
+    using C = ModeleMatrice::Commande;
+    for (auto [action, commande] : {std::pair{annuler_, C::Annuler}, std::pair{retablir_, C::Retablir},
+                                    std::pair{coller_, C::Ecrire}, std::pair{copierValeur_, C::CopierValeur},
+                                    std::pair{copierListe_, C::CopierListe}})
+        if (action)
+            action->setEnabled(modele_.Permise(commande));
 }
 
-void TMatrice::MontreValeur(const QString& titre, const QString& valeur, const QString& copie)
+// Every command the same way: the model computes and keeps what is shown,
+// or refuses and nothing changes.
+void TMatrice::Execute(std::optional<RefusMatrice> refus)
 {
-    tipCalc_->setText(titre);
-    resultat_->setText(valeur);
-    copieResultat_ = copie;
-    cadreResult_->show();
-    resulMat_->hide();
-    cadreResCalculMat_->hide();
-}
-
-void TMatrice::MontreListe(const QString& titre, const std::vector<TComplexe>& valeurs, bool complexe)
-{
-    const int n = static_cast<int>(valeurs.size());
-    liste_ = valeurs;
-    for (int i = 0; i < n; ++i)
-        MontreCellule(resulMat_, 0, i, valeurs[i], complexe || modele_.ModeComplexe());
-    Dimensionne(resulMat_, n, 1);
-    resCalculMat_->setText(titre);
-    cadreResCalculMat_->show();
-    resulMat_->show();
-}
-
-void TMatrice::SommeClick()
-{
-    if (const auto refus = modele_.Somme())
+    if (refus)
         return Refuse(*refus);
-    MontreA();
+    Montre();
 }
 
-void TMatrice::DifferenceClick()
-{
-    if (const auto refus = modele_.Difference())
-        return Refuse(*refus);
-    MontreA();
-}
+void TMatrice::SommeClick() { Execute(modele_.Somme()); }
 
-void TMatrice::ProduitClick()
-{
-    if (const auto refus = modele_.Produit())
-        return Refuse(*refus);
-    MontreA();
-}
+void TMatrice::DifferenceClick() { Execute(modele_.Difference()); }
+
+void TMatrice::ProduitClick() { Execute(modele_.Produit()); }
 
 void TMatrice::TransposeClick()
 {
     modele_.Transpose();
-    MontreA();
+    Montre();
 }
 
-void TMatrice::InverseClick()
-{
-    if (const auto refus = modele_.Inverse())
-        return Refuse(*refus);
-    MontreA();
-}
+void TMatrice::InverseClick() { Execute(modele_.Inverse()); }
 
 void TMatrice::TraceClick()
 {
     TComplexe t;
-    if (const auto refus = modele_.Trace(t))
-        return Refuse(*refus);
-    MontreValeur("Trace de la matrice A", QString::fromStdString(FormatComplexe(t)),
-                 QString::fromStdString(TexteCelluleCopie(t, true)));
+    Execute(modele_.Trace(t));
 }
 
 void TMatrice::RangClick()
 {
     TMat forme;
     int rang = 0;
-    if (const auto refus = modele_.Rang(rang, forme))
-        return Refuse(*refus);
-    AfficheMat(forme);
-    Dimensionne(mat_, modele_.TailleA, modele_.TailleA);
-    mat_->show();
-    std::vector<std::vector<std::string>> copies(modele_.TailleA);
-    for (int i = 1; i <= modele_.TailleA; ++i)
-        for (int j = 1; j <= modele_.TailleA; ++j)
-            copies[i - 1].push_back(TexteCelluleCopie(forme(i, j), modele_.ModeComplexe()));
-    MontreResultatDansLaGrille(std::move(copies));
-    MontreValeur("Rang de la matrice A", QString::number(rang), QString::number(rang));
+    Execute(modele_.Rang(rang, forme));
 }
 
 void TMatrice::DeterminantClick()
 {
     TComplexe d;
-    if (const auto refus = modele_.Det(d))
-        return Refuse(*refus);
-    MontreValeur("Déterminant de la matrice A", QString::fromStdString(FormatComplexe(d)),
-                 QString::fromStdString(TexteCelluleCopie(d, true)));
+    Execute(modele_.Det(d));
 }
 
 void TMatrice::PolynomeClick()
 {
-    const int n = modele_.TailleA;
     TVecteur p;
-    if (const auto refus = modele_.Polynome(p))
-        return Refuse(*refus);
-    // A copy takes one coefficient a line, highest degree first.
-    std::vector<std::vector<std::string>> copies;
-    for (int r = 1; r <= n + 1; ++r) {
-        MontreCellule(mat_, r - 1, 0, p(r), modele_.ModeComplexe());
-        mat_->item(r - 1, 1)->setText(r <= n ? QString("* x^%1").arg(n + 1 - r) : QString());
-        copies.push_back({TexteCelluleCopie(p(r), modele_.ModeComplexe())});
-    }
-    Dimensionne(mat_, 2, n + 1);
-    MontreResultatDansLaGrille(std::move(copies));
-    mat_->show();
+    Execute(modele_.Polynome(p));
 }
 
 void TMatrice::ValeursPropresClick()
 {
     std::vector<TComplexe> x;
-    Etendu residu = -1.0L;
-    if (const auto refus = modele_.ValeursPropres(x, &residu))
-        return Refuse(*refus);
-    // How closely the values of the QR algorithm fit A.
-    const QString ajustement =
-        residu < 0.0L ? QString()
-                      : QString("Plus grand résidu |Av - λv| / (|A| |v|) : %1 .")
-                            .arg(QString::fromStdString(TexteScientifiqueCourt(residu)).trimmed());
-    resulMat_->setToolTip(ajustement);
-    resulMat_->setStatusTip(ajustement);
-    if (modele_.TailleMax > 6)
-        resulMat_->horizontalHeader()->setDefaultSectionSize(100); // complex values in real mode
-    if (x.empty())
-        return;
-    MontreListe("Valeurs propres de la matrice A :", x, true);
+    Execute(modele_.ValeursPropres(x));
 }
 
 void TMatrice::SystemeClick()
 {
     std::vector<TComplexe> x;
-    if (const auto refus = modele_.Systeme(x))
-        return Refuse(*refus);
-    MontreListe("Solutions du système d'équations :", x, false);
+    Execute(modele_.Systeme(x));
 }

@@ -123,22 +123,44 @@ auto ModeleMatrice::Change(Changement changement)
 bool ModeleMatrice::Annule()
 {
     const Etape* e = annulation_.Annule();
-    if (e)
+    if (e) {
         Restaure(e->avant);
+        Affichage = {};
+    }
     return e != nullptr;
 }
 
 bool ModeleMatrice::Retablit()
 {
     const Etape* e = annulation_.Retablit();
-    if (e)
+    if (e) {
         Restaure(e->apres);
+        Affichage = {};
+    }
     return e != nullptr;
+}
+
+bool ModeleMatrice::Permise(Commande commande) const
+{
+    switch (commande) {
+    case Commande::Annuler:
+        return annulation_.PeutAnnuler();
+    case Commande::Retablir:
+        return annulation_.PeutRetablir();
+    case Commande::Ecrire: // typing or pasting into the matrix, not into a result
+        return Editee != Grille::Aucune && !Affichage.grille;
+    case Commande::CopierValeur:
+        return Affichage.valeur.has_value();
+    case Commande::CopierListe:
+        return Affichage.liste.has_value();
+    }
+    return false;
 }
 
 void ModeleMatrice::Ouvre(bool a)
 {
     Editee = a ? Grille::A : Grille::B;
+    Affichage = {};
     bool& defini = a ? DefA : DefB;
     if (!defini) {
         defini = true;
@@ -147,6 +169,15 @@ void ModeleMatrice::Ouvre(bool a)
     // A matrix of order 10 opened in complex mode becomes 5 x 5.
     int& taille = a ? TailleA : TailleB;
     taille = std::clamp(taille, 2, TailleMax);
+}
+
+void ModeleMatrice::FixeTailleMax(int taille)
+{
+    TailleMax = taille;
+    if (Editee == Grille::A)
+        TailleA = std::clamp(TailleA, 2, TailleMax);
+    else if (Editee == Grille::B)
+        TailleB = std::clamp(TailleB, 2, TailleMax);
 }
 
 int ModeleMatrice::TailleEditee() const
@@ -159,6 +190,14 @@ void ModeleMatrice::ChangeTaille(int taille)
     if (Editee == Grille::Aucune)
         return;
     Change([&] { return (Editee == Grille::A ? TailleA : TailleB) = std::clamp(taille, 2, TailleMax); });
+    Affichage.grille.reset();
+}
+
+void ModeleMatrice::FermeGrille()
+{
+    Editee = Grille::Aucune;
+    Affichage.grille.reset();
+    Affichage.liste.reset();
 }
 
 bool ModeleMatrice::EcritCellule(int ligne, int colonne, const std::string& texte)
@@ -166,6 +205,7 @@ bool ModeleMatrice::EcritCellule(int ligne, int colonne, const std::string& text
     const std::optional<TComplexe> z = LitCoef(texte);
     if (!z || Editee == Grille::Aucune)
         return false;
+    Affichage.grille.reset();
     return Change([&] { return static_cast<bool>(MatEditee()(ligne, colonne) = *z, true); });
 }
 
@@ -187,6 +227,7 @@ ModeleMatrice::ColleBloc(int ligne, int colonne, const std::vector<std::vector<s
             MatEditee()(i, j) = z;
         return true;
     });
+    Affichage.grille.reset();
     return std::nullopt;
 }
 
@@ -199,6 +240,7 @@ std::optional<RefusMatrice> ModeleMatrice::Echange()
         std::swap(TailleA, TailleB);
         return true;
     });
+    Affichage.grille.reset();
     return std::nullopt;
 }
 
@@ -211,7 +253,7 @@ void ModeleMatrice::Efface()
         DefA = DefB = false;
         return true;
     });
-    Editee = Grille::Aucune;
+    FermeGrille();
 }
 
 void ModeleMatrice::RemplaceBlocA(const TMat& resultat)
@@ -219,6 +261,16 @@ void ModeleMatrice::RemplaceBlocA(const TMat& resultat)
     for (int i = 1; i <= TailleA; ++i)
         for (int j = 1; j <= TailleA; ++j)
             MatA(i, j) = resultat(i, j);
+    // A now holds a result: a first opening of A must not clear it.
+    DefA = true;
+}
+
+void ModeleMatrice::MontreA()
+{
+    Editee = Grille::A;
+    TailleA = std::clamp(TailleA, 2, TailleMax);
+    Affichage.grille.reset();
+    Affichage.liste.reset();
 }
 
 std::optional<RefusMatrice> ModeleMatrice::Combine(TMat (*operation)(const TMat&, const TMat&),
@@ -231,6 +283,7 @@ std::optional<RefusMatrice> ModeleMatrice::Combine(TMat (*operation)(const TMat&
         return Depassement;
     RemplaceBlocA(r);
     ZeroMat(MatB);
+    MontreA();
     return std::nullopt;
 }
 
@@ -255,6 +308,7 @@ void ModeleMatrice::Transpose()
         RemplaceBlocA(TransposeMat(BlocMat(MatA, TailleA)));
         return true;
     });
+    MontreA();
 }
 
 std::optional<RefusMatrice> ModeleMatrice::Inverse()
@@ -270,19 +324,22 @@ std::optional<RefusMatrice> ModeleMatrice::InverseSurPlace()
     if (!Fini(r, TailleA))
         return Depassement;
     RemplaceBlocA(r);
+    MontreA();
     return std::nullopt;
 }
 
-std::optional<RefusMatrice> ModeleMatrice::Trace(TComplexe& t) const
+std::optional<RefusMatrice> ModeleMatrice::Trace(TComplexe& t)
 {
     const TComplexe r = TraceMat(BlocMat(MatA, TailleA));
     if (!Fini(r))
         return Depassement;
     t = r;
+    Affichage.valeur = {"Trace de la matrice A", t};
+    Affichage.liste.reset();
     return std::nullopt;
 }
 
-std::optional<RefusMatrice> ModeleMatrice::Rang(int& rang, TMat& forme) const
+std::optional<RefusMatrice> ModeleMatrice::Rang(int& rang, TMat& forme)
 {
     int r = 0;
     TMat f;
@@ -291,52 +348,70 @@ std::optional<RefusMatrice> ModeleMatrice::Rang(int& rang, TMat& forme) const
         return Depassement;
     rang = r;
     forme = f;
+    AffichageMatrice::Grille g;
+    for (int i = 1; i <= TailleA; ++i) {
+        g.cellules.emplace_back();
+        for (int j = 1; j <= TailleA; ++j)
+            g.cellules.back().push_back(f(i, j));
+    }
+    Affichage.grille = std::move(g);
+    Affichage.valeur = {"Rang de la matrice A", Complexe(r, 0.0L), true};
+    Affichage.liste.reset();
     return std::nullopt;
 }
 
-std::optional<RefusMatrice> ModeleMatrice::Det(TComplexe& d) const
+std::optional<RefusMatrice> ModeleMatrice::Det(TComplexe& d)
 {
     const TComplexe r = Determinant(TailleA, BlocMat(MatA, TailleA));
     if (!Fini(r))
         return Depassement;
     d = r;
+    Affichage.valeur = {"Déterminant de la matrice A", d};
+    Affichage.liste.reset();
     return std::nullopt;
 }
 
-std::optional<RefusMatrice> ModeleMatrice::Polynome(TVecteur& p) const
+std::optional<RefusMatrice> ModeleMatrice::Polynome(TVecteur& p)
 {
     const TVecteur r = PolyCaract(TailleA, BlocMat(MatA, TailleA));
     for (int i = 1; i <= TailleA + 1; ++i)
         if (!Fini(r(i)))
             return Depassement;
     p = r;
+    AffichageMatrice::Grille g{true, {}};
+    for (int i = 1; i <= TailleA + 1; ++i)
+        g.cellules.push_back({p(i)});
+    Affichage.grille = std::move(g);
     return std::nullopt;
 }
 
-std::optional<RefusMatrice> ModeleMatrice::ValeursPropres(std::vector<TComplexe>& x, Etendu* residu) const
+std::optional<RefusMatrice> ModeleMatrice::ValeursPropres(std::vector<TComplexe>& x, Etendu* residu)
 {
     x.clear();
+    Etendu ajustement = -1.0L;
     if (TailleA > 4) {
         const Spectre s = ValeursPropresQR(MatA, TailleA);
         const bool finies = std::all_of(s.valeurs.begin(), s.valeurs.end(), [](TComplexe z) { return Fini(z); });
         if (!s.converge || !finies || !std::isfinite(s.residu))
             return Depassement;
         x = s.valeurs;
-        if (residu)
-            *residu = s.residu;
-        return std::nullopt;
+        ajustement = s.residu;
+    } else {
+        std::array<TComplexe, 4> racines{};
+        if (!::ValeursPropres(TailleA, BlocMat(MatA, TailleA), racines))
+            return std::nullopt;
+        for (int i = 0; i < TailleA; ++i)
+            if (!Fini(racines[i]))
+                return Depassement;
+        x.assign(racines.begin(), racines.begin() + TailleA);
     }
-    std::array<TComplexe, 4> racines{};
-    if (!::ValeursPropres(TailleA, BlocMat(MatA, TailleA), racines))
-        return std::nullopt;
-    for (int i = 0; i < TailleA; ++i)
-        if (!Fini(racines[i]))
-            return Depassement;
-    x.assign(racines.begin(), racines.begin() + TailleA);
+    if (residu)
+        *residu = ajustement;
+    Affichage.liste = {"Valeurs propres de la matrice A :", x, true, ajustement};
     return std::nullopt;
 }
 
-std::optional<RefusMatrice> ModeleMatrice::Systeme(std::vector<TComplexe>& x) const
+std::optional<RefusMatrice> ModeleMatrice::Systeme(std::vector<TComplexe>& x)
 {
     if (!DefA || !DefB)
         return Faute{"Entrez la matrice dans A et le vecteur solution dans la 1ère colonne de B .",
@@ -356,6 +431,7 @@ std::optional<RefusMatrice> ModeleMatrice::Systeme(std::vector<TComplexe>& x) co
         if (!Fini(v(i)))
             return Depassement;
     x.assign(v.elements.begin() + 1, v.elements.begin() + 1 + n);
+    Affichage.liste = {"Solutions du système d'équations :", x, false};
     return std::nullopt;
 }
 

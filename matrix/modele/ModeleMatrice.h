@@ -3,6 +3,7 @@
 // the stores of A and B, their orders and entry flags, the mode, and what
 // each command computes, always on the active n x n blocks.
 #include "calc/modele/Annulation.h"
+#include "matrix/modele/AffichageMatrice.h"
 #include "numerics/Faute.h"
 #include "numerics/Matrices.h"
 
@@ -55,13 +56,20 @@ public:
     Grille Editee = Grille::Aucune;
     int TailleMax = 5;
     bool SonsActifs = true;
+    // The results shown: a command that succeeds sets its own and leaves
+    // the others as the window showed them; a failure changes nothing.
+    AffichageMatrice Affichage;
 
     bool ModeComplexe() const { return TailleMax <= 5; }
+    // The mode of the settings; a matrix being edited in the other mode
+    // takes an order this one allows.
+    void FixeTailleMax(int taille);
 
     // « A » or « B »: that matrix in the grid, entered as zero the first
     // time, its order as the mode allows; the other matrix untouched.
     void Ouvre(bool a);
-    void FermeGrille() { Editee = Grille::Aucune; }
+    // « OK »: the grid and the list close, a single value stays.
+    void FermeGrille();
     // The edited matrix and its order (2 when none is edited).
     TMat& MatEditee() { return Editee == Grille::B ? MatB : MatA; }
     int TailleEditee() const;
@@ -81,32 +89,39 @@ public:
     std::optional<RefusMatrice> Echange();
     void Efface();
 
-    // Every change of A or B is one step of undo (200 kept).
-    bool PeutAnnuler() const { return annulation_.PeutAnnuler(); }
-    bool PeutRetablir() const { return annulation_.PeutRetablir(); }
+    // Every change of A or B is one step of undo (200 kept). The results
+    // shown were of the matrices undone: they go.
     bool Annule();
     bool Retablit();
 
+    // The commands that can be given now; those of the toolbar and of the
+    // operation menus always can (each tells why it refuses).
+    enum class Commande { Annuler, Retablir, Ecrire, CopierValeur, CopierListe };
+    bool Permise(Commande commande) const;
+
     // Sum, difference and product put their result in A and empty B;
-    // transpose and inverse replace A. Cells outside the order are kept.
+    // transpose and inverse replace A; then the grid shows A, entered from
+    // then on (a result is never cleared by a first opening of A). Cells
+    // outside the order are kept.
     std::optional<RefusMatrice> Somme();
     std::optional<RefusMatrice> Difference();
     std::optional<RefusMatrice> Produit();
     void Transpose(); // a transpose of finite cells cannot overflow
     std::optional<RefusMatrice> Inverse();
 
-    // A result beyond extended precision is refused with "Dépassement de
-    // capacité ." and changes nothing, like every other refusal.
-    std::optional<RefusMatrice> Trace(TComplexe& t) const;
-    std::optional<RefusMatrice> Rang(int& rang, TMat& forme) const;
-    std::optional<RefusMatrice> Det(TComplexe& d) const;
-    std::optional<RefusMatrice> Polynome(TVecteur& p) const;
+    // The results, each also shown (Affichage). A result beyond extended
+    // precision is refused with "Dépassement de capacité ." and changes
+    // nothing, like every other refusal.
+    std::optional<RefusMatrice> Trace(TComplexe& t);
+    std::optional<RefusMatrice> Rang(int& rang, TMat& forme);
+    std::optional<RefusMatrice> Det(TComplexe& d);
+    std::optional<RefusMatrice> Polynome(TVecteur& p);
     // The eigenvalues: for orders 2 to 4 the roots of the characteristic
     // polynomial, beyond by the QR algorithm, with the largest residual
     // |Av - λv| / (|A| |v|) of its pairs.
-    std::optional<RefusMatrice> ValeursPropres(std::vector<TComplexe>& x, Etendu* residu = nullptr) const;
+    std::optional<RefusMatrice> ValeursPropres(std::vector<TComplexe>& x, Etendu* residu = nullptr);
     // A x = b with b the first column of B.
-    std::optional<RefusMatrice> Systeme(std::vector<TComplexe>& x) const;
+    std::optional<RefusMatrice> Systeme(std::vector<TComplexe>& x);
 
 private:
     struct Etape {
@@ -123,4 +138,6 @@ private:
                                         const char* refus);
     void RemplaceBlocA(const TMat& resultat);
     std::optional<RefusMatrice> InverseSurPlace();
+    // A new A from a command, shown in the grid.
+    void MontreA();
 };
