@@ -304,16 +304,19 @@ void TMatrice::Dimensionne(QTableWidget* grille, int colonnes, int lignes)
         grille->setColumnWidth(c, voulue);
         grille->setColumnHidden(c, c >= colonnes);
         if (c < colonnes)
-            totale += voulue + 1;
+            totale += voulue;
     }
     for (int l = 0; l < grille->rowCount(); ++l)
         grille->setRowHidden(l, l >= lignes);
-    // Wider than the window (ten complex eigenvalues): the grid scrolls.
+    // The cells and the frame, no blank strip (a section holds its grid
+    // line); wider than the window (ten complex eigenvalues): the grid
+    // scrolls.
+    const int cadre = 2 * grille->frameWidth();
     const int place = grille->parentWidget()->width() - grille->x() - 8;
-    const bool defile = totale + 3 > place;
+    const bool defile = totale + cadre > place;
     grille->setHorizontalScrollBarPolicy(defile ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-    grille->resize(defile ? place : totale + 3,
-                   (HauteurLigne + 1) * lignes + 3 + (defile ? grille->horizontalScrollBar()->sizeHint().height() : 0));
+    grille->resize(defile ? place : totale + cadre,
+                   HauteurLigne * lignes + cadre + (defile ? grille->horizontalScrollBar()->sizeHint().height() : 0));
 }
 
 void TMatrice::AfficheMat(const TMat& m)
