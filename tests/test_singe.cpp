@@ -22,6 +22,7 @@
 #include "Generateur.h"
 #include "graph/fenetres/EcranDigit.h"
 #include "graph/fenetres/TGraph.h"
+#include "matrix/fenetres/TMatrice.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -35,6 +36,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -385,7 +387,25 @@ private:
             }
         } else if (choix < 93) {
             auto* grille = w->findChild<QTableWidget*>("Mat");
-            if (!grille || !grille->isVisible() || grille->rowCount() == 0 || grille->columnCount() == 0)
+            if (!grille)
+                return;
+            // A and B, their orders and undo, in every order: a third of
+            // the matrix window's events.
+            if (alea_() % 3 == 0) {
+                auto* taille = w->findChild<QSpinBox*>("TailMat");
+                static const char* Noms[] = {"MatABtn", "MatBBtn", "SwapAB", "AquiMat"};
+                switch (alea_() % 4) {
+                case 0: QTest::mouseClick(w->findChild<QAbstractButton*>(Noms[alea_() % 4]), Qt::LeftButton); break;
+                case 1:
+                    if (taille->isVisible())
+                        taille->setValue(2 + static_cast<int>(alea_() % 9));
+                    break;
+                case 2: w->findChild<QAction*>("AnnulerMatrice")->trigger(); break;
+                default: w->findChild<QAction*>("RetablirMatrice")->trigger(); break;
+                }
+                return;
+            }
+            if (!grille->isVisible() || grille->rowCount() == 0 || grille->columnCount() == 0)
                 return;
             grille->setFocus();
             grille->setCurrentCell(static_cast<int>(alea_() % grille->rowCount()),
@@ -417,6 +437,8 @@ private:
                             if (t->item(i, j) && NombreFaux.match(t->item(i, j)->text()).hasMatch())
                                 return Echoue(numero, QString(nom) + " montre « " + t->item(i, j)->text() + " »");
         }
+        if (const QString faux = MatricesMontreesAutrement(); !faux.isEmpty())
+            return Echoue(numero, faux);
         // The stack display is the stack.
         TCalculatrice* c = LesFenetres().Calculatrice;
         for (int n = 1; n <= 5; ++n) {
@@ -439,6 +461,36 @@ private:
                 return Echoue(numero, QString("%1 montre « %2 », la fenêtre vaut %3")
                                           .arg(nom, texte, QString::fromStdString(TexteNombre(valeur))));
         }
+    }
+
+    // The matrix window shows what its model holds: the orders of A and B,
+    // the order box, every cell of the matrix in the grid.
+    static QString MatricesMontreesAutrement()
+    {
+        TMatrice* m = LesFenetres().Matrice;
+        if (!m->isVisible())
+            return {};
+        const ModeleMatrice& modele = m->Modele();
+        const auto gros = [](bool defini, int n) { return defini ? QString("%1 * %1").arg(n) : QString("---"); };
+        if (m->findChild<QLabel*>("GrosA")->text() != gros(modele.DefA, modele.TailleA) ||
+            m->findChild<QLabel*>("GrosB")->text() != gros(modele.DefB, modele.TailleB))
+            return "tailles de A et B affichées autrement que tenues";
+        if (modele.Editee == ModeleMatrice::Grille::Aucune || modele.Affichage.grille)
+            return {};
+        const int n = modele.TailleEditee();
+        if (m->findChild<QSpinBox*>("TailMat")->value() != n)
+            return "taille choisie autre que celle de la matrice";
+        const auto* grille = m->findChild<QTableWidget*>("Mat");
+        const TMat& mat = modele.Editee == ModeleMatrice::Grille::A ? modele.MatA : modele.MatB;
+        for (int i = 0; i < n; ++i)
+            for (int j = 0; j < n; ++j) {
+                const std::string texte = grille->item(i, j)->text().toStdString();
+                const TComplexe z = mat(i + 1, j + 1);
+                if (grille->isRowHidden(i) || grille->isColumnHidden(j) ||
+                    (texte != FormatCoef(z, modele.ModeComplexe()) && texte != FormatCoef(z, modele.ModeComplexe(), true)))
+                    return QString("case (%1, %2) montrée « %3 »").arg(i + 1).arg(j + 1).arg(QString::fromStdString(texte));
+            }
+        return {};
     }
 
     unsigned graine_;
