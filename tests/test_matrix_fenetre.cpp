@@ -198,6 +198,20 @@ private slots:
         m_->findChild<QAction*>("CollerCellules")->trigger();
         QCOMPARE(m_->Modele().MatB(3, 3).Re, 6.0L);
         QCOMPARE(m_->Modele().TailleB, 3);
+        // Nothing to paste beeps; a cell too long to read is named, cut
+        // short.
+        const EtatMatrices avant{m_->Modele().MatA, m_->Modele().MatB, 2, 3, true, true};
+        QGuiApplication::clipboard()->clear();
+        m_->findChild<QAction*>("CollerCellules")->trigger();
+        QGuiApplication::clipboard()->setImage(QImage(4, 4, QImage::Format_RGB32));
+        m_->findChild<QAction*>("CollerCellules")->trigger();
+        QGuiApplication::clipboard()->setText("2 " + QString(1001, '1'));
+        m_->findChild<QAction*>("CollerCellules")->trigger();
+        QCOMPARE((std::vector<std::string>(p_->journal.end() - 4, p_->journal.end())),
+                 (std::vector<std::string>{"bip", "bip", "son: Son1.wav",
+                                           "avertissement: Cellule refusée (ligne 2, colonne 2) : « " +
+                                               std::string(40, '1') + "... » ."}));
+        QCOMPARE(avant.b(2, 1).Re, m_->Modele().MatB(2, 1).Re);
     }
 
     // « A », « B », « A »: each shows what was typed into it; the order of
