@@ -198,6 +198,10 @@ private slots:
         m_->findChild<QAction*>("CollerCellules")->trigger();
         QCOMPARE(m_->Modele().MatB(3, 3).Re, 6.0L);
         QCOMPARE(m_->Modele().TailleB, 3);
+        QGuiApplication::clipboard()->setText("1 2 x");
+        Mat()->setCurrentCell(0, 0);
+        m_->findChild<QAction*>("CollerCellules")->trigger();
+        QCOMPARE(p_->journal.back(), std::string("avertissement: Cellule refusée (ligne 1, colonne 3) : « x » ."));
         // Nothing to paste beeps; a cell too long to read is named, cut
         // short.
         const EtatMatrices avant{m_->Modele().MatA, m_->Modele().MatB, 2, 3, true, true};
@@ -205,6 +209,7 @@ private slots:
         m_->findChild<QAction*>("CollerCellules")->trigger();
         QGuiApplication::clipboard()->setImage(QImage(4, 4, QImage::Format_RGB32));
         m_->findChild<QAction*>("CollerCellules")->trigger();
+        Mat()->setCurrentCell(1, 0);
         QGuiApplication::clipboard()->setText("2 " + QString(1001, '1'));
         m_->findChild<QAction*>("CollerCellules")->trigger();
         QCOMPARE((std::vector<std::string>(p_->journal.end() - 4, p_->journal.end())),
@@ -315,6 +320,12 @@ private slots:
         Menu("Alg3");
         QCOMPARE(Texte("TipCalc"), QString("Déterminant de la matrice A"));
         QCOMPARE(Texte("Resultat"), QString("(5.00000,0.00000)"));
+        // A real value copies as a plain number, which a spreadsheet reads.
+        Entre("MatABtn", 2, {"6.5", "1", "1", "7"});
+        Clique("TraceBtn");
+        m_->findChild<QLabel*>("Resultat")->setFocus();
+        QTest::keyClick(m_->findChild<QLabel*>("Resultat"), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("13.5"));
     }
 
     void rangMontreLaFormeSansToucherA()
