@@ -637,7 +637,7 @@ private slots:
     {
         QTest::addColumn<QString>("action");
         QTest::addColumn<QString>("texte");
-        QTest::newRow("Cste2") << "Cste2" << "3.14159265358979";
+        QTest::newRow("Cste2") << "Cste2" << "pi";
         QTest::newRow("Calc5") << "Calc5" << "1/";
         QTest::newRow("Trig3") << "Trig3" << "Tan(";
         QTest::newRow("Inv1") << "Inv1" << "ArcCos(";
@@ -704,7 +704,7 @@ private slots:
         QTest::newRow("fact(2.5)") << "fact(2.5)" << "Paramètre de factorielle non entier .";
         QTest::newRow("2,5*2") << "2,5*2" << " 5.00000000000000E+0000";
         QTest::newRow("argch(4/0)") << "argch(4/0)" << "Division par zéro.";
-        QTest::newRow("sin(PI/2)") << "sin(PI/2)" << "Expression incorrecte.";
+        QTest::newRow("sin(PI/2)") << "sin(PI/2)" << " 1.00000000000000E+0000";
         QTest::newRow("racine(-4)") << "racine(-4)" << "Racine carrée d'un nombre négatif.";
         QTest::newRow("arcsin(1)") << "arcsin(1)" << "Valeur interdite pour ArcSinus .";
         QTest::newRow("arccos(2)") << "arccos(2)" << "Valeur interdite pour ArcCosinus .";

@@ -233,3 +233,12 @@ void EnregistreAgrandissement(int facteur)
     f.Ecrit(Options, "Agrandissement", std::to_string(facteur));
     f.Enregistre();
 }
+
+bool LitReglesUsuelles() { return LitTexteOption("Options", "Regles", "programme") == "usuelles"; }
+
+void EnregistreReglesUsuelles(bool usuelles)
+{
+    Fichier f;
+    f.Ecrit(Options, "Regles", usuelles ? "usuelles" : "programme");
+    f.Enregistre();
+}

@@ -50,6 +50,11 @@ long LitTailleMatrices();
 // reads 1), and its writing, every other key kept.
 int LitAgrandissement();
 void EnregistreAgrandissement(int facteur);
+// The line entry's rules, "Regles": "usuelles", or the program's own for
+// "programme", a missing key and anything else; written only when the user
+// chooses, every other key kept.
+bool LitReglesUsuelles();
+void EnregistreReglesUsuelles(bool usuelles);
 
 // "12", " -3", "0x1F": the integer; anything else gives the default.
 long EntierOuDefaut(const std::string& texte, long defaut);

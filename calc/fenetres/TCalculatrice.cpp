@@ -161,6 +161,10 @@ void TCalculatrice::CreeEcran(QWidget* centre)
     saisieEnCours_ = Etiquette(centre, "SaisieEnCours", QString(), 226, 142, 68, 24);
     Indique(saisieEnCours_, "Partie réelle déjà entrée : la saisie attend la partie imaginaire .");
     saisieEnCours_->hide();
+    reglesLigne_ = Etiquette(centre, "ReglesLigne", QString(), 4, 142, 118, 24);
+    Indique(reglesLigne_, "Règles de calcul des lignes : « 15 ch. », chaque étape arrondie à 15 chiffres ; "
+                          "« 80 bits », la précision étendue (menu « Edition ») .");
+    reglesLigne_->hide();
     acquisition_->installEventFilter(this);
     acquisition_->setAccessibleDescription("Entrez un nombre, puis Entrée pour le poser sur la pile .");
 
@@ -243,6 +247,14 @@ void TCalculatrice::CreeMenuEdition()
     QAction* historique = Commande(edition_, "Historique", "&Historique ...", "Montre l'historique des résultats .");
     historique->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
     connect(historique, &QAction::triggered, this, &TCalculatrice::HistoriqueClick);
+    edition_->addSeparator();
+    reglesUsuelles_ = Commande(edition_, "ReglesUsuelles", "Règles &usuelles",
+                               "Calcule les lignes en précision étendue, avec les priorités usuelles (-2^2 = -4) .");
+    reglesUsuelles_->setCheckable(true);
+    connect(reglesUsuelles_, &QAction::triggered, this, &TCalculatrice::ReglesClick);
+    QAction* variables = Commande(edition_, "Variables", "&Variables ...",
+                                  "Montre les variables définies par une ligne « nom = expression » .");
+    connect(variables, &QAction::triggered, this, &TCalculatrice::VariablesClick);
     edition_->addSeparator();
     for (const DefinitionOutil& d : LesOutils()) {
         QAction* outil = Commande(edition_, d.nom, QString::fromUtf8(d.titre), QString::fromUtf8(d.aide));
@@ -462,6 +474,7 @@ void TCalculatrice::ActiveCommandesComplexes(bool actif)
 
 void TCalculatrice::DispositionComplexe()
 {
+    reglesLigne_->hide();
     Indique(swapBtn_, "Calculs dans C .");
     ecranR_->hide();
     ecranPile_->show();
@@ -474,6 +487,7 @@ void TCalculatrice::DispositionComplexe()
 
 void TCalculatrice::DispositionReelle()
 {
+    reglesLigne_->show();
     Indique(swapBtn_, "Calculs dans R .");
     ecranR_->show();
     ecranR_->raise();
@@ -499,6 +513,7 @@ void TCalculatrice::AppliqueModeEnregistre()
 void TCalculatrice::FormActivate()
 {
     AppliqueModeEnregistre();
+    AppliqueRegles(LitReglesUsuelles());
     if (modeComplexe_)
         ecranPile_->setFocus();
     else

@@ -17,6 +17,7 @@ class EcranLignes;
 class QPushButton;
 class QWidget;
 class THistorique;
+class TVariables;
 
 class TCalculatrice : public QMainWindow, public FenetreActivable {
     Q_OBJECT
@@ -43,6 +44,9 @@ public slots:
     void CollerClick();
     void DernierArgumentClick();
     void HistoriqueClick();
+    // « Règles usuelles »: the line entry's rules, kept in the settings.
+    void ReglesClick(bool usuelles);
+    void VariablesClick();
     // Enter or a double click on a history entry.
     void RameneHistorique(const EntreeHistorique& entree);
     void SwapBtnClick();
@@ -76,8 +80,11 @@ private:
     void MontreAffichage();
     // The edit commands that can run now.
     void ActiveEdition();
-    // The history window, when it is open, shows the new entries.
+    // The history window, when it is open, shows the new entries; so does
+    // the variables window.
     void ActualiseHistorique();
+    // The rules of the settings in the model, the menu item and the label.
+    void AppliqueRegles(bool usuelles);
 
     void AcquisitionEnter();
     void AcquisitionExit();
@@ -119,6 +126,7 @@ private:
     bool modeComplexe_ = true;
     int ligneChoisie_ = 1;
     THistorique* historique_ = nullptr;
+    TVariables* variables_ = nullptr;
 
     QLabel* ligneR_[5];
     QLabel* signe_[5];
@@ -128,6 +136,7 @@ private:
     QLabel* parties_;
     QLineEdit* acquisition_;
     QLabel* saisieEnCours_; // the pending real part, while the entry waits for its imaginary part
+    QLabel* reglesLigne_;   // real mode: the rules in force, « 15 ch. » or « 80 bits »
     EcranLignes* ecranR_;
     QPushButton* swapBtn_;
     QPushButton* coord_;
@@ -139,6 +148,7 @@ private:
     QAction* retablir_;
     QAction* copier_;
     QAction* dernierArgument_;
+    QAction* reglesUsuelles_;
     std::vector<QAction*> outils_;
     QMenu* solve_;
     QMenu* ctes_;

@@ -5,6 +5,12 @@
 #include "app/fenetres/Plateforme.h"
 #include "calc/fenetres/EcranLignes.h"
 #include "calc/fenetres/THistorique.h"
+#include "calc/fenetres/TVariables.h"
+#include "app/fenetres/DansLEcran.h"
+#include "app/modele/Options.h"
+
+#include <QAction>
+#include <QLabel>
 
 #include <QLineEdit>
 #include <QScreen>
@@ -107,6 +113,43 @@ void TCalculatrice::ActualiseHistorique()
 {
     if (historique_ && historique_->isVisible())
         historique_->Actualise();
+    if (variables_ && variables_->isVisible())
+        variables_->Actualise();
+}
+
+void TCalculatrice::AppliqueRegles(bool usuelles)
+{
+    modele_.LaTranscription().ChoisitRegles(usuelles ? ReglesLigne::Usuelles : ReglesLigne::Programme);
+    reglesUsuelles_->setChecked(usuelles);
+    reglesLigne_->setText(usuelles ? "80 bits" : "15 ch.");
+}
+
+void TCalculatrice::ReglesClick(bool usuelles)
+{
+    EnregistreReglesUsuelles(usuelles);
+    AppliqueRegles(usuelles);
+}
+
+void TCalculatrice::VariablesClick()
+{
+    if (!variables_) {
+        auto& transcription = modele_.LaTranscription();
+        variables_ = new TVariables(
+            this, [&transcription]() -> const MemoireLigne& { return transcription.Memoire(); },
+            [this, &transcription](const std::string& nom) {
+                transcription.SupprimeVariable(nom, TexteCourant().toStdString());
+                ActiveEdition();
+            },
+            [this, &transcription] {
+                transcription.EffaceVariables(TexteCourant().toStdString());
+                ActiveEdition();
+            });
+        variables_->show();
+        PlaceACote(variables_, this);
+    }
+    variables_->show();
+    variables_->raise();
+    variables_->activateWindow();
 }
 
 void TCalculatrice::RameneHistorique(const EntreeHistorique& entree)

@@ -221,8 +221,10 @@ void TCalculatrice::AnnuleReel()
         ecranR_->undo();
         return;
     }
-    if (const auto r = modele_.LaTranscription().Annule())
+    if (const auto r = modele_.LaTranscription().Annule()) {
         AfficheTranscription(r->depuis, QString::fromStdString(r->courante));
+        ActualiseHistorique(); // a definition taken back
+    }
     else
         LaPlateforme().Bip();
 }
@@ -233,8 +235,10 @@ void TCalculatrice::RetablitReel()
         ecranR_->redo();
         return;
     }
-    if (const auto r = modele_.LaTranscription().Retablit())
+    if (const auto r = modele_.LaTranscription().Retablit()) {
         AfficheTranscription(r->depuis, QString::fromStdString(r->courante));
+        ActualiseHistorique();
+    }
     else
         LaPlateforme().Bip();
 }

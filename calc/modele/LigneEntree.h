@@ -4,6 +4,7 @@
 // every power as exp(right x ln(left)), the line entry's own messages
 // (most of them without the blank before the final ".") for its 17
 // functions, the function evaluator's for the 9 others.
+#include "calc/modele/NomsLigne.h"
 #include "funclang/Normalisation.h"
 #include "numerics/Etendu.h"
 
@@ -17,11 +18,18 @@ inline constexpr const char* ExpressionTropLongue = "Expression trop longue.";
 struct EvaluationLigne {
     Etendu valeur = 0.0L;
     std::optional<Faute> faute;
+    std::string variable; // the name a line "nom = expression" defines, as typed
 };
 
-// Names, upper case, signs, brackets, then the operator levels; the first
-// error ends the evaluation. The letter is the plotter's variable ('x', 't',
-// or 0 for none): the names step checks where it stands.
-// The names step's failure goes to the journal; the evaluation's own is in
-// the result.
-EvaluationLigne EvalueLigne(const std::string& ligne, char lettre, Journal& journal);
+// A line "nom = expression" defines nom; pi, ans and the variables of the
+// memory stand for their values.
+// With the program's rules: each name's value enters the text as its
+// 23-character form, then function names, upper case, signs, brackets and
+// the operator levels; the first error ends the evaluation. The letter is
+// the plotter's variable ('x', 't', or 0 for none): the names step checks
+// where it stands, its failure going to the journal (the evaluation's own
+// is in the result).
+// With the usual rules: the whole line in extended precision
+// (LigneUsuelle.h); no letter is checked.
+EvaluationLigne EvalueLigne(const std::string& ligne, char lettre, Journal& journal,
+                            ReglesLigne regles = ReglesLigne::Programme, const MemoireLigne& memoire = {});

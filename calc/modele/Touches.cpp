@@ -122,7 +122,7 @@ constexpr DefinitionTouche Table[] = {
     {Touche::ConstanteI, 7, "Btni", "i", "Constante i .", "Constante i", 2, 5, {"Cste1", "&i", "Constante i ( i ² = -1) ."}, 0, nullptr,
      false, R, [](Pile& p, Journal&) { p.Monte(CI); }},
     {Touche::ConstantePi, 9, "Btnpi", "π", "Constante pi .", "Constante pi", 2, 6, {"Cste2", "&pi", "Constante pi ."}, 0,
-     "3.14159265358979", false, R, [](Pile& p, Journal&) { p.Monte(Complexe(PiEtendu, 0.0L)); }},
+     "pi", false, R, [](Pile& p, Journal&) { p.Monte(Complexe(PiEtendu, 0.0L)); }},
     {Touche::ArcSin, 27, "ArcSin", "asin", "ArcSin .", "Arc sinus", 3, 0, {"Inv2", "Arc&Sin", "Sinus inverse ."}, 0, "ArcSin(", true,
      R, Un<CArcSin>},
     {Touche::ArcCos, 26, "ArcCos", "acos", "ArcCos .", "Arc cosinus", 3, 1, {"Inv1", "Arc&Cos", "Cosinus inverse ."}, 0, "ArcCos(", true,

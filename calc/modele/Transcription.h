@@ -17,9 +17,19 @@ public:
     static constexpr std::size_t RappelsMax = 1000;
 
     // Enter on the current line: an empty line only opens a new one (no
-    // evaluation); otherwise the line is evaluated and, when it succeeds,
-    // its answer "= value" stands below it. One undo step either way.
+    // evaluation); otherwise the line is evaluated with the rules in force
+    // and, when it succeeds, its answer "= value" (for a definition
+    // "nom = value") stands below it and becomes ans. One undo step either
+    // way; it takes back a definition too.
     std::optional<EvaluationLigne> Entre(const std::string& ligne, char lettre, Journal& journal);
+    void ChoisitRegles(ReglesLigne regles) { regles_ = regles; }
+    ReglesLigne Regles() const { return regles_; }
+
+    // The variables and ans, and their removal (one undo step each; the
+    // current line keeps its text).
+    const MemoireLigne& Memoire() const { return memoire_; }
+    void SupprimeVariable(const std::string& nom, const std::string& courante);
+    void EffaceVariables(const std::string& courante);
     // "C": every line goes, the current one with them. One undo step.
     void Efface(const std::string& courante);
 
@@ -45,11 +55,14 @@ private:
         std::size_t garde; // lines kept from the start
         std::vector<std::string> retirees, ajoutees;
         std::string avant, apres; // the current line's text
+        MemoireLigne memoireAvant, memoireApres;
     };
     void Applique(Etape etape);
 
     std::vector<std::string> lignes_;
     std::deque<std::string> expressions_;
     std::size_t rappel_ = 0; // the expression recalled; expressions_.size(): none
+    MemoireLigne memoire_;
+    ReglesLigne regles_ = ReglesLigne::Programme;
     Annulation<Etape> annulation_;
 };
