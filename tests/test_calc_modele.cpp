@@ -3,6 +3,7 @@
 #include "calc/modele/ModeleCalculatrice.h"
 #include "commun/Banc.h"
 #include "commun/Proche.h"
+#include "funclang/Nombres.h"
 
 #include <QtTest>
 
@@ -284,6 +285,114 @@ private slots:
         // A 10,000-character line: a message, never a crash.
         const auto e = t.Entre(std::string(10000, '1'), 0, journal);
         QVERIFY(e && e->faute);
+    }
+
+    // The usual rules: a value within a distance, or a text (the 23-character
+    // form, or the message).
+    void reglesUsuelles_data()
+    {
+        QTest::addColumn<QString>("ligne");
+        QTest::addColumn<long double>("attendu");
+        QTest::addColumn<long double>("ecart");
+        QTest::addColumn<QString>("texte");
+        const auto valeur = [](const char* ligne, long double v, long double e) {
+            QTest::newRow(ligne) << ligne << v << e << QString();
+        };
+        const auto texte = [](const char* ligne, const char* t) { QTest::newRow(ligne) << ligne << 0.0L << -1.0L << t; };
+        valeur("(1+1E-15)-1", 1E-15L, 1.1E-19L);
+        valeur("ch(1)^2-sh(1)^2", 1.0L, 4E-19L);
+        valeur("sin(pi)", 0.0L, 1E-19L);
+        valeur("(-2)^3", -8.0L, 0.0L);
+        valeur("-2^2", -4.0L, 0.0L);
+        valeur("(-2)^2", 4.0L, 0.0L);
+        valeur("2^3^2", 512.0L, 0.0L);
+        valeur("2^-2^2", 0.0625L, 0.0L);
+        valeur("0^0", 1.0L, 0.0L);
+        valeur("2*-3+10/4", -3.5L, 0.0L);
+        valeur("-(2)*3", -6.0L, 0.0L);
+        valeur("abs(-5)", 5.0L, 0.0L);
+        valeur("1/3*3", 1.0L, 0.0L);
+        valeur("2,5*2", 5.0L, 0.0L);
+        valeur(std::string(2000, '(').append("1").append(2000, ')').c_str(), 1.0L, 0.0L);
+        texte("2/3-0.6666666666666667", "-3.33392168039293E-0017");
+        texte("(-8)^(1/3)", "Puissance non entière d'un nombre négatif.");
+        texte("0^-1", "Division par zéro.");
+        texte("1/0", "Division par zéro.");
+        texte("inv(0)", "division par zéro.");
+        texte("racine(-4)", "Racine carrée d'un nombre négatif.");
+        texte("exp(1E5)", "Dépassement de capacité.");
+        texte("1E5000", "Dépassement de capacité.");
+        texte("1E4000*1E4000", "Expression incorrecte.");
+        texte("()", "Parenthèses incorrectement placées.");
+        texte("(2", "Il manque une parenthèse fermante.");
+        texte("2)", "Il manque une parenthèse ouvrante.");
+        texte("2pi", "Expression incorrecte.");
+        texte("2*", "Expression incorrecte.");
+        texte("sqrt(4)", "Expression incorrecte.");
+        texte("ans", "Pas de réponse précédente.");
+        texte("distance*2", "Variable inconnue : distance.");
+        texte("été", "Expression incorrecte.");
+    }
+
+    void reglesUsuelles()
+    {
+        QFETCH(QString, ligne);
+        QFETCH(long double, attendu);
+        QFETCH(long double, ecart);
+        QFETCH(QString, texte);
+        const EvaluationLigne e = EvalueLigne(ligne.toStdString(), 0, Jete(), ReglesLigne::Usuelles);
+        if (ecart < 0.0L) {
+            QCOMPARE(QString::fromStdString(e.faute ? e.faute->message : TexteNombre(e.valeur)), texte);
+        } else {
+            QVERIFY2(!e.faute, e.faute ? e.faute->message.c_str() : "");
+            QVERIFY2(std::fabs(e.valeur - attendu) <= ecart, qPrintable(QString::fromStdString(TexteCourt(e.valeur))));
+        }
+    }
+
+    // Names and variables, under both rules, through the lines entered.
+    void nomsEtVariables()
+    {
+        for (const ReglesLigne regles : {ReglesLigne::Programme, ReglesLigne::Usuelles}) {
+            Transcription t;
+            t.ChoisitRegles(regles);
+            Journal journal;
+            QCOMPARE(t.Entre("ans", 0, journal)->faute->message, std::string("Pas de réponse précédente."));
+            QCOMPARE(t.Entre("3", 0, journal)->valeur, 3.0L);
+            QCOMPARE(t.Entre("ANS*2", 0, journal)->valeur, 6.0L);
+            const auto a = t.Entre("a = 2*pi", 0, journal);
+            QCOMPARE(a->variable, std::string("a"));
+            QCOMPARE(t.Lignes().back(), regles == ReglesLigne::Usuelles ? "a =  6.28318530717959E+0000"
+                                                                         : "a =  6.28318530717958E+0000");
+            const long double pi = t.Entre("A/2", 0, journal)->valeur;
+            QVERIFY(std::fabs(pi - PiEtendu) <= (regles == ReglesLigne::Usuelles ? 0.0L : 5E-15L));
+            // Whole tokens: neither a function's name nor an exponent inside.
+            QCOMPARE(t.Entre("masse_1 = 2", 0, journal)->valeur, 2.0L);
+            QCOMPARE(t.Entre("distance = masse_1e+1", 0, journal)->faute->message, std::string("Variable inconnue : masse_1e."));
+            QCOMPARE(t.Entre("distance = masse_1*10", 0, journal)->valeur, 20.0L);
+            QCOMPARE(t.Entre("sin(distance-20)+masse_1", 0, journal)->valeur, 2.0L);
+            for (const char* refuse : {"x", "pi", "ans", "sin", "e", "nom-1", "été", "abcdefghijklmnopq"})
+                QCOMPARE(t.Entre(refuse + std::string(" = 1"), 0, journal)->faute->message,
+                         "Nom de variable incorrect : " + std::string(refuse) + ".");
+            QCOMPARE(t.Entre("nom", 0, journal)->faute->message, std::string("Variable inconnue : nom."));
+            // Undo takes a definition back (after the ten lines since), redo
+            // brings it again.
+            for (int k = 0; k < 11; ++k)
+                QVERIFY(t.Annule());
+            QVERIFY(t.Memoire().variables.count("distance") == 0 && t.Memoire().variables.count("masse_1"));
+            QVERIFY(t.Retablit());
+            QCOMPARE(t.Memoire().variables.at("distance"), 20.0L);
+            for (int k = 0; k < 100; ++k)
+                t.Entre("v" + std::to_string(k) + " = " + std::to_string(k) + "/4", 0, journal);
+            QCOMPARE(t.Memoire().variables.size(), std::size_t(103));
+            QCOMPARE(t.Memoire().variables.at("v99"), 24.75L);
+            t.EffaceVariables("");
+            QVERIFY(t.Memoire().variables.empty());
+            QVERIFY(t.Annule() && t.Memoire().variables.size() == 103);
+        }
+        // The program's rules keep their 15 digits: 2/3 - 0.6666666666666667
+        // is rounded at each step.
+        QCOMPARE(QString::fromStdString(TexteNombre(EvalueLigne("2/3-0.6666666666666667", 0, Jete()).valeur)),
+                 QString(" 2.99998741126739E-0016"));
     }
 };
 
