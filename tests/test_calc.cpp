@@ -32,6 +32,7 @@
 #include <QTimer>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QTableWidget>
 #include <QtTest>
 
 #include <memory>
@@ -788,6 +789,54 @@ private slots:
         else if (!ligne.isEmpty())
             journal.clear();
         QCOMPARE(p_->journal, journal);
+    }
+
+    // « Règles usuelles »: the rules in force beside the lines, kept in the
+    // settings from the user's first choice on; variables typed and listed.
+    void reglesUsuellesEtVariables()
+    {
+        QVERIFY(!QString::fromStdString(bac_->TexteReglages()).contains("Regles"));
+        Clique("SwapBtn");
+        const auto entre = [this](const QString& ligne) {
+            QTest::keyClicks(EcranR(), ligne);
+            QTest::keyClick(EcranR(), Qt::Key_Return);
+        };
+        QCOMPARE(Texte("ReglesLigne"), QString("15 ch."));
+        QVERIFY(c_->findChild<QLabel*>("ReglesLigne")->isVisible());
+        entre("-2^2");
+        QCOMPARE(p_->Messages().back(), std::string("erreur: Dépassement de capacité."));
+        Action("ReglesUsuelles")->trigger();
+        QCOMPARE(Texte("ReglesLigne"), QString("80 bits"));
+        QVERIFY(QString::fromStdString(bac_->TexteReglages()).contains("Regles=usuelles"));
+        p_->Vide();
+        entre("-2^2");
+        entre("a = 3");
+        entre("a^2");
+        Clique("Btnpi");
+        QTest::keyClick(EcranR(), Qt::Key_Return);
+        const QStringList lignes = EcranR()->toPlainText().split('\n');
+        QCOMPARE(lignes.mid(lignes.size() - 9),
+                 (QStringList{"-2^2", "= -4.00000000000000E+0000", "a = 3", "a =  3.00000000000000E+0000", "a^2",
+                              "=  9.00000000000000E+0000", "pi", "=  3.14159265358979E+0000", ""}));
+        QVERIFY(p_->journal.empty());
+        // The variables window lists them and removes them.
+        entre("b = a/4");
+        Action("Variables")->trigger();
+        auto* liste = c_->findChild<QTableWidget*>("ListeVariables");
+        QVERIFY(liste && liste->isVisible());
+        QCOMPARE((QStringList{liste->item(0, 0)->text(), liste->item(1, 1)->text()}), (QStringList{"a", "0.75"}));
+        liste->setCurrentCell(0, 0);
+        QTest::mouseClick(liste->window()->findChild<QPushButton*>("SupprimerVariable"), Qt::LeftButton);
+        QCOMPARE(liste->rowCount(), 1);
+        entre("a");
+        QCOMPARE(p_->Messages().back(), std::string("erreur: Variable inconnue : a."));
+        // A new run reads the rules chosen.
+        DetruitFenetres();
+        SuiviActivation::Oublie();
+        CreeFenetres();
+        c_ = LesFenetres().Calculatrice;
+        QVERIFY(MontreActive(c_));
+        QVERIFY(Action("ReglesUsuelles")->isChecked());
     }
 
     void suiteDeLignesAuClavier()
