@@ -281,7 +281,8 @@ private:
         case 6: {
             static const QStringList Pieges = {"inf", "nan", "1E5000", "-1E-5000", "x^2+y^2-1", "", " ", "((((",
                                                "1/0", "0", "1E-4000", "1E4000", "-1E4000", "1E-300", "ln(-1-x^2)",
-                                               "x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x", "10", "0,5", "1e", "--1"};
+                                               "x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x", "10", "0,5", "1e", "--1",
+                                               "a = 2*pi", "ans*a", "-2^2", "(-8)^(1/3)", "été = 1", "masse=1e5"};
             return Pieges[static_cast<int>(alea_() % Pieges.size())];
         }
         default: return QString::number(static_cast<int>(alea_() % 200) - 100);
