@@ -144,7 +144,8 @@ void TCalculatrice::VariablesClick()
                 transcription.EffaceVariables(TexteCourant().toStdString());
                 ActiveEdition();
             });
-        variables_->show();
+        // Placed before it shows, so that the window manager puts its
+        // frame, title bar included, where it is asked.
         PlaceACote(variables_, this);
     }
     variables_->show();
