@@ -287,6 +287,56 @@ private slots:
         QVERIFY(e && e->faute);
     }
 
+    // A new operation after an undo drops what could be redone.
+    void refaireApresUneNouvelleOperation()
+    {
+        ModeleCalculatrice m;
+        Entre(m, "1");
+        Appuie(m, Touche::Sin);
+        QVERIFY(m.Annule());
+        Appuie(m, Touche::Cos);
+        QVERIFY(!m.Retablit());
+        QCOMPARE(m.LaPile()[1].Re, std::cos(1.0L));
+    }
+
+    // A cubic takes the four lines below the value above them, which drops
+    // to line 4; its history entry holds its three roots and lifts them back.
+    void equationDuTroisiemeDegre()
+    {
+        ModeleCalculatrice m;
+        for (const char* v : {"9", "1", "0", "0", "-8"})
+            Entre(m, v);
+        Appuie(m, Touche::Degre3);
+        QCOMPARE(m.LaPile()[4].Re, 9.0L);
+        const EntreeHistorique cubique = m.LHistorique().Entrees().back();
+        QCOMPARE(cubique.valeurs.size(), std::size_t(3));
+        const Pile avant = m.LaPile();
+        m.Ramene(cubique);
+        for (int n = 1; n <= 3; ++n)
+            QVERIFY(m.LaPile()[n].Re == avant[n].Re && m.LaPile()[n].Im == avant[n].Im);
+        QCOMPARE(m.LaPile()[4].Im, avant[1].Im); // the three roots went up above their copies
+    }
+
+    // A failed line's history row copies as its expression; a lower-case
+    // exponent in a complex entry is an exponent; recall reaches the first
+    // of 1,000 lines.
+    void lignesEtSaisies()
+    {
+        ModeleCalculatrice m;
+        Journal journal;
+        m.EntreLigne("1/0", 0, journal);
+        QCOMPARE(m.LHistorique().Entrees().back().Copie(), std::string("1/0"));
+        const SaisieLue lue = LitSaisie("1+2e-3i", true);
+        QVERIFY(lue.valeur.Re == 1.0L && lue.valeur.Im == 0.002L);
+        Transcription t;
+        for (int k = 1; k <= 1000; ++k)
+            t.Entre(std::to_string(k), 0, journal);
+        std::optional<std::string> rappel;
+        for (int k = 0; k < 1000; ++k)
+            rappel = t.Rappelle(-1);
+        QCOMPARE(*rappel, std::string("1"));
+    }
+
     // The usual rules: a value within a distance, or a text (the 23-character
     // form, or the message).
     void reglesUsuelles_data()
