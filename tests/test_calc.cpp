@@ -904,11 +904,16 @@ private slots:
         QCOMPARE(EcranR()->toPlainText(), QString("10*2\n=  2.00000000000000E+0001\n2+2\n=  4.00000000000000E+0000\n"));
         QCOMPARE(c_->LigneCourante(), 4);
         QVERIFY(p_->journal.empty());
+        // A carriage return, a line or a paragraph separator ends a line too.
+        colle(QString("3*3\r4*4") + QChar(0x2028) + "5*5" + QChar(0x2029));
+        QVERIFY(EcranR()->toPlainText().endsWith("=  9.00000000000000E+0000\n4*4\n=  1.60000000000000E+0001\n5*5\n"
+                                                 "=  2.50000000000000E+0001\n"));
+        QCOMPARE(c_->LigneCourante(), 10);
         // The first failing line is told once; the rest is dropped.
         colle("1/0\n3+3\n");
         QCOMPARE(p_->journal, (std::vector<std::string>{"son: Son1.wav", "erreur: Division par zéro."}));
         QVERIFY(EcranR()->toPlainText().endsWith("1/0\n"));
-        QCOMPARE(c_->LigneCourante(), 5);
+        QCOMPARE(c_->LigneCourante(), 11);
         // Without a line break a paste only inserts.
         colle("7");
         QVERIFY(EcranR()->toPlainText().endsWith("1/0\n7"));
@@ -1076,6 +1081,19 @@ private slots:
         QCOMPARE(c_->LaPile()[3].Re, 4.0L);
     }
 
+    // Open past its 1,000 entries: the newest 1,000, the latest last.
+    void historiqueOuvertAuDelaDeMille()
+    {
+        Entre("0.5");
+        Action("Historique")->trigger();
+        for (int k = 0; k < 1003; ++k)
+            Clique(k % 2 ? "Cosinus" : "Sinus");
+        auto* liste = c_->FenetreHistorique()->findChild<QListWidget*>("ListeHistorique");
+        QCOMPARE(liste->count(), 1000);
+        QCOMPARE(liste->item(999)->text().toStdString(), c_->Modele().LHistorique().Entrees().back().Texte());
+        QVERIFY(liste->item(999)->text().startsWith("sin :"));
+    }
+
     void historiqueRameneUneValeur()
     {
         Entre("1");
@@ -1104,6 +1122,18 @@ private slots:
         c_->FenetreHistorique()->findChild<QPushButton*>("EnregistrerHistorique")->click();
         QCOMPARE(p_->Messages(), std::vector<std::string>{"erreur: Accès au fichier refusé"});
         QFile::setPermissions(ferme.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        // The first row copies, alone or with the others.
+        Clique("Sinus");
+        QVERIFY(MontreActive(c_->FenetreHistorique(), false));
+        for (const bool seule : {true, false}) {
+            liste->clearSelection();
+            liste->item(0)->setSelected(true);
+            liste->item(1)->setSelected(!seule);
+            liste->setFocus();
+            QTest::keyClick(liste, Qt::Key_C, Qt::ControlModifier);
+            QVERIFY(QGuiApplication::clipboard()->text().startsWith("2.71828182845904523"));
+            QCOMPARE(QGuiApplication::clipboard()->text().count('\n'), seule ? 0 : 1);
+        }
         c_->FenetreHistorique()->findChild<QPushButton*>("EffacerHistorique")->click();
         QCOMPARE(liste->count(), 0);
     }
