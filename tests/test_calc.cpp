@@ -93,6 +93,11 @@ private slots:
             QAccessibleInterface* a = QAccessible::queryAccessibleInterface(c_->findChild<QLabel*>(ligne));
             QCOMPARE(a->text(QAccessible::Description), QString(texte));
         }
+        // The entry field by its caption; R / C described by its new hint.
+        QCOMPARE(QAccessible::queryAccessibleInterface(Acquisition())->text(QAccessible::Name), QString("Partie Réelle :"));
+        Clique("SwapBtn");
+        QCOMPARE(QAccessible::queryAccessibleInterface(Bouton("SwapBtn"))->text(QAccessible::Description),
+                 QString("Calculs dans R ."));
     }
 
     void init()

@@ -1121,6 +1121,9 @@ private slots:
         QCOMPARE(decrit(xmin, QAccessible::Name), QString("X minimum"));
         QCOMPARE(decrit(xmin, QAccessible::Value), xmin->text());
         QCOMPARE(decrit(Bouton("SpeedButton3"), QAccessible::Name), QString("Courbe polaire"));
+        for (auto [lecture, nom] : {std::pair{"Cur1X", "Curseur 1"}, std::pair{"Cur1Y", "Curseur 1"},
+                                    std::pair{"Cur2X", "Curseur 2"}, std::pair{"Cur2Y", "Curseur 2"}})
+            QCOMPARE(decrit(g_->findChild<QLabel*>(lecture), QAccessible::Name), QString(nom));
         Clique("SpeedButton8");
         QCOMPARE(decrit(Zone(), QAccessible::Description), QString("Ecran vide, fenêtre -3.2 à 3.2 sur -2.4 à 2.4"));
     }

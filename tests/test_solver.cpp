@@ -19,6 +19,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QToolButton>
+#include <QAccessible>
 #include <QtTest>
 
 #include <memory>
@@ -357,6 +358,7 @@ private slots:
         s_->findChild<QAction*>("Aide")->trigger();
         QCOMPARE(p_->journal, std::vector<std::string>{"aide: SOLVEUR"});
         QCOMPARE(bouton->statusTip(), QString("Cacher la liste des fonctions utilisables"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(bouton)->text(QAccessible::Description), bouton->statusTip());
         QCOMPARE(s_->findChild<QLabel*>("BarreEtat2Panneau")->text(), QString(" Cacher la liste des fonctions utilisables"));
         QTest::mouseClick(bouton, Qt::LeftButton);
         QVERIFY(!LesFenetres().Fonctions->isVisible());

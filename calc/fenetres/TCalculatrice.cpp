@@ -161,7 +161,7 @@ void TCalculatrice::CreeEcran(QWidget* centre)
     saisieEnCours_ = Etiquette(centre, "SaisieEnCours", QString(), 226, 142, 68, 24);
     Indique(saisieEnCours_, "Partie réelle déjà entrée : la saisie attend la partie imaginaire .");
     saisieEnCours_->hide();
-    reglesLigne_ = Etiquette(centre, "ReglesLigne", QString(), 4, 142, 118, 24);
+    reglesLigne_ = Etiquette(centre, "ReglesLigne", QString(), 4, 142, 70, 24);
     Indique(reglesLigne_, "Règles de calcul des lignes : « 15 ch. », chaque étape arrondie à 15 chiffres ; "
                           "« 80 bits », la précision étendue (menu « Edition ») .");
     reglesLigne_->hide();
