@@ -122,6 +122,12 @@ private slots:
         ok = !InverseMat(2, Matrice({{1, 2}, {2, 4}}), intact);
         QVERIFY(!ok);
         QCOMPARE(intact(1, 1).Re, 9.0L);
+        // Singular within the rounding of their terms, imaginary parts counted.
+        QVERIFY(InverseMat(2, Matrice({{1E15L, 1E15L}, {1E15L, 1E15L + 3}}), r));
+        TMat imaginaire;
+        for (int k = 0; k < 9; ++k)
+            imaginaire(k / 3 + 1, k % 3 + 1) = Complexe(0.0L, (k + 1) / 10.0L);
+        QVERIFY(InverseMat(3, imaginaire, r));
         // A tiny leading pivot no longer makes the matrix singular; the rank sees it too.
         const TMat petit = Matrice({{1E-20L, 1, 1}, {1, 1, 2}, {1, 2, 1}});
         ok = !InverseMat(3, petit, r);

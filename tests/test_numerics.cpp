@@ -73,9 +73,10 @@ private slots:
             {{-5.86036994752296E+2632L, 5.40789482743750E+2632L}, 7.974287578615128478E+2632L},
             {{3E4931L, -4E4931L}, 5E4931L},
             {{1E-2500L, 1E-2500L}, 1.414213562373095049E-2500L},
+            {{1E-2470L, 1E-2470L}, 1.414213562373095049E-2470L}, // a subnormal square
             {{0, -1E-4940L}, 1E-4940L},
         };
-        for (int i = 0; i < 4; ++i)
+        for (int i = 0; i < 5; ++i)
             QVERIFY2(std::fabs(CModule(Grands[i].z) / Grands[i].module - 1) < 1E-17L, qPrintable(QString::number(i)));
         QVERIFY(journal.empty());
     }
