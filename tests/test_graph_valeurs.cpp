@@ -527,6 +527,11 @@ private slots:
                                                 << -28.09L << true;
         QTest::newRow("cos(100x) près de 0") << "cos(100*x)" << -0.04L << 0.011L << 0.0L << 1.0L << false
                                              << -PiEtendu / 100 << -1.0L << false;
+        QTest::newRow("x e^-x sur [0, 4.3]") << "x*exp(-x)" << 0.0L << 4.3L << 1.0L << std::exp(-1.0L) << false
+                                            << 0.0L << 0.0L << true;
+        // A minimum read near 0 is 0, and so is its value.
+        QTest::newRow("1E40 x^2 sur [-1, 2]") << "1E40*x^2" << -1.0L << 2.0L << 2.0L << 4E40L << true << 0.0L
+                                              << 0.0L << false;
         QTest::newRow("intervalle nul") << "x" << 1E-300L << 1E-300L << 1E-300L << 1E-300L << true << 1E-300L
                                         << 1E-300L << true;
     }
