@@ -861,6 +861,12 @@ private slots:
     void tableauDeValeurs()
     {
         QVERIFY(!Menu("TableauValeurs")->isEnabled()); // nothing validated yet
+        // A parametric curve needs both its functions.
+        Clique("SpeedButton4");
+        Valide("FonctionXouRo", "cos(t)");
+        QVERIFY(!Menu("TableauValeurs")->isEnabled());
+        Valide("FonctionY", "sin(t)");
+        QVERIFY(Menu("TableauValeurs")->isEnabled());
         Trace("SpeedButton2", "x^2");
         QVERIFY(Menu("TableauValeurs")->isEnabled());
         Menu("TableauValeurs")->trigger();
@@ -896,7 +902,9 @@ private slots:
         auto* lignes = t->findChild<QLineEdit*>("LignesTableau");
         lignes->setText("10001");
         QTest::keyClick(lignes, Qt::Key_Return);
-        QCOMPARE(p_->journal, std::vector<std::string>{"bip"});
+        lignes->setText("2.5");
+        QTest::keyClick(lignes, Qt::Key_Return);
+        QCOMPARE(p_->journal, (std::vector<std::string>{"bip", "bip"}));
         QCOMPARE(grille->rowCount(), 5);
         // A table of 10,000 rows of a 20-term sum, asked again with another
         // function before its end: only the new function's rows show.

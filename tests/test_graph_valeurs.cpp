@@ -709,11 +709,18 @@ private slots:
         t = CalculeTableau(m, 0.0L, 1.0L, 2);
         QCOMPARE(t.titres, (std::vector<std::string>{"t", "x(t)", "y(t)"}));
         QCOMPARE(t.lignes[0][1].Copie(), std::string("1"));
+        for (const int n : {1, 2, 7, LignesTableauMax})
+            QCOMPARE(CalculeTableau(m, 0.0L, 0.001L, n).lignes.size(), std::size_t(n));
         m.ChoisitType(TypeCourbe::Cone);
         QCOMPARE(m.ValideX("y^2+x^2-1", Jete()), ModeleGraphe::Saisie::Validee);
         t = CalculeTableau(m, 0.0L, 2.0L, 2);
         QCOMPARE(t.lignes[0][1].Copie() + " " + t.lignes[0][2].Copie(), std::string("-1 1"));
         QVERIFY(!t.lignes[1][1].valeur && t.lignes[1][1].message.empty()); // no y at x = 2
+        // A constant term that fails at a row: its message in that row.
+        QCOMPARE(m.ValideX("y^2-1/x", Jete()), ModeleGraphe::Saisie::Validee);
+        t = CalculeTableau(m, -1.0L, 1.0L, 3);
+        QCOMPARE(t.lignes[1][1].Texte(), std::string("Division par zéro"));
+        QCOMPARE(t.lignes[2][1].Copie() + " " + t.lignes[2][2].Copie(), std::string("-1 1"));
     }
 
     void suiviDeLaCourbe_data()
