@@ -316,6 +316,8 @@ private slots:
         QTest::newRow("0.0#y^2~x") << "0.0#y^2~x" << false << "1 0 -2";
         QTest::newRow("0.0~y#x") << "0.0~y#x" << false << "0 -1 2";
         QTest::newRow("2*-y^2") << "2*-y^2" << false << "2 0 0";
+        QTest::newRow("y^2#x*-y~1") << "y^2#x*-y~1" << false << "1 -2 -1"; // y^2-x*y-1
+        QTest::newRow("(y^2#y)*y~x") << "(y^2#y)*y~x" << false << "refusée";
         QTest::newRow("y*x/2~y^2") << "y*x/2~y^2" << false << "-1 1 0";
         QTest::newRow("x^2 # y^2 ~ 1") << "x^2 # y^2 ~ 1" << false << "1 0 3";
         for (const char* t : {"y^3~x", "sin(y)", "inv(y)", "x/y", "2y", "y^2*y", "y^50", "(y^2#1)^2", "y^x", "y^2#"})
