@@ -782,6 +782,42 @@ private slots:
         QCOMPARE(QString::fromStdString(s.Point().y), QString("Pas de point"));
         QVERIFY(!s.Point().pixel);
     }
+
+    // Curves in t from the middle of the study interval to its end; the
+    // polar marker at ro cos t, ro sin t; the derivative curves of a
+    // parametric plot each with its own value; the previous curve of the
+    // first is the last.
+    void suiviDesCourbesEnT()
+    {
+        ModeleGraphe m;
+        m.InitialiseAffichage();
+        m.ChoisitType(TypeCourbe::Polr);
+        QCOMPARE(m.ValideX("1+t", Jete()), ModeleGraphe::Saisie::Validee);
+        Suivi s;
+        QVERIFY(s.Commence(m, false));
+        QCOMPARE(s.Point().barre.substr(0, 27), std::string("t =  0.00000000000000E+0000"));
+        s.Deplace(40);
+        const long double t = 0.8L, ro = 1.8L;
+        PointSuivi p = s.Point();
+        QCOMPARE(p.x + "|" + p.y, TexteNombre(ro * std::cos(t)) + "|" + TexteNombre(ro * std::sin(t)));
+        QVERIFY(p.pixel && p.pixel->first == ArrondiPixel(m.Fenetre().Px(ro * std::cos(t))) &&
+                p.pixel->second == ArrondiPixel(m.Fenetre().Py(ro * std::sin(t))));
+        s.Deplace(100000);
+        QCOMPARE(s.Point().barre.substr(0, 27), std::string("t =  3.20000000000000E+0000"));
+        m.ChoisitType(TypeCourbe::Para);
+        QCOMPARE(m.ValideX("t", Jete()), ModeleGraphe::Saisie::Validee);
+        QCOMPARE(m.ValideY("t^3", Jete()), ModeleGraphe::Saisie::Validee);
+        QVERIFY(s.Commence(m, true));
+        s.ChangeCourbe(-1); // the last: y'(t), 0 at t = 0
+        QCOMPARE(s.Point().y, std::string(" 0.00000000000000E+0000"));
+        s.ChangeCourbe(-1); // x'(t)
+        QCOMPARE(s.Point().y, std::string(" 1.00000000000000E+0000"));
+        m.ChoisitType(TypeCourbe::Carte);
+        QCOMPARE(m.ValideX("x^3+x", Jete()), ModeleGraphe::Saisie::Validee);
+        QVERIFY(s.Commence(m, true));
+        s.ChangeCourbe(-1); // the derivative, 3x^2 + 1
+        QCOMPARE(s.Point().y, std::string(" 1.00000000000000E+0000"));
+    }
 };
 
 QTEST_MAIN(TestGraphValeurs)

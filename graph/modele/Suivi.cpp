@@ -154,7 +154,9 @@ PointSuivi Suivi::Point()
             p.pixel->first = colonne_;
         return p;
     }
-    const Etendu t = etudeMin_ + static_cast<Etendu>(echantillon_) * pas_;
+    // Read near 0 as 0, as the pointer's read-out: the middle of [-3.2, 3.2]
+    // is t = 0, not the rounding of 160 steps of 0.02.
+    const Etendu t = ZeroSiProche(etudeMin_ + static_cast<Etendu>(echantillon_) * pas_);
     p.barre = "t = " + TexteNombre(t);
     if (courbes_[courbe_] == Courbe::Polaire) {
         const Valeur ro = De(f_->Execute(t));
