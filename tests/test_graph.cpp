@@ -717,6 +717,32 @@ private slots:
         QVERIFY(p_->journal.empty());
     }
 
+    // Escape during the first of the two derivative curves of a parametric
+    // plot stops both.
+    void derivesParametriquesInterrompues()
+    {
+        // Each column a sum of 700 sines and its derivative.
+        QString somme = "sin(t)";
+        for (int k = 2; somme.size() < 9980; ++k)
+            somme += QString("+sin(%1*t)").arg(k);
+        Clique("SpeedButton4");
+        Champ("FonctionXouRo")->setText(somme); // typed, it would take seconds
+        QTest::keyClick(Champ("FonctionXouRo"), Qt::Key_Return);
+        Valide("FonctionY", "t");
+        Go();
+        Menu("MaxiPrecis")->trigger();
+        QVERIFY(AttendsTrace(g_));
+        p_->Vide();
+        QTest::mouseClick(Bouton("dXButton"), Qt::LeftButton);
+        QTest::qWait(50);
+        QVERIFY(g_->TraceEnCours());
+        QTest::keyClick(g_, Qt::Key_Escape);
+        QVERIFY(AttendsTrace(g_));
+        QCOMPARE(Texte("BarreEtatPanneau"), QString(" Tracé interrompu ."));
+        QVERIFY(p_->journal.empty());
+        QVERIFY(!PixelsDe(Ecran(), Vert).empty() && PixelsDe(Ecran(), BleuClair).empty());
+    }
+
     // During a plot every plotter command sleeps but « Arrêter » and the
     // help; the other windows work; after it the commands are what the
     // model gives.
