@@ -116,6 +116,20 @@ private slots:
         QCOMPARE(QString::fromStdString(t.C), Donnee<QString>("C"));
     }
 
+    // A line to a point far outside is cut where it leaves the box around
+    // the area, along its own direction.
+    void ligneVersUnPointLointain()
+    {
+        const auto bout = [](Etendu x2, Etendu y2) {
+            const auto l = LigneEntre(160, 120, x2, y2, Rouge);
+            return l ? std::pair{l->x2, l->y2} : std::pair{0, 0};
+        };
+        QCOMPARE(bout(400, -1E9L), (std::pair{160, -32768}));  // steep, far above
+        QCOMPARE(bout(1E7L, 130), (std::pair{32768, 120}));    // shallow, far right
+        QCOMPARE(bout(1E6L, -1E6L + 280), (std::pair{32768, -32488})); // 45°
+        QVERIFY(!LigneEntre(1E6L, 0, -1E6L, 0, Rouge));         // both ends outside
+    }
+
     void racinesConique()
     {
         using R = std::vector<Etendu>;
