@@ -27,6 +27,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QEventLoop>
@@ -282,11 +283,23 @@ private:
             static const QStringList Pieges = {"inf", "nan", "1E5000", "-1E-5000", "x^2+y^2-1", "", " ", "((((",
                                                "1/0", "0", "1E-4000", "1E4000", "-1E4000", "1E-300", "ln(-1-x^2)",
                                                "x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x+x", "10", "0,5", "1e", "--1",
-                                               "a = 2*pi", "ans*a", "-2^2", "(-8)^(1/3)", "été = 1", "masse=1e5"};
+                                               "a = 2*pi", "ans*a", "-2^2", "(-8)^(1/3)", "été = 1", "masse=1e5",
+                                               "y^2+x*-y-1", "(y^2+y)*y-x", "y*x*y-1", "-y*-y+x^2-1"};
             return Pieges[static_cast<int>(alea_() % Pieges.size())];
         }
         default: return QString::number(static_cast<int>(alea_() % 200) - 100);
         }
+    }
+
+    // What a paste brings: a few texts, their lines ended as any editor
+    // ends them.
+    QString Presse()
+    {
+        static const QString Fins[] = {"\n", "\r", "\r\n", QString(QChar(0x2028)), QString(QChar(0x2029))};
+        QString texte;
+        for (unsigned k = 1 + alea_() % 4; k > 0; --k)
+            texte += Saisie().left(40) + Fins[alea_() % std::size(Fins)];
+        return texte;
     }
 
     // The next file dialog's answer: cancelled, a file of the sandbox, or a
@@ -369,6 +382,8 @@ private:
                 {Qt::Key_Y, Qt::ControlModifier}, {Qt::Key_C, Qt::ControlModifier}, {Qt::Key_V, Qt::ControlModifier},
                 {Qt::Key_Plus, {}}, {Qt::Key_Asterisk, {}}, {Qt::Key_Slash, {}}};
             const auto [touche, modificateurs] = Touches[alea_() % std::size(Touches)];
+            if (touche == Qt::Key_V)
+                QGuiApplication::clipboard()->setText(Presse());
             QWidget* focus = w->focusWidget() ? w->focusWidget() : w;
             QTest::keyClick(focus, touche, modificateurs);
         } else if (choix < 85) {
