@@ -810,7 +810,13 @@ private slots:
         QVERIFY(c_->findChild<QLabel*>("ReglesLigne")->isVisible());
         entre("-2^2");
         QCOMPARE(p_->Messages().back(), std::string("erreur: Dépassement de capacité."));
-        Action("ReglesUsuelles")->trigger();
+        // From the menu, by its keys: Alt+E, then S.
+        const auto menu = [this](char lettre) {
+            QTest::keyClick(c_, Qt::Key_E, Qt::AltModifier);
+            QTRY_VERIFY(QApplication::activePopupWidget());
+            QTest::keyClick(QApplication::activePopupWidget(), lettre);
+        };
+        menu('s');
         QCOMPARE(Texte("ReglesLigne"), QString("80 bits"));
         QVERIFY(QString::fromStdString(bac_->TexteReglages()).contains("Regles=usuelles"));
         p_->Vide();
@@ -826,7 +832,7 @@ private slots:
         QVERIFY(p_->journal.empty());
         // The variables window lists them and removes them.
         entre("b = a/4");
-        Action("Variables")->trigger();
+        menu('v');
         auto* liste = c_->findChild<QTableWidget*>("ListeVariables");
         QVERIFY(liste && liste->isVisible());
         QCOMPARE((QStringList{liste->item(0, 0)->text(), liste->item(1, 1)->text()}), (QStringList{"a", "0.75"}));

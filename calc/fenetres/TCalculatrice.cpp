@@ -248,7 +248,7 @@ void TCalculatrice::CreeMenuEdition()
     historique->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
     connect(historique, &QAction::triggered, this, &TCalculatrice::HistoriqueClick);
     edition_->addSeparator();
-    reglesUsuelles_ = Commande(edition_, "ReglesUsuelles", "Règles &usuelles",
+    reglesUsuelles_ = Commande(edition_, "ReglesUsuelles", "Règle&s usuelles",
                                "Calcule les lignes en précision étendue, avec les priorités usuelles (-2^2 = -4) .");
     reglesUsuelles_->setCheckable(true);
     connect(reglesUsuelles_, &QAction::triggered, this, &TCalculatrice::ReglesClick);

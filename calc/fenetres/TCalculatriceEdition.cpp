@@ -2,16 +2,15 @@
 // the history window.
 #include "calc/fenetres/TCalculatrice.h"
 
+#include "app/fenetres/DansLEcran.h"
 #include "app/fenetres/Plateforme.h"
+#include "app/modele/Options.h"
 #include "calc/fenetres/EcranLignes.h"
 #include "calc/fenetres/THistorique.h"
 #include "calc/fenetres/TVariables.h"
-#include "app/fenetres/DansLEcran.h"
-#include "app/modele/Options.h"
 
 #include <QAction>
 #include <QLabel>
-
 #include <QLineEdit>
 #include <QScreen>
 #include <QTextCursor>

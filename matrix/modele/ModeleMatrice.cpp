@@ -108,6 +108,7 @@ void ModeleMatrice::Restaure(const EtatMatrices& etat)
     TailleB = etat.tailleB;
     DefA = etat.defA;
     DefB = etat.defB;
+    Affichage = {}; // the results shown were of the matrices replaced
 }
 
 template <class Changement>
@@ -123,20 +124,16 @@ auto ModeleMatrice::Change(Changement changement)
 bool ModeleMatrice::Annule()
 {
     const Etape* e = annulation_.Annule();
-    if (e) {
+    if (e)
         Restaure(e->avant);
-        Affichage = {};
-    }
     return e != nullptr;
 }
 
 bool ModeleMatrice::Retablit()
 {
     const Etape* e = annulation_.Retablit();
-    if (e) {
+    if (e)
         Restaure(e->apres);
-        Affichage = {};
-    }
     return e != nullptr;
 }
 
